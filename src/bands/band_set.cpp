@@ -1,0 +1,56 @@
+#include "bands/band_set.h"
+
+namespace vantrel::bands {
+
+std::string_view missingDataMessage(int band) {
+    static constexpr std::array<std::string_view, kMaxBands> kMessages{
+        "Не хватает данных в первом столбце!",  "Не хватает данных во втором столбце!",
+        "Не хватает данных в третьем столбце!", "Не хватает данных в четвёртом столбце!",
+        "Не хватает данных в пятом столбце!",   "Не хватает данных в шестом столбце!"};
+    return band >= 1 && band <= kMaxBands ? kMessages[static_cast<std::size_t>(band - 1)]
+                                          : std::string_view{};
+}
+
+ColourList BandSet::items(int band) const {
+    return valid(band) ? recipe_->bands[static_cast<std::size_t>(band)].table->items : ColourList{};
+}
+
+int BandSet::acceptedItem(int band) const {
+    return valid(band) ? bands_[static_cast<std::size_t>(band)].acceptedItem : -1;
+}
+
+const std::string& BandSet::fragment(int band) const {
+    static const std::string kNone;
+    return valid(band) ? bands_[static_cast<std::size_t>(band)].fragment : kNone;
+}
+
+PickOutcome BandSet::pick(int band, int item) {
+    const ColourList list = items(band);
+    if (item < 0 || static_cast<std::size_t>(item) >= list.size())
+        return {};
+    const BandRecipe& recipe = recipe_->bands[static_cast<std::size_t>(band)];
+    const std::optional<Effect> effect =
+        lookUp(*recipe.table, list[static_cast<std::size_t>(item)]);
+    if (!effect)
+        return {};
+    if (!effect->stores)
+        return {false, effect->text.empty() ? recipe.checkMessage : effect->text};
+    Band& state = bands_[static_cast<std::size_t>(band)];
+    state.fragment = effect->text;
+    state.acceptedItem = item;
+    return {true, {}};
+}
+
+PressOutcome BandSet::press() const {
+    for (int band = 0; band < bandCount(); ++band) {
+        if (bands_[static_cast<std::size_t>(band)].acceptedItem < 0)
+            return {{}, missingDataMessage(band + 1)};
+    }
+    PressOutcome outcome;
+    for (const Piece& piece : recipe_->line) {
+        outcome.line += piece.band > 0 ? std::string_view{fragment(piece.band - 1)} : piece.literal;
+    }
+    return outcome;
+}
+
+} // namespace vantrel::bands

@@ -1,0 +1,79 @@
+// One colour window's bands: what a pick does to them and what a press of "Считать!!!" writes.
+#pragma once
+
+#include "bands/band_tables.h"
+
+#include <array>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace vantrel::bands {
+
+inline constexpr int kMaxBands = 6;
+
+// One band of a window: the table its selector looks colours up in, and the message its
+// rejected colours show.
+struct BandRecipe {
+    const BandTable* table;
+    std::string_view checkMessage;
+};
+
+// A piece of a result line: a fixed literal, or the fragment of one band (1-based).
+struct Piece {
+    std::string_view literal;
+    int band = 0;
+};
+constexpr Piece fragmentOf(int band) {
+    return {{}, band};
+}
+
+// Everything that makes one colour window differ from another.
+struct WindowRecipe {
+    std::span<const BandRecipe> bands;
+    std::span<const Piece> line;
+};
+
+struct PickOutcome {
+    bool accepted = false;
+    std::string_view message; // the check message of a rejected colour
+};
+
+struct PressOutcome {
+    std::string line;         // empty when a band is missing
+    std::string_view missing; // the missing-data message of the first band never given
+};
+
+// The band strings of one window. A band counts as given once it has accepted a colour,
+// whatever fragment that colour stored: black as a multiplier stores nothing and is given.
+class BandSet {
+public:
+    explicit BandSet(const WindowRecipe& recipe)
+        : recipe_(&recipe) {}
+
+    int bandCount() const { return static_cast<int>(recipe_->bands.size()); }
+    ColourList items(int band) const; // 0-based band
+    // The colour last accepted in the band (its position in the list), or -1.
+    int acceptedItem(int band) const;
+    const std::string& fragment(int band) const;
+
+    // The user picked the item at this position of the band's list. Out-of-range picks
+    // change nothing.
+    PickOutcome pick(int band, int item);
+    PressOutcome press() const;
+
+private:
+    struct Band {
+        std::string fragment;
+        int acceptedItem = -1;
+    };
+
+    bool valid(int band) const { return band >= 0 && band < bandCount(); }
+
+    const WindowRecipe* recipe_;
+    std::array<Band, kMaxBands> bands_{};
+};
+
+std::string_view missingDataMessage(int band); // 1-based
+
+} // namespace vantrel::bands
