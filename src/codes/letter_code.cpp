@@ -1,0 +1,80 @@
+#include "codes/letter_code.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace vantrel::codes {
+namespace {
+
+struct Letter {
+    std::string_view typed;
+    std::string_view stored;
+};
+
+// Tolerance letters are Latin capitals only; "E" and "D" write a decimal comma.
+constexpr Letter kToleranceLetters[] = {
+    {"L", "+/- 0.002%"}, {"E", "+/- 0,001%"}, {"R", "+/- 0.005%"}, {"P", "+/- 0.01%"},
+    {"U", "+/- 0.02%"},  {"A", "+/- 0.05%"},  {"B", "+/- 0.1%"},   {"C", "+/- 0.25%"},
+    {"D", "+/- 0,5%"},   {"F", "+/- 1%"},     {"G", "+/- 2%"},     {"J", "+/- 5%"},
+    {"K", "+/- 10%"},    {"M", "+/- 20%"},    {"N", "+/- 30%"}};
+
+// Each unit letter is taken in Latin and in Cyrillic (Cyrillic "Е" stands for "R").
+// The prefixes k and M are Latin, Г and Т Cyrillic.
+constexpr Letter kMultiplierLetters[] = {{"R", ""},  {"Е", ""},  {"K", "k"}, {"К", "k"},
+                                         {"M", "M"}, {"М", "M"}, {"G", "Г"}, {"Г", "Г"},
+                                         {"T", "Т"}, {"Т", "Т"}};
+
+struct LineRow {
+    std::string_view mode;
+    std::string_view position;
+    std::string_view lead;
+    std::string_view factor;
+};
+
+// Only the three-digit line for place 2 keeps "R=" in front; that is how the lines read.
+constexpr LineRow kLines[] = {
+    {kTwoDigits, "1", "R=", " *0.01"},   {kTwoDigits, "2", "R=", " *0.1"},
+    {kTwoDigits, "3", "R=", ""},         {kThreeDigits, "1", "", " *0.001"},
+    {kThreeDigits, "2", "R=", " *0.01"}, {kThreeDigits, "3", "", " *0.1"},
+    {kThreeDigits, "4", "", ""}};
+
+template <std::size_t N>
+std::optional<std::string_view> find(const Letter (&letters)[N], std::string_view typed) {
+    const auto* found =
+        std::find_if(std::begin(letters), std::end(letters),
+                     [typed](const Letter& letter) { return letter.typed == typed; });
+    if (found == std::end(letters))
+        return std::nullopt;
+    return found->stored;
+}
+
+} // namespace
+
+PressResult pressLetterCode(const LetterCodeFields& fields, LetterCodeMemory& memory) {
+    std::vector<std::string_view> messages;
+    if (const auto tolerance = find(kToleranceLetters, fields.toleranceLetter))
+        memory.tolerance = *tolerance;
+    else
+        messages.push_back("Проверь цифры в поле №4!");
+    if (const auto prefix = find(kMultiplierLetters, fields.multiplierLetter))
+        memory.prefix = *prefix;
+    else
+        messages.push_back("Проверь буквы в поле №3!");
+
+    const auto* row = std::find_if(std::begin(kLines), std::end(kLines), [&](const LineRow& r) {
+        return r.mode == fields.mode && r.position == fields.position;
+    });
+    if (row == std::end(kLines)) {
+        if (fields.mode == kTwoDigits)
+            messages.push_back("Проверь положение в поле №2!");
+        else if (fields.mode == kThreeDigits)
+            messages.push_back("Проверь положение!");
+        return finish(std::move(messages), {});
+    }
+    std::string line;
+    line.append(row->lead).append(fields.digits).append(" ").append(memory.prefix);
+    line.append("Om").append(row->factor).append(" ТКС=").append(memory.tolerance);
+    return finish(std::move(messages), std::move(line));
+}
+
+} // namespace vantrel::codes
