@@ -1,0 +1,238 @@
+// Draws every picture the windows show and writes them into the folder given as argument:
+// the JPEGs through libjpeg, the 16-colour icon as PNG.
+//   cmake --build build --target pictures
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <cmath>
+#include <cstdio>
+#include <jpeglib.h>
+
+namespace {
+
+bool writeJpeg(const QImage& picture, const QString& path, int quality) {
+    const QImage rgb = picture.convertToFormat(QImage::Format_RGB888);
+    FILE* file = std::fopen(path.toLocal8Bit().constData(), "wb");
+    if (!file)
+        return false;
+    jpeg_compress_struct info{};
+    jpeg_error_mgr errors{};
+    info.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&info);
+    jpeg_stdio_dest(&info, file);
+    info.image_width = static_cast<JDIMENSION>(rgb.width());
+    info.image_height = static_cast<JDIMENSION>(rgb.height());
+    info.input_components = 3;
+    info.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&info);
+    jpeg_set_quality(&info, quality, TRUE);
+    jpeg_start_compress(&info, TRUE);
+    while (info.next_scanline < info.image_height) {
+        JSAMPROW row = const_cast<uchar*>(rgb.constScanLine(static_cast<int>(info.next_scanline)));
+        jpeg_write_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    return std::fclose(file) == 0;
+}
+
+QImage canvas(int width, int height, QColor ground) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(ground);
+    return image;
+}
+
+// Twelve swatches in the order of the extended colour list, each about 20 rows high.
+QImage colourPicture() {
+    struct Swatch {
+        int top;
+        QColor colour;
+        bool outlined;
+    };
+    const Swatch swatches[] = {
+        {1, QColor(0, 0, 0), false},         {25, QColor(128, 0, 0), false},
+        {48, QColor(255, 0, 0), false},      {72, QColor(255, 128, 64), false},
+        {97, QColor(255, 255, 128), false},  {122, QColor(0, 128, 0), false},
+        {147, QColor(0, 255, 255), false},   {174, QColor(128, 0, 128), false},
+        {196, QColor(128, 128, 128), false}, {221, QColor(255, 255, 255), true},
+        {245, QColor(192, 192, 192), true},  {268, QColor(255, 255, 128), true}};
+    QImage image = canvas(68, 286, Qt::white);
+    QPainter painter(&image);
+    for (const Swatch& swatch : swatches) {
+        const QRect box(0, swatch.top, 68, 20);
+        painter.fillRect(box, swatch.colour);
+        if (swatch.outlined) {
+            painter.setPen(Qt::black);
+            painter.drawRect(box.adjusted(0, 0, -1, -1));
+        }
+    }
+    return image;
+}
+
+QImage banner() {
+    QImage image = canvas(691, 66, QColor(212, 208, 200));
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(54);
+    font.setWeight(QFont::Black);
+    font.setStretch(QFont::UltraExpanded);
+    font.setLetterSpacing(QFont::AbsoluteSpacing, 14);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(image.rect(), Qt::AlignCenter, QStringLiteral("VANTREL"));
+    return image;
+}
+
+// A resistor lying across the middle under a large question mark, on a yellow ground,
+// reduced to the sixteen standard colours.
+QImage icon() {
+    QImage image(32, 32, QImage::Format_RGB32);
+    image.fill(QColor(255, 255, 0));
+    QPainter painter(&image);
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(26);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(QColor(0, 0, 128));
+    painter.drawText(QRect(0, -3, 32, 26), Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("?"));
+    painter.fillRect(0, 23, 32, 2, QColor(128, 128, 128));
+    painter.fillRect(7, 20, 18, 8, QColor(128, 0, 0));
+    painter.fillRect(10, 20, 2, 8, QColor(255, 0, 0));
+    painter.fillRect(15, 20, 2, 8, QColor(0, 128, 0));
+    painter.fillRect(20, 20, 2, 8, QColor(0, 255, 255));
+    painter.end();
+    QVector<QRgb> standard;
+    for (const QColor colour :
+         {QColor(0, 0, 0), QColor(128, 0, 0), QColor(0, 128, 0), QColor(128, 128, 0),
+          QColor(0, 0, 128), QColor(128, 0, 128), QColor(0, 128, 128), QColor(192, 192, 192),
+          QColor(128, 128, 128), QColor(255, 0, 0), QColor(0, 255, 0), QColor(255, 255, 0),
+          QColor(0, 0, 255), QColor(255, 0, 255), QColor(0, 255, 255), QColor(255, 255, 255)})
+        standard << colour.rgb();
+    return image.convertToFormat(QImage::Format_Indexed8, standard, Qt::ThresholdDither);
+}
+
+void arrow(QPainter& painter, QPointF from, QPointF to) {
+    painter.drawLine(from, to);
+    const QPointF direction = (to - from) / std::hypot(to.x() - from.x(), to.y() - from.y());
+    const QPointF side(-direction.y(), direction.x());
+    QPainterPath head;
+    head.moveTo(to);
+    head.lineTo(to - direction * 7 + side * 4);
+    head.lineTo(to - direction * 7 - side * 4);
+    head.closeSubpath();
+    painter.fillPath(head, painter.pen().color());
+}
+
+// A resistor marked «R33G» with numbered arrows at its four characters; the optional
+// variant adds a cross after the last letter, with the word «Опционально» pointing at it.
+QImage letterCode(bool optional) {
+    QImage image = canvas(194, 170, Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(90, 90, 90), 3));
+    painter.drawLine(4, 85, 40, 85);
+    painter.drawLine(154, 85, 190, 85);
+    const QRectF body(40, 62, 114, 46);
+    painter.setPen(QPen(QColor(40, 40, 40), 2));
+    painter.setBrush(optional ? QColor(Qt::white) : QColor(255, 140, 0));
+    painter.drawRoundedRect(body, 8, 8);
+    QFont marking(QStringLiteral("Liberation Sans"));
+    marking.setPixelSize(26);
+    marking.setBold(true);
+    painter.setFont(marking);
+    painter.setPen(Qt::black);
+    const QString letters = QStringLiteral("R33G");
+    const qreal left = optional ? 50 : 56;
+    for (int i = 0; i < letters.size(); ++i)
+        painter.drawText(QRectF(left + 21 * i, 70, 21, 30), Qt::AlignCenter, letters.mid(i, 1));
+    QFont numbers(QStringLiteral("Liberation Sans"));
+    numbers.setPixelSize(14);
+    numbers.setBold(true);
+    painter.setFont(numbers);
+    painter.setPen(QPen(QColor(0, 0, 160), 2));
+    for (int i = 0; i < 4; ++i) {
+        const qreal x = left + 21 * i + 10.5;
+        const bool above = i < 2;
+        const qreal tip = above ? 68 : 102;
+        const qreal tail = above ? 30 : 140;
+        arrow(painter, QPointF(x, tail), QPointF(x, tip));
+        painter.drawText(QRectF(x - 10, above ? 12 : 142, 20, 18), Qt::AlignCenter,
+                         QString::number(i + 1));
+    }
+    if (optional) {
+        const QPointF cross(left + 84 + 8, 85);
+        painter.setPen(QPen(QColor(220, 0, 0), 3));
+        painter.drawLine(cross + QPointF(-6, -6), cross + QPointF(6, 6));
+        painter.drawLine(cross + QPointF(-6, 6), cross + QPointF(6, -6));
+        QFont word(QStringLiteral("Liberation Sans"));
+        word.setPixelSize(11);
+        painter.setFont(word);
+        painter.setPen(QColor(220, 0, 0));
+        painter.drawText(QRectF(112, 2, 80, 14), Qt::AlignRight, QStringLiteral("Опционально"));
+        painter.setPen(QPen(QColor(220, 0, 0), 1.5));
+        arrow(painter, QPointF(cross.x() + 10, 17), QPointF(cross.x() + 2, 74));
+    }
+    return image;
+}
+
+// A stylised seated figure with folded arms, in a dark sweater, before a plain yellow wall.
+QImage aboutPicture() {
+    QImage image = canvas(194, 199, QColor(236, 200, 70));
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(214, 178, 56)); // the wall's shadow behind the figure
+    painter.drawEllipse(QRectF(30, 40, 150, 190));
+    QPainterPath sweater;
+    sweater.moveTo(22, 199);
+    sweater.cubicTo(24, 120, 50, 104, 97, 102);
+    sweater.cubicTo(144, 104, 170, 120, 172, 199);
+    sweater.closeSubpath();
+    painter.fillPath(sweater, QColor(38, 40, 58));
+    painter.setBrush(QColor(226, 182, 150)); // neck and face
+    painter.drawRect(QRectF(86, 86, 22, 22));
+    painter.drawEllipse(QRectF(70, 28, 54, 66));
+    painter.setBrush(QColor(60, 42, 30)); // hair
+    QPainterPath hair;
+    hair.moveTo(69, 58);
+    hair.cubicTo(66, 22, 128, 20, 125, 58);
+    hair.cubicTo(116, 40, 80, 38, 69, 58);
+    painter.fillPath(hair, QColor(60, 42, 30));
+    painter.setBrush(QColor(40, 30, 30)); // eyes
+    painter.drawEllipse(QRectF(84, 58, 6, 4));
+    painter.drawEllipse(QRectF(104, 58, 6, 4));
+    painter.setPen(QPen(QColor(150, 80, 70), 2));
+    painter.drawArc(QRectF(88, 70, 18, 10), 200 * 16, 140 * 16);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(26, 28, 44)); // folded arms across the chest
+    painter.drawRoundedRect(QRectF(36, 142, 122, 30), 14, 14);
+    painter.setBrush(QColor(48, 50, 70));
+    painter.drawRoundedRect(QRectF(46, 132, 104, 24), 12, 12);
+    painter.setBrush(QColor(226, 182, 150)); // hands
+    painter.drawEllipse(QRectF(40, 136, 18, 16));
+    painter.drawEllipse(QRectF(136, 148, 18, 16));
+    return image;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QGuiApplication application(argc, argv);
+    const QStringList arguments = QGuiApplication::arguments();
+    if (arguments.size() != 2) {
+        std::fprintf(stderr, "usage: draw_pictures FOLDER\n");
+        return 2;
+    }
+    const QString folder = arguments[1] + u'/';
+    const bool written = writeJpeg(colourPicture(), folder + "colours.jpg", 95) &&
+                         writeJpeg(banner(), folder + "banner.jpg", 90) &&
+                         writeJpeg(letterCode(false), folder + "letter_code_1.jpg", 85) &&
+                         writeJpeg(letterCode(true), folder + "letter_code_2.jpg", 85) &&
+                         writeJpeg(aboutPicture(), folder + "about.jpg", 88) &&
+                         icon().save(folder + "icon.png");
+    if (!written)
+        std::fprintf(stderr, "draw_pictures: could not write into %s\n", qPrintable(folder));
+    return written ? 0 : 1;
+}
