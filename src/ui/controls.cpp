@@ -1,0 +1,121 @@
+#include "ui/controls.h"
+
+#include "ui/pictures.h"
+#include "ui/radio_group.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMap>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <limits>
+
+namespace vantrel::ui {
+namespace {
+
+const QColor kAqua(0, 255, 255);
+
+QPalette::ColorRole textRole(Kind kind) {
+    return kind == Kind::Label || kind == Kind::Selector ? QPalette::WindowText : QPalette::Text;
+}
+
+void applyColours(QWidget* widget, const Control& row) {
+    QPalette palette = widget->palette();
+    const QPalette system;
+    static const QMap<Colour, QColor> kFixed{{Colour::Black, Qt::black},
+                                             {Colour::Red, QColor(255, 0, 0)},
+                                             {Colour::Purple, QColor(128, 0, 128)},
+                                             {Colour::Navy, QColor(0, 0, 128)}};
+    if (kFixed.contains(row.colour))
+        palette.setColor(textRole(row.kind), kFixed[row.colour]);
+    else if (row.colour == Colour::Highlight)
+        palette.setColor(textRole(row.kind), system.color(QPalette::Highlight));
+    else if (row.colour == Colour::ActiveCaption)
+        palette.setColor(textRole(row.kind), system.color(QPalette::Active, QPalette::Highlight));
+    if (row.style & Aqua)
+        palette.setColor(QPalette::Base, kAqua);
+    if (row.style & Tooltip) {
+        palette.setColor(QPalette::Base, system.color(QPalette::ToolTipBase));
+        palette.setColor(QPalette::Text, system.color(QPalette::ToolTipText));
+    }
+    widget->setPalette(palette);
+}
+
+QWidget* makeMemo(QWidget* parent, const Control& row) {
+    auto* memo = new QPlainTextEdit(QString::fromUtf8(row.text), parent);
+    memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    memo->setLineWrapMode(row.style & WordWrap ? QPlainTextEdit::WidgetWidth
+                                               : QPlainTextEdit::NoWrap);
+    memo->document()->setDocumentMargin(1);
+    memo->setTabChangesFocus(true);
+    memo->setReadOnly(row.style & ReadOnly);
+    if (row.style & ReadOnly) // still reachable and readable from the keyboard
+        memo->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    memo->setFocusPolicy(Qt::StrongFocus);
+    return memo;
+}
+
+QWidget* makeEdit(QWidget* parent, const Control& row) {
+    auto* edit = new QLineEdit(QString::fromUtf8(row.text), parent);
+    edit->setMaxLength(row.maxLength > 0 ? row.maxLength : std::numeric_limits<int>::max());
+    edit->setReadOnly(row.style & ReadOnly);
+    return edit;
+}
+
+QWidget* makeControl(QWidget* parent, const Control& row) {
+    switch (row.kind) {
+    case Kind::Label:
+        return new QLabel(QString::fromUtf8(row.text), parent);
+    case Kind::Picture: {
+        auto* label = new QLabel(parent);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setPixmap(picture(QString::fromUtf8(row.text)));
+        return label;
+    }
+    case Kind::Edit:
+        return makeEdit(parent, row);
+    case Kind::Button: {
+        auto* button = new QPushButton(QString::fromUtf8(row.text), parent);
+        button->setAutoDefault(false); // no window has a default button
+        return button;
+    }
+    case Kind::Memo:
+        return makeMemo(parent, row);
+    case Kind::Selector: {
+        auto* group = new RadioGroup(parent);
+        const QString items = QString::fromUtf8(row.text);
+        if (!items.isEmpty())
+            group->setItems(items.split(u'|'));
+        return group;
+    }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void buildControls(QWidget* parent, std::span<const Control> rows) {
+    QMap<int, QWidget*> tabOrder;
+    for (const Control& row : rows) {
+        QWidget* widget = makeControl(parent, row);
+        widget->setObjectName(QString::fromLatin1(row.name));
+        if (row.font.family)
+            widget->setFont(makeFont(row.font));
+        applyColours(widget, row);
+        widget->setEnabled(!(row.style & Disabled));
+        widget->setGeometry(row.left, row.top, row.width, row.height);
+        if (row.kind == Kind::Label) // labels size themselves to their text
+            widget->adjustSize();
+        if (row.tab >= 0)
+            tabOrder.insert(row.tab, widget);
+    }
+    QWidget* previous = nullptr;
+    for (QWidget* widget : std::as_const(tabOrder)) {
+        if (previous)
+            QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
+}
+
+} // namespace vantrel::ui

@@ -1,0 +1,20 @@
+// Fonts in pixels, and the installed families that stand in for the ones the windows name.
+#pragma once
+
+#include <QFont>
+
+namespace vantrel::ui {
+
+struct FontSpec {
+    const char* family = nullptr; // nullptr: the window's own font
+    int pixels = 0;
+    bool bold = false;
+    bool underline = false;
+};
+
+// Maps "MS Sans Serif", "Arial", "Courier New" and the rest to what Debian installs.
+void registerFontSubstitutes();
+
+QFont makeFont(const FontSpec& spec);
+
+} // namespace vantrel::ui

@@ -1,0 +1,65 @@
+#include "ui/window_frame.h"
+
+#include <QScreen>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+namespace vantrel::ui {
+namespace {
+
+Qt::WindowFlags flagsFor(Border border) {
+    if (border == Border::Sizeable)
+        return Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+               Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint;
+    return Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+}
+
+// The controls of a sizeable tool window stand on a canvas of the client size, in a scroll
+// area: the window can grow or shrink around them while they keep their places.
+QWidget* scrolledCanvas(QDialog* window, QSize client) {
+    auto* area = new QScrollArea(window);
+    area->setObjectName(QStringLiteral("ScrollArea"));
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidgetResizable(false);
+    auto* canvas = new QWidget;
+    canvas->setFixedSize(client);
+    area->setWidget(canvas);
+    auto* layout = new QVBoxLayout(window);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(area);
+    window->resize(client);
+    return canvas;
+}
+
+} // namespace
+
+Window::Window(const WindowFrame& frame, QWidget* parent)
+    : QDialog(parent, flagsFor(frame.border))
+    , firstPosition_(frame.firstPosition) {
+    setWindowTitle(QString::fromUtf8(frame.caption));
+    setFont(makeFont(frame.font));
+    QWidget* canvas = this;
+    if (frame.border == Border::SizeableTool)
+        canvas = scrolledCanvas(this, frame.client);
+    else if (frame.border == Border::FixedTool)
+        setFixedSize(frame.client);
+    else
+        resize(frame.client);
+    buildControls(canvas, frame.controls);
+}
+
+void Window::showEvent(QShowEvent* event) {
+    if (!placed_) {
+        placed_ = true;
+        if (firstPosition_.x() >= 0) {
+            move(firstPosition_);
+        } else if (const QScreen* screen = this->screen()) {
+            const QRect area = screen->geometry();
+            move(std::max(0, (area.width() - width()) / 2),
+                 std::max(0, (area.height() - height()) / 2));
+        }
+    }
+    QDialog::showEvent(event);
+}
+
+} // namespace vantrel::ui
