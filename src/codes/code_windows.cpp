@@ -1,0 +1,130 @@
+#include "codes/code_windows.h"
+
+#include "ui/message_boxes.h"
+#include "ui/radio_group.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <array>
+
+namespace vantrel::codes {
+namespace {
+
+using ui::Border;
+using ui::Colour;
+using ui::Control;
+using ui::FontSpec;
+using ui::Kind;
+
+constexpr const char* kCount = "Считать!!!";
+constexpr FontSpec kTitle{"MS Sans Serif", 16, true};
+constexpr FontSpec kBold13{"MS Sans Serif", 13, true};
+constexpr FontSpec kSansSerif11{"MS Sans Serif", 11};
+
+// clang-format off
+
+// Field numbers in the labels are what the messages name; Edit4 is field 3, Edit3 field 4.
+constexpr Control kForm8[] = {
+    {Kind::Label,    "Label1",      312,   0, 116,  20, "Введите код.", kTitle, -1, 0, 0, Colour::Purple},
+    {Kind::Label,    "Label2",       32,  64, 167,  16, "1. Укажите имеющиеся", kBold13, -1, 0, 0, Colour::Red},
+    {Kind::Selector, "RadioGroup1", 200,  40,  97,  57, "2 цифры|3 цифры", {}, 5},
+    {Kind::Edit,     "Edit1",       104,  88,  33,  24, "", {}, 0, ui::Aqua, 3},
+    {Kind::Label,    "Label3",      376,  64, 360,  16, "2. Укажите положение буквы исходя из рисунка ", kBold13, -1, 0, 0, Colour::Red},
+    {Kind::Edit,     "Edit2",       560,  88,  33,  24, "", {}, 1, ui::Aqua, 1},
+    {Kind::Label,    "Label6",        8, 144, 311,  16, "3. Введите букву ЗАГЛАВНЫМ регистром.", kBold13, -1, 0, 0, Colour::Red},
+    {Kind::Edit,     "Edit4",       104, 176,  33,  24, "", {}, 4, ui::Aqua, 1},
+    {Kind::Label,    "Label4",      464, 144, 220,  16, "4. Введите последнюю букву.", kBold13, -1, 0, 0, Colour::Red},
+    {Kind::Edit,     "Edit3",       560, 176,  33,  24, "", {}, 6, ui::Aqua},
+    {Kind::Picture,  "Image2",      104, 216, 193, 169, ":/pictures/letter_code_2.jpg"},
+    {Kind::Picture,  "Image1",      416, 216, 193, 169, ":/pictures/letter_code_1.jpg"},
+    {Kind::Label,    "Label5",      120, 416, 490,  16, "Если строка остаётся пустой, то проверь буквы и их написание!!!", kBold13, -1, 0, 0, Colour::Highlight},
+    {Kind::Button,   "Button1",     208, 440, 313,  25, kCount, {}, 3},
+    {Kind::Memo,     "Memo1",       208, 472, 313,  24, "", {}, 2, ui::Tooltip | ui::ReadOnly},
+};
+
+// The 4-digit window is the 3-digit one with room for three digits and a shifted button.
+constexpr std::array<Control, 7> kForm9{{
+    {Kind::Label,    "Label1",      200,   0, 111,  20, "Введите код", kTitle},
+    {Kind::Label,    "Label2",        0,  56, 188,  16, "Введите первые 2 цифры", kBold13},
+    {Kind::Label,    "Label3",      280,  56, 204,  16, "Введите последнюю цифру", kBold13},
+    {Kind::Edit,     "Edit1",        64,  80,  49,  24, "", kBold13, 0, ui::Aqua, 2},
+    {Kind::Button,   "Button1",     200, 128, 113,  41, kCount, {}, 1},
+    {Kind::Memo,     "Memo1",       200, 176, 113,  25, "", kTitle, 2, ui::Tooltip | ui::WordWrap},
+    {Kind::Edit,     "Edit2",       384,  80,  41,  24, "", kBold13, 3, ui::Aqua, 1},
+}};
+
+// clang-format on
+
+constexpr std::array<Control, 7> fourDigitLayout() {
+    std::array<Control, 7> rows = kForm9;
+    rows[1].text = "Введите первые 3 цифры";
+    rows[3].maxLength = 3;
+    rows[4].left = 192;
+    rows[5].left = 192;
+    return rows;
+}
+constexpr std::array<Control, 7> kForm10 = fourDigitLayout();
+
+std::string utf8(const QString& text) {
+    return text.toStdString();
+}
+
+} // namespace
+
+CodeWindow::CodeWindow(const ui::WindowFrame& frame, QWidget* parent)
+    : ui::Window(frame, parent)
+    , Memo1(ui::child<QPlainTextEdit>(this, "Memo1")) {}
+
+void CodeWindow::present(const PressResult& result) {
+    Memo1->clear();
+    for (std::string_view message : result.messages)
+        ui::showCheckMessage(
+            this, QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size())));
+    if (!result.line.empty())
+        Memo1->insertPlainText(QString::fromStdString(result.line));
+}
+
+QString CodeWindow::text(const char* editName) const {
+    return ui::child<QLineEdit>(this, editName)->text();
+}
+
+TForm8::TForm8(QWidget* parent)
+    : CodeWindow({"Кодовая", Border::FixedTool, {737, 520}, kBold13, kForm8}, parent)
+    , RadioGroup1(ui::child<ui::RadioGroup>(this, "RadioGroup1")) {
+    RadioGroup1->setItemIndex(0);
+    connect(ui::child<QPushButton>(this, "Button1"), &QPushButton::clicked, this,
+            &TForm8::Button1Click);
+}
+
+void TForm8::Button1Click() {
+    const std::string mode = utf8(RadioGroup1->items().value(RadioGroup1->itemIndex()));
+    const std::string digits = utf8(text("Edit1"));
+    const std::string position = utf8(text("Edit2"));
+    const std::string multiplier = utf8(text("Edit4"));
+    const std::string tolerance = utf8(text("Edit3"));
+    present(pressLetterCode({mode, digits, position, multiplier, tolerance}, memory_));
+}
+
+TForm9::TForm9(QWidget* parent)
+    : CodeWindow({"3-мя цифрами", Border::FixedTool, {495, 209}, kSansSerif11, kForm9}, parent) {
+    connect(ui::child<QPushButton>(this, "Button1"), &QPushButton::clicked, this,
+            &TForm9::Button1Click);
+}
+
+void TForm9::Button1Click() {
+    present(pressThreeDigitCode(utf8(text("Edit1")), utf8(text("Edit2")), memory_));
+}
+
+// Outer size 497 x 234 with a 4-pixel sizing border and a 23-pixel caption bar.
+TForm10::TForm10(QWidget* parent)
+    : CodeWindow({"4-мя цифрами", Border::Sizeable, {489, 203}, kSansSerif11, kForm10}, parent) {
+    connect(ui::child<QPushButton>(this, "Button1"), &QPushButton::clicked, this,
+            &TForm10::Button1Click);
+}
+
+void TForm10::Button1Click() {
+    present(pressFourDigitCode(utf8(text("Edit1")), utf8(text("Edit2")), memory_));
+}
+
+} // namespace vantrel::codes
