@@ -1,0 +1,189 @@
+#include "app/main_window.h"
+
+#include "app/forms.h"
+#include "ui/controls.h"
+#include "ui/menu_keys.h"
+#include "ui/pictures.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTimer>
+
+namespace vantrel::app {
+namespace {
+
+constexpr ui::FontSpec kArialBold{"Arial", 15, true};
+
+// clang-format off
+constexpr ui::Control kControls[] = {
+    {ui::Kind::Picture, "Image1",   0, 180, 697, 69, ":/pictures/banner.jpg"},
+    {ui::Kind::Label,   "Label1", 512, 421,   0, 18, "", kArialBold},
+    {ui::Kind::Edit,    "Edit1",  267, 420, 173, 26, "www.vantrel.org", kArialBold, 0, ui::ReadOnly | ui::Disabled},
+};
+// clang-format on
+
+constexpr int kCaptionSteps = 122; // after 121 spaces the caption starts again from the left
+constexpr const char* kCaption = "...:::Vantrel:::...";
+
+// The locale's long time format names the time zone too; the clock leaves it out.
+QString timeFormatWithoutZone(const QLocale& locale) {
+    const QString format = locale.timeFormat(QLocale::LongFormat);
+    QString kept;
+    bool quoted = false;
+    for (const QChar c : format) {
+        if (c == u'\'')
+            quoted = !quoted;
+        if (quoted || c != u't')
+            kept += c;
+    }
+    return kept.simplified();
+}
+
+void assignAccessKeys(QMenu* menu) {
+    QStringList captions;
+    for (const QAction* action : menu->actions())
+        captions << action->text();
+    const QStringList keyed = ui::withAccessKeys(captions);
+    for (qsizetype i = 0; i < keyed.size(); ++i)
+        menu->actions()[i]->setText(keyed[i]);
+}
+
+} // namespace
+
+TForm1::TForm1(const Forms& forms)
+    : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                               Qt::WindowCloseButtonHint)
+    , forms_(forms) {
+    auto* canvas = new QWidget(this);
+    canvas->setObjectName(QStringLiteral("Canvas"));
+    canvas->setFont(ui::makeFont({"Shotgun BT", 12}));
+    ui::buildControls(canvas, kControls);
+    setCentralWidget(canvas);
+    Label1 = ui::child<QLabel>(canvas, "Label1");
+    Edit1 = ui::child<QLineEdit>(canvas, "Edit1");
+    Edit1->setCursor(Qt::ArrowCursor);
+    buildMenu();
+    setWindowIcon(ui::applicationIcon());
+    setFixedSize(695, 450 + menuBar()->sizeHint().height());
+    if (const QScreen* screen = this->screen()) {
+        const QRect area = screen->geometry();
+        move(std::max(0, (area.width() - width()) / 2),
+             std::max(0, (area.height() - height()) / 2));
+    }
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+    Timer1->start();
+    Timer2 = new QTimer(this); // it has no work and never runs
+    Timer2->setObjectName(QStringLiteral("Timer2"));
+    Timer3 = new QTimer(this);
+    Timer3->setObjectName(QStringLiteral("Timer3"));
+    Timer3->setInterval(1000); // the caption waits a second, then moves every 150 ms
+    connect(Timer3, &QTimer::timeout, this, &TForm1::Timer3Timer);
+    Timer3->start();
+}
+
+QAction* TForm1::addCommand(QMenu* menu, const char* caption, const char* name,
+                            void (TForm1::*slot)()) {
+    QAction* action = menu->addAction(QString::fromUtf8(caption));
+    action->setObjectName(QString::fromLatin1(name));
+    connect(action, &QAction::triggered, this, slot);
+    return action;
+}
+
+void TForm1::buildMenu() {
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+    const auto submenu = [](auto* owner, const char* caption, const char* name) {
+        QMenu* menu = owner->addMenu(QString::fromUtf8(caption));
+        menu->setObjectName(QString::fromLatin1(name));
+        menu->menuAction()->setObjectName(QString::fromLatin1(name));
+        return menu;
+    };
+    N1 = submenu(bar, "&Файл", "N1");
+    N12 = addCommand(N1, "&Закрыть", "N12", &TForm1::N12Click);
+    N3 = submenu(bar, "&Элемент", "N3");
+    N4 = submenu(N3, "Резистор", "N4");
+    N8 = submenu(N4, "Цветовая", "N8");
+    N31 = addCommand(N8, "3 полосы", "N31", &TForm1::N31Click);
+    N41 = addCommand(N8, "4 полосы", "N41", &TForm1::N41Click);
+    N51 = addCommand(N8, "5 полос", "N51", &TForm1::N51Click);
+    N61 = addCommand(N8, "6 полос", "N61", &TForm1::N61Click);
+    N9 = addCommand(N4, "Кодовая", "N9", &TForm1::N9Click);
+    N5 = submenu(N3, "Конденсатор", "N5");
+    N33 = submenu(N5, "Кодовая", "N33");
+    N34 = addCommand(N33, "3-мя цифрами", "N34", &TForm1::N34Click);
+    N43 = addCommand(N33, "4-мя цифрами", "N43", &TForm1::N43Click);
+    N11 = submenu(N3, "Индуктивность", "N11");
+    N35 = addCommand(N11, "3 полосы", "N35", &TForm1::N35Click);
+    N44 = addCommand(N11, "4 полосы", "N44", &TForm1::N44Click);
+    N7 = bar->addAction(QStringLiteral("О программе"));
+    N7->setObjectName(QStringLiteral("N7"));
+    connect(N7, &QAction::triggered, this, &TForm1::N7Click);
+    for (QMenu* menu : {N1, N3, N4, N8, N5, N33, N11})
+        assignAccessKeys(menu);
+}
+
+// Each window is modal while it is open; what it returns means nothing here.
+void TForm1::N31Click() {
+    forms_.Form2->exec();
+}
+void TForm1::N41Click() {
+    forms_.Form3->exec();
+}
+void TForm1::N51Click() {
+    forms_.Form4->exec();
+}
+void TForm1::N61Click() {
+    forms_.Form5->exec();
+}
+void TForm1::N7Click() {
+    forms_.Form6->exec();
+}
+void TForm1::N9Click() {
+    forms_.Form8->exec();
+}
+void TForm1::N34Click() {
+    forms_.Form9->exec();
+}
+void TForm1::N43Click() {
+    forms_.Form10->exec();
+}
+void TForm1::N35Click() {
+    forms_.Form12->exec();
+}
+void TForm1::N44Click() {
+    forms_.Form13->exec();
+}
+void TForm1::N12Click() {
+    close();
+}
+
+QString TForm1::clockText(const QDateTime& now, const QLocale& locale) {
+    QString text = QStringLiteral("Сейчас: ") + locale.toString(now.date(), QLocale::ShortFormat);
+    const QTime time = now.time();
+    if (time.hour() != 0 || time.minute() != 0 || time.second() != 0)
+        text += u' ' + locale.toString(time, timeFormatWithoutZone(locale));
+    return text;
+}
+
+void TForm1::Timer1Timer() {
+    Label1->setText(clockText(clock_(), QLocale()));
+    Label1->adjustSize();
+}
+
+void TForm1::Timer3Timer() {
+    if (Timer3->interval() != 150)
+        Timer3->setInterval(150);
+    scrollPrefix_ += u' ';
+    if (scrollPrefix_.size() == kCaptionSteps)
+        scrollPrefix_.clear();
+    setWindowTitle(scrollPrefix_ + QLatin1String(kCaption));
+}
+
+} // namespace vantrel::app

@@ -1,0 +1,64 @@
+// The main window: the menu into every other window, the banner, the clock and the
+// scrolling caption.
+#pragma once
+
+#include <QDateTime>
+#include <QMainWindow>
+#include <functional>
+
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QTimer;
+
+namespace vantrel::app {
+
+struct Forms;
+
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    using Clock = std::function<QDateTime()>;
+
+    explicit TForm1(const Forms& forms);
+
+    // The time source of the clock label; tests give it midnight.
+    void setClock(Clock clock) { clock_ = std::move(clock); }
+
+    // "Сейчас: " and the date in the locale's short format, then the time with seconds;
+    // in the first second after midnight the date alone.
+    static QString clockText(const QDateTime& now, const QLocale& locale);
+
+private slots:
+    void N31Click();
+    void N41Click();
+    void N51Click();
+    void N61Click();
+    void N7Click();
+    void N9Click();
+    void N34Click();
+    void N43Click();
+    void N12Click();
+    void N35Click();
+    void Timer1Timer();
+    void Timer3Timer();
+    void N44Click();
+
+private:
+    void buildMenu();
+    QAction* addCommand(QMenu* menu, const char* caption, const char* name, void (TForm1::*slot)());
+
+    const Forms& forms_;
+    Clock clock_ = &QDateTime::currentDateTime;
+    QString scrollPrefix_; // only ever spaces: the caption drifts right one space a tick
+
+    QMenu *N1, *N3, *N5, *N4, *N8, *N33, *N11;
+    QAction *N7, *N31, *N41, *N51, *N61, *N9, *N34, *N43, *N35, *N44, *N12;
+    QLabel* Label1;
+    QTimer* Timer1;
+    QTimer* Timer2;
+    QTimer* Timer3;
+    QLineEdit* Edit1;
+};
+
+} // namespace vantrel::app
