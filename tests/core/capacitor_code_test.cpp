@@ -1,0 +1,184 @@
+// The capacitor codes, and a fuzz pass over every press that takes typed text.
+#include "codes/capacitor_code.h"
+#include "codes/letter_code.h"
+
+#include <gtest/gtest.h>
+#include <random>
+#include <regex>
+
+using namespace vantrel::codes;
+
+namespace {
+using Messages = std::vector<std::string_view>;
+const Messages kOneCheck{"Проверь цифры!"};
+} // namespace
+
+TEST(ThreeDigitCode, LinesForEveryMultiplier) {
+    const std::pair<std::string_view, std::string_view> cases[] = {
+        {"9", "C=47*0,1 пФ"}, {"0", "C=47пФ"}, {"1", "C=470 пФ"},
+        {"2", "C=47*0,1 нФ"}, {"3", "C=47нФ"}, {"4", "C=470 нФ"}};
+    for (const auto& [multiplier, line] : cases) {
+        ThreeDigitMemory memory;
+        const PressResult result = pressThreeDigitCode("47", multiplier, memory);
+        EXPECT_EQ(result.messages, Messages{});
+        EXPECT_EQ(result.line, line);
+    }
+    ThreeDigitMemory memory;
+    EXPECT_EQ(pressThreeDigitCode("10", "4", memory).line, "C=100 нФ");
+}
+
+TEST(ThreeDigitCode, OnlyE6PairsAreTaken) {
+    for (std::string_view digits : {"10", "15", "22", "33", "47", "68"}) {
+        ThreeDigitMemory memory;
+        EXPECT_EQ(pressThreeDigitCode(digits, "0", memory).line,
+                  std::string("C=") + std::string(digits) + "пФ");
+    }
+    for (std::string_view digits : {"12", "56", "", " 4", "4", "4 ", "١٠", "ab"}) {
+        ThreeDigitMemory memory;
+        EXPECT_EQ(pressThreeDigitCode(digits, "0", memory).messages, kOneCheck) << digits;
+    }
+}
+
+// A press that shows a check message writes nothing, not a line from an earlier press.
+TEST(ThreeDigitCode, RefusedFieldWritesNoLine) {
+    ThreeDigitMemory memory;
+    EXPECT_EQ(pressThreeDigitCode("47", "3", memory).line, "C=47нФ");
+    for (auto [digits, multiplier] : {std::pair{"56", "3"}, {"47", "5"}}) {
+        const PressResult refused = pressThreeDigitCode(digits, multiplier, memory);
+        EXPECT_EQ(refused.messages, kOneCheck);
+        EXPECT_EQ(refused.line, "");
+    }
+    EXPECT_EQ(memory.digits, "47");
+    EXPECT_EQ(memory.unit, "нФ");
+
+    ThreeDigitMemory fresh;
+    EXPECT_EQ(pressThreeDigitCode("12", "3", fresh).line, "");
+    EXPECT_EQ(pressThreeDigitCode("", "", fresh).messages,
+              (Messages{"Проверь цифры!", "Проверь цифры!"}));
+    // Fragments are replaced, never appended.
+    pressThreeDigitCode("47", "1", fresh);
+    EXPECT_EQ(pressThreeDigitCode("33", "0", fresh).line, "C=33пФ");
+}
+
+TEST(FourDigitCode, CopiesTheDigitsAsTyped) {
+    const std::pair<std::string_view, std::string_view> cases[] = {
+        {"9", "100*0,1 пФ"}, {"0", "100пФ"}, {"1", "1000 пФ"},
+        {"2", "100*0,1 нФ"}, {"3", "100нФ"}, {"4", "1000 нФ"}};
+    for (const auto& [multiplier, line] : cases) {
+        FourDigitMemory memory;
+        EXPECT_EQ(pressFourDigitCode("100", multiplier, memory).line, line);
+    }
+    FourDigitMemory memory;
+    EXPECT_EQ(pressFourDigitCode("", "3", memory).line, "нФ");
+    EXPECT_EQ(pressFourDigitCode("ab", "0", memory).line, "abпФ");
+    const PressResult refused = pressFourDigitCode("470", "8", memory);
+    EXPECT_EQ(refused.messages, kOneCheck);
+    EXPECT_EQ(refused.line, "");
+    EXPECT_EQ(memory.unit, "пФ");
+}
+
+TEST(CapacitorCodes, WindowsKeepSeparateUnits) {
+    ThreeDigitMemory three;
+    FourDigitMemory four;
+    pressThreeDigitCode("47", "3", three);
+    EXPECT_EQ(four.unit, "");
+    EXPECT_EQ(pressFourDigitCode("470", "0", four).line, "470пФ");
+    EXPECT_EQ(three.unit, "нФ");
+}
+
+namespace {
+
+// Random text: valid and broken UTF-8, control characters, RTL marks, emoji, long runs.
+std::string randomText(std::mt19937& random) {
+    static const std::vector<std::string> kPieces = {"1",
+                                                     "3",
+                                                     "4",
+                                                     "9",
+                                                     "47",
+                                                     "R",
+                                                     "K",
+                                                     "К",
+                                                     "Е",
+                                                     "E",
+                                                     "J",
+                                                     "M",
+                                                     "М",
+                                                     "Г",
+                                                     "Т",
+                                                     "\xE2\x80\x8F",
+                                                     "\xF0\x9F\x98\x80",
+                                                     "\x00",
+                                                     "\n",
+                                                     "\t",
+                                                     " ",
+                                                     "\xFF",
+                                                     "\xD0",
+                                                     "\xC3\x28",
+                                                     "ñ",
+                                                     "字",
+                                                     "٣",
+                                                     "2 цифры",
+                                                     "3 цифры",
+                                                     "+/-",
+                                                     "%"};
+    std::uniform_int_distribution<int> length(0, 6);
+    std::uniform_int_distribution<std::size_t> piece(0, kPieces.size() - 1);
+    std::uniform_int_distribution<int> byte(0, 255);
+    std::string text;
+    const int count = length(random);
+    for (int i = 0; i < count; ++i) {
+        if (random() % 8 == 0)
+            text += static_cast<char>(byte(random));
+        else
+            text += kPieces[piece(random)];
+    }
+    if (random() % 50 == 0)
+        text.append(200000, 'J');
+    return text;
+}
+
+} // namespace
+
+// Whatever is typed, a press only ever writes a line of one of the program's forms, or nothing.
+TEST(CodePresses, RandomTextNeverBreaksTheLineForms) {
+    // What follows the lead and the copied digits of a letter-code line.
+    const std::regex letterRest(
+        R"(^ (|k|M|Г|Т)Om( \*0\.(1|01|001))? ТКС=\+/- (0\.002|0,001|0\.005|0\.01|0\.02|0\.05|0\.1|0\.25|0,5|1|2|5|10|20|30)%$)");
+    const std::regex unit(R"((\*0,1 |0 |)(пФ|нФ)$)");
+    std::mt19937 random(20261208);
+    LetterCodeMemory letters;
+    ThreeDigitMemory three;
+    FourDigitMemory four;
+    for (int round = 0; round < 3000; ++round) {
+        const std::string mode = random() % 2 ? std::string(kTwoDigits) : std::string(kThreeDigits);
+        const std::string a = randomText(random), b = randomText(random), c = randomText(random),
+                          d = randomText(random);
+        const PressResult letter = pressLetterCode({mode, a, b, c, d}, letters);
+        if (!letter.line.empty()) {
+            EXPECT_TRUE(letter.messages.empty());
+            const std::string& line = letter.line;
+            const bool withLead = line.starts_with("R=" + a) &&
+                                  std::regex_match(line.substr(2 + a.size()), letterRest);
+            const bool bare =
+                line.starts_with(a) && std::regex_match(line.substr(a.size()), letterRest);
+            EXPECT_TRUE(withLead || bare) << line.substr(0, 80);
+        }
+        EXPECT_LE(letter.messages.size(), 3u);
+
+        const PressResult cap3 = pressThreeDigitCode(a, b, three);
+        if (!cap3.line.empty()) {
+            EXPECT_TRUE(cap3.messages.empty());
+            EXPECT_TRUE(cap3.line.starts_with("C=" + a)) << cap3.line;
+            EXPECT_TRUE(std::regex_match(cap3.line.substr(2 + a.size()), unit)) << cap3.line;
+        }
+        EXPECT_LE(cap3.messages.size(), 2u);
+
+        const PressResult cap4 = pressFourDigitCode(c, d, four);
+        if (!cap4.line.empty()) {
+            EXPECT_TRUE(cap4.messages.empty());
+            EXPECT_TRUE(cap4.line.starts_with(c));
+            EXPECT_TRUE(std::regex_match(cap4.line.substr(c.size()), unit)) << cap4.line;
+        }
+        EXPECT_LE(cap4.messages.size(), 1u);
+    }
+}

@@ -1,0 +1,280 @@
+// The colour-band windows on the real application: clicks, presses, message boxes, state.
+#include "message_box_watcher.h"
+#include "ui/radio_group.h"
+
+#include <QApplication>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace vantrel;
+using test::App;
+using test::MessageBoxWatcher;
+
+namespace {
+
+const QStringList kColourNames{"Чёрн.", "Кор.",  "Крас.", "Оранж.", "Жёлт.",  "Зел.",
+                               "Гол.",  "Фиол.", "Сер.",  "Бел.",   "Сереб.", "Золот."};
+const QStringList kEnglish{"black", "brown",  "red",  "orange", "yellow", "green",
+                           "blue",  "violet", "grey", "white",  "silver", "gold"};
+
+ui::RadioGroup* selector(QWidget* window, int band) {
+    return window->findChild<ui::RadioGroup*>(QStringLiteral("RadioGroup%1").arg(band));
+}
+
+// A real mouse click on the named colour of a band (1-based).
+void click(QWidget* window, int band, const QString& colour) {
+    ui::RadioGroup* group = selector(window, band);
+    ASSERT_TRUE(group);
+    QRadioButton* button = group->button(static_cast<int>(kEnglish.indexOf(colour)));
+    ASSERT_TRUE(button) << colour.toStdString();
+    QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center() - QPoint(20, 0));
+}
+
+void clickAll(QWidget* window, const QStringList& colours) {
+    for (int band = 0; band < colours.size(); ++band)
+        click(window, band + 1, colours[band]);
+}
+
+QString press(QWidget* window) {
+    QTest::mouseClick(window->findChild<QPushButton*>("Button1"), Qt::LeftButton);
+    return window->findChild<QPlainTextEdit*>("Memo1")->toPlainText();
+}
+
+QString shownColour(QWidget* window, int band) {
+    const ui::RadioGroup* group = selector(window, band);
+    return group->itemIndex() < 0 ? QString() : kEnglish[group->itemIndex()];
+}
+
+struct Opened {
+    explicit Opened(QDialog* window)
+        : dialog(window) {
+        dialog->show();
+    }
+    ~Opened() { dialog->hide(); }
+    QDialog* dialog;
+};
+
+} // namespace
+
+TEST(ColourWindows, WorkedExamplesByRealClicks) {
+    App program;
+    const app::Forms& f = *program.forms;
+    MessageBoxWatcher boxes;
+    struct Case {
+        QDialog* window;
+        QStringList colours;
+        QString line;
+    };
+    const Case cases[] = {
+        {f.Form2.get(), {"yellow", "violet", "red"}, "R=4700 Om"},
+        {f.Form2.get(), {"green", "blue", "silver"}, "R=56*0,01 Om"},
+        {f.Form2.get(), {"yellow", "violet", "black"}, "R=47 Om"},
+        {f.Form3.get(), {"orange", "orange", "gold", "brown"}, "R=33*0,1 Om+/-1%"},
+        {f.Form3.get(), {"brown", "black", "black", "gold"}, "R=10 Om+/-5%"},
+        {f.Form4.get(), {"yellow", "violet", "black", "yellow", "orange"}, "R=4700.000 Om+/-Error"},
+        {f.Form4.get(), {"brown", "black", "black", "black", "brown"}, "R=100 Om+/-1%"},
+        {f.Form5.get(),
+         {"yellow", "violet", "black", "gold", "green", "white"},
+         "R=470*0,1 Om +/-0.5%; ТКС= +/-1ppm/`C"},
+        {f.Form5.get(),
+         {"brown", "black", "black", "black", "brown", "brown"},
+         "R=100 Om +/-1%; ТКС= +/-100ppm/`C"},
+        {f.Form12.get(), {"white", "white", "orange"}, "L=99*1000 мкГн"},
+        {f.Form12.get(), {"yellow", "violet", "gold"}, "L=47*0,1 мкГн"},
+        {f.Form13.get(), {"brown", "black", "silver", "black"}, "L=10*0,01 мкГн +/-20%"},
+    };
+    for (const Case& c : cases) {
+        Opened open(c.window);
+        clickAll(c.window, c.colours);
+        EXPECT_EQ(press(c.window), c.line);
+        EXPECT_EQ(press(c.window), c.line); // twice: still one line
+    }
+    EXPECT_TRUE(boxes.boxes.isEmpty());
+}
+
+TEST(ColourWindows, SelectorsOfferTheirLists) {
+    App program;
+    const app::Forms& f = *program.forms;
+    const QStringList colours = kColourNames.mid(0, 10);
+    EXPECT_EQ(selector(f.Form2.get(), 1)->items(), colours);
+    EXPECT_EQ(selector(f.Form2.get(), 3)->items(), kColourNames);
+    EXPECT_EQ(selector(f.Form5.get(), 3)->items(), colours);
+    EXPECT_EQ(selector(f.Form5.get(), 6)->items(), colours);
+    EXPECT_EQ(selector(f.Form13.get(), 4)->items(), kColourNames);
+    for (QDialog* window :
+         {static_cast<QDialog*>(f.Form2.get()), static_cast<QDialog*>(f.Form13.get())})
+        for (int band = 1; band <= 3; ++band)
+            EXPECT_EQ(selector(window, band)->itemIndex(), -1);
+}
+
+TEST(ColourWindows, CheckAndMissingDataMessagesAreRealBoxes) {
+    App program;
+    QDialog* window = program.forms->Form3.get();
+    Opened open(window);
+    MessageBoxWatcher boxes;
+    EXPECT_EQ(press(window), "");
+    click(window, 1, "black");
+    ASSERT_EQ(boxes.boxes.size(), 2);
+    const test::SeenBox missing = boxes.boxes[0];
+    EXPECT_EQ(missing.title, "Information");
+    EXPECT_EQ(missing.icon, QMessageBox::Information);
+    EXPECT_EQ(missing.text, "Не хватает данных в первом столбце!");
+    EXPECT_EQ(missing.buttons, QStringList{"OK"});
+    const test::SeenBox check = boxes.boxes[1];
+    EXPECT_EQ(check.title, "Error");
+    EXPECT_EQ(check.icon, QMessageBox::Critical);
+    EXPECT_EQ(check.text, "Проверь первую полосу!");
+    EXPECT_EQ(check.buttons, QStringList{"&Yes"});
+}
+
+// After a rejected colour's message the selector shows the colour the band holds again.
+TEST(ColourWindows, RejectedColourDoesNotStayShown) {
+    App program;
+    QDialog* window = program.forms->Form2.get();
+    Opened open(window);
+    MessageBoxWatcher boxes;
+    click(window, 1, "black");
+    EXPECT_EQ(shownColour(window, 1), "");
+    click(window, 1, "black"); // the same pick again is a change again, with its message
+    EXPECT_EQ(boxes.texts(), QStringList(2, "Проверь первую полосу!"));
+    click(window, 1, "red");
+    click(window, 1, "black");
+    EXPECT_EQ(shownColour(window, 1), "red");
+    click(window, 2, "red");
+    click(window, 3, "brown");
+    EXPECT_EQ(press(window), "R=220 Om");
+    EXPECT_EQ(boxes.boxes.size(), 3);
+    click(window, 3, "brown"); // already selected: nothing happens
+    EXPECT_EQ(boxes.boxes.size(), 3);
+
+    QDialog* inductor = program.forms->Form13.get();
+    Opened second(inductor);
+    click(inductor, 4, "gold");
+    click(inductor, 4, "green");
+    click(inductor, 4, "red");
+    EXPECT_EQ(boxes.texts().mid(3),
+              (QStringList{"Проверь чсетвёртую полосу!", "Проверь четвёртую полосу!"}));
+    EXPECT_EQ(shownColour(inductor, 4), "gold");
+}
+
+TEST(ColourWindows, MissingBandIsNamedAndEmptiesTheBox) {
+    App program;
+    QDialog* window = program.forms->Form2.get();
+    Opened open(window);
+    MessageBoxWatcher boxes;
+    clickAll(window, {"red", "red", "red"});
+    EXPECT_EQ(press(window), "R=2200 Om");
+    QDialog* six = program.forms->Form5.get();
+    Opened second(six);
+    clickAll(six, {"red", "red", "red"});
+    click(six, 6, "red");
+    EXPECT_EQ(press(six), "");
+    EXPECT_EQ(boxes.texts(), QStringList{"Не хватает данных в четвёртом столбце!"});
+}
+
+TEST(ColourWindows, EditableInductorResultBoxIsDiscardedByAPress) {
+    App program;
+    QDialog* window = program.forms->Form12.get();
+    Opened open(window);
+    auto* memo = window->findChild<QPlainTextEdit*>("Memo1");
+    EXPECT_FALSE(memo->isReadOnly());
+    EXPECT_TRUE(program.forms->Form13->findChild<QPlainTextEdit*>("Memo1")->isReadOnly());
+    clickAll(window, {"brown", "black", "red"});
+    QTest::keyClicks(memo, "typed text");
+    EXPECT_EQ(press(window), "L=10*100 мкГн");
+}
+
+TEST(ColourWindows, KeepStateAcrossCloseAndReopenAndApartFromEachOther) {
+    App program;
+    const app::Forms& f = *program.forms;
+    MessageBoxWatcher boxes;
+    QAction* threeBands = f.Form1->findChild<QAction*>("N31");
+    test::whileOpen(
+        f.Form2.get(), [&] { threeBands->trigger(); },
+        [&] {
+            clickAll(f.Form2.get(), {"yellow", "violet", "red"});
+            EXPECT_EQ(press(f.Form2.get()), "R=4700 Om");
+        });
+    const QPoint placed = f.Form2->pos();
+    test::whileOpen(
+        f.Form2.get(), [&] { threeBands->trigger(); },
+        [&] {
+            EXPECT_EQ(f.Form2->findChild<QPlainTextEdit*>("Memo1")->toPlainText(), "R=4700 Om");
+            EXPECT_EQ(shownColour(f.Form2.get(), 1), "yellow");
+            EXPECT_EQ(press(f.Form2.get()), "R=4700 Om");
+            EXPECT_EQ(f.Form2->pos(), placed);
+        });
+    // Every other colour window has its own bands.
+    for (QDialog* other :
+         {static_cast<QDialog*>(f.Form3.get()), static_cast<QDialog*>(f.Form4.get()),
+          static_cast<QDialog*>(f.Form5.get()), static_cast<QDialog*>(f.Form12.get()),
+          static_cast<QDialog*>(f.Form13.get())}) {
+        Opened open(other);
+        EXPECT_EQ(press(other), "");
+    }
+    EXPECT_EQ(boxes.texts(), QStringList(5, "Не хватает данных в первом столбце!"));
+}
+
+TEST(ColourWindows, ThousandsOfOpenCloseCyclesChangeNothing) {
+    App program;
+    QDialog* window = program.forms->Form3.get();
+    MessageBoxWatcher boxes;
+    {
+        Opened open(window);
+        clickAll(window, {"yellow", "violet", "red", "gold"});
+        press(window);
+    }
+    for (int cycle = 0; cycle < 2000; ++cycle) {
+        window->show();
+        window->close();
+    }
+    EXPECT_EQ(window->findChild<QPlainTextEdit*>("Memo1")->toPlainText(), "R=4700 Om+/-5%");
+    EXPECT_EQ(shownColour(window, 4), "gold");
+    EXPECT_TRUE(boxes.boxes.isEmpty());
+}
+
+TEST(ColourWindows, FramesAndClientSizes) {
+    App program;
+    const app::Forms& f = *program.forms;
+    const std::pair<QDialog*, QSize> sizes[] = {{f.Form2.get(), {362, 411}},
+                                                {f.Form3.get(), {498, 453}},
+                                                {f.Form4.get(), {610, 453}},
+                                                {f.Form5.get(), {719, 453}},
+                                                {f.Form12.get(), {389, 453}}};
+    for (const auto& [window, size] : sizes) {
+        EXPECT_EQ(window->size(), size);
+        EXPECT_EQ(window->minimumSize(), size); // not resizable
+        EXPECT_EQ(window->maximumSize(), size);
+        EXPECT_TRUE(window->windowFlags().testFlag(Qt::Tool));
+    }
+    EXPECT_EQ(f.Form2->findChild<QWidget*>("RadioGroup3")->geometry(), QRect(278, 23, 75, 300));
+    EXPECT_EQ(f.Form5->findChild<QWidget*>("Memo1")->geometry(), QRect(48, 416, 617, 25));
+}
+
+// The 4-band inductor window can be resized: its controls stay put, scroll bars appear
+// when it is smaller than they need.
+TEST(ColourWindows, ResizableInductorWindowScrollsInsteadOfMoving) {
+    App program;
+    QDialog* window = program.forms->Form13.get();
+    Opened open(window);
+    auto* area = window->findChild<QScrollArea*>("ScrollArea");
+    ASSERT_TRUE(area);
+    QWidget* button = window->findChild<QWidget*>("Button1");
+    const QRect before = button->geometry();
+    window->resize(800, 700);
+    QApplication::processEvents();
+    EXPECT_EQ(button->geometry(), before);
+    EXPECT_FALSE(area->horizontalScrollBar()->isVisible());
+    EXPECT_FALSE(area->verticalScrollBar()->isVisible());
+    window->resize(300, 200);
+    QApplication::processEvents();
+    EXPECT_EQ(button->geometry(), before);
+    EXPECT_TRUE(area->horizontalScrollBar()->isVisible());
+    EXPECT_TRUE(area->verticalScrollBar()->isVisible());
+    window->resize(507, 453);
+}

@@ -1,0 +1,14 @@
+// Runs the GUI tests inside one application, on the offscreen platform unless
+// QT_QPA_PLATFORM names another, so no display is needed.
+#include <QApplication>
+#include <QLocale>
+#include <gtest/gtest.h>
+
+int main(int argc, char* argv[]) {
+    ::testing::InitGoogleTest(&argc, argv);
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Vantrel"));
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,57 @@
+#include "message_box_watcher.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace vantrel::test {
+
+MessageBoxWatcher::MessageBoxWatcher() {
+    connect(&timer_, &QTimer::timeout, this, &MessageBoxWatcher::poll);
+    timer_.start(5);
+}
+
+QStringList MessageBoxWatcher::texts() const {
+    QStringList result;
+    for (const SeenBox& box : boxes)
+        result << box.text;
+    return result;
+}
+
+void MessageBoxWatcher::poll() {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box || !box->isVisible() || box->property("seen").toBool())
+        return;
+    box->setProperty("seen", true);
+    QStringList buttons;
+    for (const QAbstractButton* button : box->buttons())
+        buttons << button->text();
+    boxes.push_back({box->windowTitle(), box->icon(), box->text(), buttons});
+    QTest::mouseClick(box->buttons().constFirst(), Qt::LeftButton);
+}
+
+void whileOpen(QDialog* dialog, const std::function<void()>& trigger,
+               const std::function<void()>& body) {
+    bool ran = false;
+    QTimer::singleShot(0, dialog, [&] {
+        ran = true;
+        EXPECT_TRUE(dialog->isVisible());
+        EXPECT_EQ(QApplication::activeModalWidget(), dialog);
+        body();
+        dialog->close(); // what the close box does
+    });
+    trigger();
+    EXPECT_TRUE(ran);
+    EXPECT_FALSE(dialog->isVisible());
+}
+
+App::App()
+    : forms(app::createForms()) {
+    forms->Form1->show();
+}
+
+App::~App() = default;
+
+} // namespace vantrel::test

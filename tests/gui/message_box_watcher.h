@@ -1,0 +1,46 @@
+// Test helpers for real modal windows: a watcher that answers message boxes as they appear,
+// and a runner that acts inside a window's modal loop.
+#pragma once
+
+#include "app/forms.h"
+
+#include <QMessageBox>
+#include <QObject>
+#include <QTimer>
+#include <functional>
+
+namespace vantrel::test {
+
+struct SeenBox {
+    QString title;
+    QMessageBox::Icon icon;
+    QString text;
+    QStringList buttons;
+};
+
+// While it lives, every message box that becomes the active modal widget is recorded and
+// closed with its first button.
+class MessageBoxWatcher : public QObject {
+public:
+    MessageBoxWatcher();
+    QList<SeenBox> boxes;
+    QStringList texts() const;
+
+private:
+    void poll();
+    QTimer timer_;
+};
+
+// Runs body while the dialog is open modally through trigger (a menu command), then closes
+// the dialog with its close box; returns once the modal showing has returned.
+void whileOpen(QDialog* dialog, const std::function<void()>& trigger,
+               const std::function<void()>& body);
+
+// One application's worth of windows for a test, with the main window shown.
+struct App {
+    App();
+    ~App();
+    std::unique_ptr<app::Forms> forms;
+};
+
+} // namespace vantrel::test
