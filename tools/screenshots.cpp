@@ -1,0 +1,91 @@
+// Draws every window that a user can open, each with a worked example filled in, into PNG
+// files: cmake --build build --target screenshots   (writes docs/*.png, needs no display)
+#include "app/forms.h"
+#include "ui/pictures.h"
+#include "ui/radio_group.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <cstdio>
+
+using namespace vantrel;
+
+namespace {
+
+void pickAll(QWidget* window, std::initializer_list<int> items) {
+    int band = 1;
+    for (int item : items) {
+        auto* group = window->findChild<ui::RadioGroup*>(QStringLiteral("RadioGroup%1").arg(band++));
+        group->button(item)->click();
+    }
+}
+
+void type(QWidget* window, const char* edit, const char* text) {
+    window->findChild<QLineEdit*>(QString::fromLatin1(edit))->setText(QString::fromUtf8(text));
+}
+
+void press(QWidget* window) { window->findChild<QPushButton*>(QStringLiteral("Button1"))->click(); }
+
+bool save(QWidget* window, const QString& folder, const char* name) {
+    window->show();
+    QApplication::processEvents();
+    const bool saved = window->grab().save(folder + QString::fromLatin1(name) + ".png");
+    window->hide();
+    return saved;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Vantrel"));
+    const QStringList arguments = QApplication::arguments();
+    const QString folder = (arguments.size() > 1 ? arguments[1] : QStringLiteral("docs")) + u'/';
+    QDir().mkpath(folder);
+
+    const auto forms = app::createForms();
+    app::Forms& f = *forms;
+    f.Form1->setClock([] { return QDateTime(QDate(2026, 12, 8), QTime(14, 5, 9)); });
+    QMetaObject::invokeMethod(f.Form1.get(), "Timer1Timer");
+    for (int tick = 0; tick < 12; ++tick)
+        QMetaObject::invokeMethod(f.Form1.get(), "Timer3Timer");
+
+    pickAll(f.Form2.get(), {4, 7, 2}); // yellow, violet, red
+    pickAll(f.Form3.get(), {4, 7, 2, 11});
+    pickAll(f.Form4.get(), {4, 7, 0, 3, 2});
+    pickAll(f.Form5.get(), {1, 0, 0, 1, 1, 1});
+    pickAll(f.Form12.get(), {1, 0, 2});
+    pickAll(f.Form13.get(), {4, 7, 1, 11});
+    type(f.Form8.get(), "Edit1", "33");
+    type(f.Form8.get(), "Edit2", "1");
+    type(f.Form8.get(), "Edit4", "K");
+    type(f.Form8.get(), "Edit3", "J");
+    type(f.Form9.get(), "Edit1", "47");
+    type(f.Form9.get(), "Edit2", "3");
+    type(f.Form10.get(), "Edit1", "100");
+    type(f.Form10.get(), "Edit2", "2");
+    for (QWidget* window : {static_cast<QWidget*>(f.Form2.get()), static_cast<QWidget*>(f.Form3.get()),
+                            static_cast<QWidget*>(f.Form4.get()), static_cast<QWidget*>(f.Form5.get()),
+                            static_cast<QWidget*>(f.Form8.get()), static_cast<QWidget*>(f.Form9.get()),
+                            static_cast<QWidget*>(f.Form10.get()), static_cast<QWidget*>(f.Form12.get()),
+                            static_cast<QWidget*>(f.Form13.get())})
+        press(window);
+
+    const std::pair<QWidget*, const char*> shots[] = {
+        {f.Form1.get(), "main"},           {f.Form6.get(), "about"},
+        {f.Form2.get(), "resistor-3-bands"}, {f.Form3.get(), "resistor-4-bands"},
+        {f.Form4.get(), "resistor-5-bands"}, {f.Form5.get(), "resistor-6-bands"},
+        {f.Form8.get(), "resistor-letter-code"}, {f.Form9.get(), "capacitor-3-digits"},
+        {f.Form10.get(), "capacitor-4-digits"}, {f.Form12.get(), "inductor-3-bands"},
+        {f.Form13.get(), "inductor-4-bands"}};
+    bool saved = true;
+    for (const auto& [window, name] : shots)
+        saved = save(window, folder, name) && saved;
+    if (!saved)
+        std::fprintf(stderr, "screenshots: could not write into %s\n", qPrintable(folder));
+    return saved ? 0 : 1;
+}
