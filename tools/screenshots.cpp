@@ -18,7 +18,8 @@ namespace {
 void pickAll(QWidget* window, std::initializer_list<int> items) {
     int band = 1;
     for (int item : items) {
-        auto* group = window->findChild<ui::RadioGroup*>(QStringLiteral("RadioGroup%1").arg(band++));
+        auto* group =
+            window->findChild<ui::RadioGroup*>(QStringLiteral("RadioGroup%1").arg(band++));
         group->button(item)->click();
     }
 }
@@ -27,7 +28,9 @@ void type(QWidget* window, const char* edit, const char* text) {
     window->findChild<QLineEdit*>(QString::fromLatin1(edit))->setText(QString::fromUtf8(text));
 }
 
-void press(QWidget* window) { window->findChild<QPushButton*>(QStringLiteral("Button1"))->click(); }
+void press(QWidget* window) {
+    window->findChild<QPushButton*>(QStringLiteral("Button1"))->click();
+}
 
 bool save(QWidget* window, const QString& folder, const char* name) {
     window->show();
@@ -68,20 +71,25 @@ int main(int argc, char* argv[]) {
     type(f.Form9.get(), "Edit2", "3");
     type(f.Form10.get(), "Edit1", "100");
     type(f.Form10.get(), "Edit2", "2");
-    for (QWidget* window : {static_cast<QWidget*>(f.Form2.get()), static_cast<QWidget*>(f.Form3.get()),
-                            static_cast<QWidget*>(f.Form4.get()), static_cast<QWidget*>(f.Form5.get()),
-                            static_cast<QWidget*>(f.Form8.get()), static_cast<QWidget*>(f.Form9.get()),
-                            static_cast<QWidget*>(f.Form10.get()), static_cast<QWidget*>(f.Form12.get()),
-                            static_cast<QWidget*>(f.Form13.get())})
+    for (QWidget* window :
+         {static_cast<QWidget*>(f.Form2.get()), static_cast<QWidget*>(f.Form3.get()),
+          static_cast<QWidget*>(f.Form4.get()), static_cast<QWidget*>(f.Form5.get()),
+          static_cast<QWidget*>(f.Form8.get()), static_cast<QWidget*>(f.Form9.get()),
+          static_cast<QWidget*>(f.Form10.get()), static_cast<QWidget*>(f.Form12.get()),
+          static_cast<QWidget*>(f.Form13.get())})
         press(window);
 
-    const std::pair<QWidget*, const char*> shots[] = {
-        {f.Form1.get(), "main"},           {f.Form6.get(), "about"},
-        {f.Form2.get(), "resistor-3-bands"}, {f.Form3.get(), "resistor-4-bands"},
-        {f.Form4.get(), "resistor-5-bands"}, {f.Form5.get(), "resistor-6-bands"},
-        {f.Form8.get(), "resistor-letter-code"}, {f.Form9.get(), "capacitor-3-digits"},
-        {f.Form10.get(), "capacitor-4-digits"}, {f.Form12.get(), "inductor-3-bands"},
-        {f.Form13.get(), "inductor-4-bands"}};
+    const std::pair<QWidget*, const char*> shots[] = {{f.Form1.get(), "main"},
+                                                      {f.Form6.get(), "about"},
+                                                      {f.Form2.get(), "resistor-3-bands"},
+                                                      {f.Form3.get(), "resistor-4-bands"},
+                                                      {f.Form4.get(), "resistor-5-bands"},
+                                                      {f.Form5.get(), "resistor-6-bands"},
+                                                      {f.Form8.get(), "resistor-letter-code"},
+                                                      {f.Form9.get(), "capacitor-3-digits"},
+                                                      {f.Form10.get(), "capacitor-4-digits"},
+                                                      {f.Form12.get(), "inductor-3-bands"},
+                                                      {f.Form13.get(), "inductor-4-bands"}};
     bool saved = true;
     for (const auto& [window, name] : shots)
         saved = save(window, folder, name) && saved;

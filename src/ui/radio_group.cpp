@@ -8,23 +8,29 @@ namespace vantrel::ui {
 RadioGroup::RadioGroup(QWidget* parent)
     : QGroupBox(parent)
     , group_(new QButtonGroup(this)) {
+    // A place in the window's tab order of its own, handed on to the items through the
+    // focus proxy.
+    setFocusPolicy(Qt::TabFocus);
     connect(group_, &QButtonGroup::idClicked, this, &RadioGroup::onButtonClicked);
 }
 
 void RadioGroup::setItems(const QStringList& items) {
+    setFocusProxy(nullptr);
     qDeleteAll(buttons_);
     buttons_.clear();
     itemIndex_ = -1;
+    // The items take the group's own place in the window's tab order.
+    QWidget* previous = this;
     for (const QString& item : items) {
         auto* button = new QRadioButton(item, this);
         button->setObjectName(item);
         group_->addButton(button, static_cast<int>(buttons_.size()));
-        if (!buttons_.isEmpty())
-            QWidget::setTabOrder(buttons_.back(), button);
+        QWidget::setTabOrder(previous, button);
+        previous = button;
         buttons_.push_back(button);
     }
-    setFocusProxy(buttons_.isEmpty() ? nullptr : buttons_.front());
     placeButtons();
+    updateTabStop();
 }
 
 QStringList RadioGroup::items() const {
@@ -44,20 +50,30 @@ void RadioGroup::setItemIndex(int index) {
     itemIndex_ = index;
     if (index >= 0) {
         buttons_[index]->setChecked(true);
-        return;
+    } else {
+        // An exclusive group never lets its last checked button go, so step out of it briefly.
+        group_->setExclusive(false);
+        for (QRadioButton* button : buttons_)
+            button->setChecked(false);
+        group_->setExclusive(true);
     }
-    // An exclusive group never lets its last checked button go, so step out of it briefly.
-    group_->setExclusive(false);
-    for (QRadioButton* button : buttons_)
-        button->setChecked(false);
-    group_->setExclusive(true);
+    updateTabStop();
 }
 
 void RadioGroup::onButtonClicked(int index) {
     if (index == itemIndex_)
         return;
     itemIndex_ = index;
+    updateTabStop();
     emit clicked();
+}
+
+// Tab reaches a group once, at its selected item (or its first); the arrow keys move within.
+void RadioGroup::updateTabStop() {
+    QRadioButton* stop = button(itemIndex_ >= 0 ? itemIndex_ : 0);
+    for (QRadioButton* item : buttons_)
+        item->setFocusPolicy(item == stop ? Qt::StrongFocus : Qt::ClickFocus);
+    setFocusProxy(stop);
 }
 
 void RadioGroup::resizeEvent(QResizeEvent* event) {

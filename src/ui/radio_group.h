@@ -36,6 +36,7 @@ protected:
 private:
     void onButtonClicked(int index);
     void placeButtons();
+    void updateTabStop();
 
     QButtonGroup* group_;
     QVector<QRadioButton*> buttons_;

@@ -20,6 +20,7 @@ QWidget* scrolledCanvas(QDialog* window, QSize client) {
     auto* area = new QScrollArea(window);
     area->setObjectName(QStringLiteral("ScrollArea"));
     area->setFrameShape(QFrame::NoFrame);
+    area->setFocusPolicy(Qt::NoFocus); // Tab goes round the controls only
     area->setWidgetResizable(false);
     auto* canvas = new QWidget;
     canvas->setFixedSize(client);

@@ -3,6 +3,7 @@
 #include "ui/radio_group.h"
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -277,4 +278,88 @@ TEST(ColourWindows, ResizableInductorWindowScrollsInsteadOfMoving) {
     EXPECT_TRUE(area->horizontalScrollBar()->isVisible());
     EXPECT_TRUE(area->verticalScrollBar()->isVisible());
     window->resize(507, 453);
+}
+
+namespace {
+
+// The selectors, button and result box in the order Tab reaches them from band 1.
+QStringList tabOrder(QDialog* window, int stops) {
+    selector(window, 1)->button(0)->setFocus();
+    QStringList order;
+    for (int i = 0; i < stops; ++i) {
+        QWidget* focused = QApplication::focusWidget();
+        QWidget* named = qobject_cast<ui::RadioGroup*>(focused->parentWidget())
+                             ? focused->parentWidget()
+                             : focused;
+        order << named->objectName();
+        QTest::keyClick(focused, Qt::Key_Tab);
+    }
+    return order;
+}
+
+} // namespace
+
+TEST(ColourWindows, TabVisitsEachSelectorOnceInTheWindowsOrder) {
+    App program;
+    QDialog* inductor = program.forms->Form13.get();
+    Opened open(inductor);
+    QApplication::setActiveWindow(inductor);
+    EXPECT_EQ(tabOrder(inductor, 7),
+              (QStringList{"RadioGroup1", "RadioGroup2", "RadioGroup3", "Button1", "Memo1",
+                           "RadioGroup4", "RadioGroup1"}));
+    QDialog* three = program.forms->Form2.get();
+    Opened second(three);
+    QApplication::setActiveWindow(three);
+    EXPECT_EQ(tabOrder(three, 6), (QStringList{"RadioGroup1", "RadioGroup2", "RadioGroup3",
+                                               "Button1", "Memo1", "RadioGroup1"}));
+}
+
+// Arrow keys move the selection within a band and pick as a click does; Space presses.
+TEST(ColourWindows, KeyboardPicksAndPresses) {
+    App program;
+    QDialog* window = program.forms->Form2.get();
+    Opened open(window);
+    QApplication::setActiveWindow(window);
+    MessageBoxWatcher boxes;
+    click(window, 1, "red");
+    click(window, 2, "red");
+    QRadioButton* red = selector(window, 3)->button(2);
+    click(window, 3, "red");
+    red->setFocus();
+    QTest::keyClick(red, Qt::Key_Down);
+    EXPECT_EQ(shownColour(window, 3), "orange");
+    auto* button = window->findChild<QPushButton*>("Button1");
+    button->setFocus();
+    QTest::keyClick(button, Qt::Key_Space);
+    EXPECT_EQ(window->findChild<QPlainTextEdit*>("Memo1")->toPlainText(), "R=22.000 Om");
+    EXPECT_TRUE(boxes.boxes.isEmpty());
+}
+
+// Closing the window while its message box is up loses nothing and breaks nothing.
+TEST(ColourWindows, ClosingTheWindowUnderAMessageBoxKeepsItsState) {
+    App program;
+    QDialog* window = program.forms->Form3.get();
+    Opened open(window);
+    clickAll(window, {"red", "red", "red", "gold"});
+    int closedUnderBox = 0;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        window->close();
+        ++closedUnderBox;
+        box->buttons().constFirst()->click();
+    });
+    closer.start(5);
+    click(window, 4, "orange"); // a check message
+    window->show();
+    click(window, 1, "black"); // another
+    window->show();
+    press(window); // a line: no box
+    closer.stop();
+    EXPECT_EQ(closedUnderBox, 2);
+    EXPECT_EQ(shownColour(window, 4), "gold");
+    EXPECT_EQ(shownColour(window, 1), "red");
+    EXPECT_EQ(press(window), "R=2200 Om+/-5%");
 }

@@ -8,6 +8,12 @@
 #include <QObject>
 #include <QTimer>
 #include <functional>
+#include <ostream>
+
+// Lets GoogleTest print Qt strings in failure messages.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace vantrel::test {
 
