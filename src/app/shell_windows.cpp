@@ -3,11 +3,7 @@
 namespace vantrel::app {
 namespace {
 
-using ui::Border;
-using ui::Colour;
-using ui::Control;
-using ui::FontSpec;
-using ui::Kind;
+using namespace ui;
 
 constexpr FontSpec kSansSerif11{"MS Sans Serif", 11};
 constexpr FontSpec kBold16{"MS Sans Serif", 16, true};

@@ -8,11 +8,7 @@
 namespace vantrel::bands {
 namespace {
 
-using ui::Border;
-using ui::Colour;
-using ui::Control;
-using ui::FontSpec;
-using ui::Kind;
+using namespace ui;
 
 constexpr const char* kColours = ":/pictures/colours.jpg";
 constexpr const char* kCount = "Считать!!!";
@@ -110,31 +106,47 @@ constexpr auto kForm13 = join(kFirstTwoBands, std::array<Control, 6>{{
 
 // clang-format on
 
+struct ColourWindowSpec {
+    ui::WindowFrame frame;
+    const WindowRecipe* recipe;
+};
+
+ColourWindowSpec specOf(ColourWindowKind kind) {
+    using enum ColourWindowKind;
+    switch (kind) {
+    case Resistor3:
+        return {{"3 полосы", Border::FixedTool, {362, 411}, {"PT Sans Cyr", 13}, kForm2},
+                &kResistor3Recipe};
+    case Resistor4:
+        return {{"4 полосы", Border::FixedTool, {498, 453}, kSansSerif11, kForm3},
+                &kResistor4Recipe};
+    case Resistor5:
+        return {{"5 полос", Border::FixedTool, {610, 453}, kSansSerif11, kForm4},
+                &kResistor5Recipe};
+    case Resistor6:
+        return {{"6 полос", Border::FixedTool, {719, 453}, kSansSerif11, kForm5},
+                &kResistor6Recipe};
+    case Inductor3:
+        return {{"Индуктивность", Border::FixedTool, {389, 453}, kSansSerif11, kForm12},
+                &kInductor3Recipe};
+    case Inductor4: // outer size 515 x 479: a 4-pixel sizing border, an 18-pixel tool caption
+        return {{"4 полосы", Border::SizeableTool, {507, 453}, kSansSerif11, kForm13, {213, 118}},
+                &kInductor4Recipe};
+    }
+    return {};
+}
+
 } // namespace
 
-TForm2::TForm2(QWidget* parent)
-    : BandWindow({"3 полосы", Border::FixedTool, {362, 411}, {"PT Sans Cyr", 13}, kForm2},
-                 kResistor3Recipe, parent) {}
+template <ColourWindowKind Which>
+ColourWindow<Which>::ColourWindow(QWidget* parent)
+    : BandWindow(specOf(Which).frame, *specOf(Which).recipe, parent) {}
 
-TForm3::TForm3(QWidget* parent)
-    : BandWindow({"4 полосы", Border::FixedTool, {498, 453}, kSansSerif11, kForm3},
-                 kResistor4Recipe, parent) {}
-
-TForm4::TForm4(QWidget* parent)
-    : BandWindow({"5 полос", Border::FixedTool, {610, 453}, kSansSerif11, kForm4}, kResistor5Recipe,
-                 parent) {}
-
-TForm5::TForm5(QWidget* parent)
-    : BandWindow({"6 полос", Border::FixedTool, {719, 453}, kSansSerif11, kForm5}, kResistor6Recipe,
-                 parent) {}
-
-TForm12::TForm12(QWidget* parent)
-    : BandWindow({"Индуктивность", Border::FixedTool, {389, 453}, kSansSerif11, kForm12},
-                 kInductor3Recipe, parent) {}
-
-// Outer size 515 x 479 with a 4-pixel sizing border and an 18-pixel tool caption bar.
-TForm13::TForm13(QWidget* parent)
-    : BandWindow({"4 полосы", Border::SizeableTool, {507, 453}, kSansSerif11, kForm13, {213, 118}},
-                 kInductor4Recipe, parent) {}
+template class ColourWindow<ColourWindowKind::Resistor3>;
+template class ColourWindow<ColourWindowKind::Resistor4>;
+template class ColourWindow<ColourWindowKind::Resistor5>;
+template class ColourWindow<ColourWindowKind::Resistor6>;
+template class ColourWindow<ColourWindowKind::Inductor3>;
+template class ColourWindow<ColourWindowKind::Inductor4>;
 
 } // namespace vantrel::bands

@@ -7,15 +7,12 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <array>
+#include <type_traits>
 
 namespace vantrel::codes {
 namespace {
 
-using ui::Border;
-using ui::Colour;
-using ui::Control;
-using ui::FontSpec;
-using ui::Kind;
+using namespace ui;
 
 constexpr const char* kCount = "Считать!!!";
 constexpr FontSpec kTitle{"MS Sans Serif", 16, true};
@@ -66,9 +63,11 @@ constexpr std::array<Control, 7> fourDigitLayout() {
 }
 constexpr std::array<Control, 7> kForm10 = fourDigitLayout();
 
-std::string utf8(const QString& text) {
-    return text.toStdString();
-}
+const ui::WindowFrame kThreeDigitFrame{
+    "3-мя цифрами", Border::FixedTool, {495, 209}, kSansSerif11, kForm9};
+// Outer size 497 x 234: a 4-pixel sizing border and a 23-pixel caption bar.
+const ui::WindowFrame kFourDigitFrame{
+    "4-мя цифрами", Border::Sizeable, {489, 203}, kSansSerif11, kForm10};
 
 } // namespace
 
@@ -85,8 +84,8 @@ void CodeWindow::present(const PressResult& result) {
         Memo1->insertPlainText(QString::fromStdString(result.line));
 }
 
-QString CodeWindow::text(const char* editName) const {
-    return ui::child<QLineEdit>(this, editName)->text();
+std::string CodeWindow::text(const char* editName) const {
+    return ui::child<QLineEdit>(this, editName)->text().toStdString();
 }
 
 TForm8::TForm8(QWidget* parent)
@@ -98,33 +97,28 @@ TForm8::TForm8(QWidget* parent)
 }
 
 void TForm8::Button1Click() {
-    const std::string mode = utf8(RadioGroup1->items().value(RadioGroup1->itemIndex()));
-    const std::string digits = utf8(text("Edit1"));
-    const std::string position = utf8(text("Edit2"));
-    const std::string multiplier = utf8(text("Edit4"));
-    const std::string tolerance = utf8(text("Edit3"));
+    const std::string mode = RadioGroup1->items().value(RadioGroup1->itemIndex()).toStdString();
+    const std::string digits = text("Edit1");
+    const std::string position = text("Edit2");
+    const std::string multiplier = text("Edit4");
+    const std::string tolerance = text("Edit3");
     present(pressLetterCode({mode, digits, position, multiplier, tolerance}, memory_));
 }
 
-TForm9::TForm9(QWidget* parent)
-    : CodeWindow({"3-мя цифрами", Border::FixedTool, {495, 209}, kSansSerif11, kForm9}, parent) {
+template <typename Memory, PressResult (*Press)(std::string_view, std::string_view, Memory&)>
+CapacitorWindow<Memory, Press>::CapacitorWindow(QWidget* parent)
+    : CodeWindow(std::is_same_v<Memory, ThreeDigitMemory> ? kThreeDigitFrame : kFourDigitFrame,
+                 parent) {
     connect(ui::child<QPushButton>(this, "Button1"), &QPushButton::clicked, this,
-            &TForm9::Button1Click);
+            &CapacitorWindow::Button1Click);
 }
 
-void TForm9::Button1Click() {
-    present(pressThreeDigitCode(utf8(text("Edit1")), utf8(text("Edit2")), memory_));
+template <typename Memory, PressResult (*Press)(std::string_view, std::string_view, Memory&)>
+void CapacitorWindow<Memory, Press>::Button1Click() {
+    present(Press(text("Edit1"), text("Edit2"), memory_));
 }
 
-// Outer size 497 x 234 with a 4-pixel sizing border and a 23-pixel caption bar.
-TForm10::TForm10(QWidget* parent)
-    : CodeWindow({"4-мя цифрами", Border::Sizeable, {489, 203}, kSansSerif11, kForm10}, parent) {
-    connect(ui::child<QPushButton>(this, "Button1"), &QPushButton::clicked, this,
-            &TForm10::Button1Click);
-}
-
-void TForm10::Button1Click() {
-    present(pressFourDigitCode(utf8(text("Edit1")), utf8(text("Edit2")), memory_));
-}
+template class CapacitorWindow<ThreeDigitMemory, pressThreeDigitCode>;
+template class CapacitorWindow<FourDigitMemory, pressFourDigitCode>;
 
 } // namespace vantrel::codes

@@ -23,7 +23,7 @@ public:
 
 protected:
     void present(const PressResult& result);
-    QString text(const char* editName) const;
+    std::string text(const char* editName) const; // as UTF-8
 
 private:
     QPlainTextEdit* Memo1;
@@ -42,28 +42,19 @@ private:
     LetterCodeMemory memory_;
 };
 
-class TForm9 final : public CodeWindow { // capacitor, 3 digits
-    Q_OBJECT
+// The two capacitor windows differ in their press and what it remembers.
+template <typename Memory, PressResult (*Press)(std::string_view, std::string_view, Memory&)>
+class CapacitorWindow final : public CodeWindow {
 public:
-    explicit TForm9(QWidget* parent = nullptr);
-
-private slots:
-    void Button1Click();
+    explicit CapacitorWindow(QWidget* parent = nullptr);
 
 private:
-    ThreeDigitMemory memory_;
-};
-
-class TForm10 final : public CodeWindow { // capacitor, 4 digits
-    Q_OBJECT
-public:
-    explicit TForm10(QWidget* parent = nullptr);
-
-private slots:
     void Button1Click();
 
-private:
-    FourDigitMemory memory_;
+    Memory memory_;
 };
+
+using TForm9 = CapacitorWindow<ThreeDigitMemory, pressThreeDigitCode>; // 3 digits
+using TForm10 = CapacitorWindow<FourDigitMemory, pressFourDigitCode>;  // 4 digits
 
 } // namespace vantrel::codes

@@ -1,5 +1,5 @@
 // The code windows on the real application: typing, modes, presses and their messages.
-#include "message_box_watcher.h"
+#include "gui_helpers.h"
 #include "ui/radio_group.h"
 
 #include <QApplication>
@@ -15,6 +15,8 @@
 using namespace vantrel;
 using test::App;
 using test::MessageBoxWatcher;
+using test::Opened;
+using test::press;
 
 namespace {
 
@@ -40,25 +42,10 @@ QString edit(QWidget* window, const char* name) {
     return window->findChild<QLineEdit*>(QString::fromLatin1(name))->text();
 }
 
-QString press(QWidget* window) {
-    QTest::mouseClick(window->findChild<QPushButton*>("Button1"), Qt::LeftButton);
-    return window->findChild<QPlainTextEdit*>("Memo1")->toPlainText();
-}
-
 void chooseMode(QWidget* window, int item) {
     auto* group = window->findChild<ui::RadioGroup*>("RadioGroup1");
     QTest::mouseClick(group->button(item), Qt::LeftButton, {}, QPoint(8, 8));
 }
-
-struct Opened {
-    explicit Opened(QDialog* window)
-        : dialog(window) {
-        dialog->show();
-        QApplication::setActiveWindow(dialog);
-    }
-    ~Opened() { dialog->hide(); }
-    QDialog* dialog;
-};
 
 } // namespace
 

@@ -1,5 +1,5 @@
 // The colour-band windows on the real application: clicks, presses, message boxes, state.
-#include "message_box_watcher.h"
+#include "gui_helpers.h"
 #include "ui/radio_group.h"
 
 #include <QApplication>
@@ -15,6 +15,8 @@
 using namespace vantrel;
 using test::App;
 using test::MessageBoxWatcher;
+using test::Opened;
+using test::press;
 
 namespace {
 
@@ -41,24 +43,10 @@ void clickAll(QWidget* window, const QStringList& colours) {
         click(window, band + 1, colours[band]);
 }
 
-QString press(QWidget* window) {
-    QTest::mouseClick(window->findChild<QPushButton*>("Button1"), Qt::LeftButton);
-    return window->findChild<QPlainTextEdit*>("Memo1")->toPlainText();
-}
-
 QString shownColour(QWidget* window, int band) {
     const ui::RadioGroup* group = selector(window, band);
     return group->itemIndex() < 0 ? QString() : kEnglish[group->itemIndex()];
 }
-
-struct Opened {
-    explicit Opened(QDialog* window)
-        : dialog(window) {
-        dialog->show();
-    }
-    ~Opened() { dialog->hide(); }
-    QDialog* dialog;
-};
 
 } // namespace
 

@@ -1,5 +1,5 @@
 // The main window on the real application: windows at start-up, menu, caption and clock.
-#include "message_box_watcher.h"
+#include "gui_helpers.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,5 +1,5 @@
-// Test helpers for real modal windows: a watcher that answers message boxes as they appear,
-// and a runner that acts inside a window's modal loop.
+// Test helpers for the real windows: a watcher that answers message boxes as they appear,
+// a runner that acts inside a window's modal loop, and the application itself.
 #pragma once
 
 #include "app/forms.h"
@@ -41,6 +41,16 @@ private:
 // the dialog with its close box; returns once the modal showing has returned.
 void whileOpen(QDialog* dialog, const std::function<void()>& trigger,
                const std::function<void()>& body);
+
+// Shows a window without its modal loop for the length of a scope, as the active window.
+struct Opened {
+    explicit Opened(QDialog* window);
+    ~Opened();
+    QDialog* dialog;
+};
+
+// Clicks "Считать!!!" and reads the result box.
+QString press(QWidget* window);
 
 // One application's worth of windows for a test, with the main window shown.
 struct App {

@@ -1,8 +1,10 @@
-#include "message_box_watcher.h"
+#include "gui_helpers.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -45,6 +47,21 @@ void whileOpen(QDialog* dialog, const std::function<void()>& trigger,
     trigger();
     EXPECT_TRUE(ran);
     EXPECT_FALSE(dialog->isVisible());
+}
+
+Opened::Opened(QDialog* window)
+    : dialog(window) {
+    dialog->show();
+    QApplication::setActiveWindow(dialog);
+}
+
+Opened::~Opened() {
+    dialog->hide();
+}
+
+QString press(QWidget* window) {
+    QTest::mouseClick(window->findChild<QPushButton*>("Button1"), Qt::LeftButton);
+    return window->findChild<QPlainTextEdit*>("Memo1")->toPlainText();
 }
 
 App::App()
