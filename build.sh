@@ -15,7 +15,10 @@ run | test) ;;
     ;;
 esac
 
-packages=(g++ cmake make pkg-config qt6-base-dev libjpeg62-turbo-dev libgtest-dev fonts-liberation2)
+# Build, program, and what the tests use: offscreen windows need nothing more, the package
+# test starts the installed program under Xvfb and validates the desktop files.
+packages=(g++ cmake make pkg-config qt6-base-dev libjpeg62-turbo-dev libgtest-dev fonts-liberation2
+    desktop-file-utils appstream dpkg-dev file xvfb xauth xdotool x11-utils)
 missing=()
 for package in "${packages[@]}"; do
     status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)

@@ -85,24 +85,31 @@ QImage banner() {
     return image;
 }
 
-// A resistor lying across the middle under a large question mark, on a yellow ground,
-// reduced to the sixteen standard colours.
-QImage icon() {
-    QImage image(32, 32, QImage::Format_RGB32);
+// A resistor lying across the middle under a large question mark, on a yellow ground, drawn
+// on a 32-unit grid at any size.
+QImage iconDrawing(int size) {
+    QImage image(size, size, QImage::Format_RGB32);
     image.fill(QColor(255, 255, 0));
     QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing, size > 32);
+    painter.setRenderHint(QPainter::TextAntialiasing, size > 32);
+    painter.scale(size / 32.0, size / 32.0);
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPixelSize(26);
     font.setBold(true);
     painter.setFont(font);
     painter.setPen(QColor(0, 0, 128));
     painter.drawText(QRect(0, -3, 32, 26), Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("?"));
-    painter.fillRect(0, 23, 32, 2, QColor(128, 128, 128));
-    painter.fillRect(7, 20, 18, 8, QColor(128, 0, 0));
-    painter.fillRect(10, 20, 2, 8, QColor(255, 0, 0));
-    painter.fillRect(15, 20, 2, 8, QColor(0, 128, 0));
-    painter.fillRect(20, 20, 2, 8, QColor(0, 255, 255));
-    painter.end();
+    painter.fillRect(QRectF(0, 23, 32, 2), QColor(128, 128, 128));
+    painter.fillRect(QRectF(7, 20, 18, 8), QColor(128, 0, 0));
+    painter.fillRect(QRectF(10, 20, 2, 8), QColor(255, 0, 0));
+    painter.fillRect(QRectF(15, 20, 2, 8), QColor(0, 128, 0));
+    painter.fillRect(QRectF(20, 20, 2, 8), QColor(0, 255, 255));
+    return image;
+}
+
+// The 32 x 32 icon in the sixteen standard colours.
+QImage icon() {
     QVector<QRgb> standard;
     for (const QColor colour :
          {QColor(0, 0, 0), QColor(128, 0, 0), QColor(0, 128, 0), QColor(128, 128, 0),
@@ -110,7 +117,7 @@ QImage icon() {
           QColor(128, 128, 128), QColor(255, 0, 0), QColor(0, 255, 0), QColor(255, 255, 0),
           QColor(0, 0, 255), QColor(255, 0, 255), QColor(0, 255, 255), QColor(255, 255, 255)})
         standard << colour.rgb();
-    return image.convertToFormat(QImage::Format_Indexed8, standard, Qt::ThresholdDither);
+    return iconDrawing(32).convertToFormat(QImage::Format_Indexed8, standard, Qt::ThresholdDither);
 }
 
 void arrow(QPainter& painter, QPointF from, QPointF to) {
@@ -231,7 +238,8 @@ int main(int argc, char* argv[]) {
                          writeJpeg(letterCode(false), folder + "letter_code_1.jpg", 85) &&
                          writeJpeg(letterCode(true), folder + "letter_code_2.jpg", 85) &&
                          writeJpeg(aboutPicture(), folder + "about.jpg", 88) &&
-                         icon().save(folder + "icon.png");
+                         icon().save(folder + "icon.png") &&
+                         iconDrawing(256).save(folder + "icon-256.png");
     if (!written)
         std::fprintf(stderr, "draw_pictures: could not write into %s\n", qPrintable(folder));
     return written ? 0 : 1;

@@ -7,6 +7,7 @@
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vantrel"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.vantrel.Vantrel"));
     QApplication::setWindowIcon(vantrel::ui::applicationIcon());
     const auto forms = vantrel::app::createForms();
     forms->Form1->show();

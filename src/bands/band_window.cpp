@@ -32,6 +32,7 @@ BandWindow::BandWindow(const ui::WindowFrame& frame, const WindowRecipe& recipe,
         for (std::string_view item : bands_.items(band))
             items << text(item);
         selector->setItems(items);
+        selector->setAccessibleName(QStringLiteral("%1-я полоса").arg(band + 1));
         connect(selector, &ui::RadioGroup::clicked, this,
                 kClickSlots[static_cast<std::size_t>(band)]);
         RadioGroups << selector;

@@ -53,6 +53,11 @@ constexpr std::array<Control, 7> kForm9{{
 
 // clang-format on
 
+// Each edit box is named for screen readers by the label of its step.
+constexpr NamedBy kForm8Names[] = {
+    {"Edit1", "Label2"}, {"Edit2", "Label3"}, {"Edit4", "Label6"}, {"Edit3", "Label4"}};
+constexpr NamedBy kCapacitorNames[] = {{"Edit1", "Label2"}, {"Edit2", "Label3"}};
+
 constexpr std::array<Control, 7> fourDigitLayout() {
     std::array<Control, 7> rows = kForm9;
     rows[1].text = "Введите первые 3 цифры";
@@ -92,6 +97,7 @@ TForm8::TForm8(QWidget* parent)
     : CodeWindow({"Кодовая", Border::FixedTool, {737, 520}, kBold13, kForm8}, parent)
     , RadioGroup1(ui::child<ui::RadioGroup>(this, "RadioGroup1")) {
     RadioGroup1->setItemIndex(0);
+    ui::nameControls(this, kForm8Names);
     connect(ui::child<QPushButton>(this, "Button1"), &QPushButton::clicked, this,
             &TForm8::Button1Click);
 }
@@ -109,6 +115,7 @@ template <typename Memory, PressResult (*Press)(std::string_view, std::string_vi
 CapacitorWindow<Memory, Press>::CapacitorWindow(QWidget* parent)
     : CodeWindow(std::is_same_v<Memory, ThreeDigitMemory> ? kThreeDigitFrame : kFourDigitFrame,
                  parent) {
+    ui::nameControls(this, kCapacitorNames);
     connect(ui::child<QPushButton>(this, "Button1"), &QPushButton::clicked, this,
             &CapacitorWindow::Button1Click);
 }

@@ -53,6 +53,7 @@ QWidget* makeMemo(QWidget* parent, const Control& row) {
     if (row.style & ReadOnly) // still reachable and readable from the keyboard
         memo->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     memo->setFocusPolicy(Qt::StrongFocus);
+    memo->setAccessibleName(QStringLiteral("Результат"));
     return memo;
 }
 
@@ -67,12 +68,8 @@ QWidget* makeControl(QWidget* parent, const Control& row) {
     switch (row.kind) {
     case Kind::Label:
         return new QLabel(QString::fromUtf8(row.text), parent);
-    case Kind::Picture: {
-        auto* label = new QLabel(parent);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setPixmap(picture(QString::fromUtf8(row.text)));
-        return label;
-    }
+    case Kind::Picture:
+        return new Picture(picture(QString::fromUtf8(row.text)), parent);
     case Kind::Edit:
         return makeEdit(parent, row);
     case Kind::Button: {
@@ -116,6 +113,12 @@ void buildControls(QWidget* parent, std::span<const Control> rows) {
             QWidget::setTabOrder(previous, widget);
         previous = widget;
     }
+}
+
+void nameControls(const QWidget* parent, std::span<const NamedBy> names) {
+    for (const NamedBy& name : names)
+        child<QWidget>(parent, name.control)
+            ->setAccessibleName(child<QLabel>(parent, name.label)->text());
 }
 
 } // namespace vantrel::ui

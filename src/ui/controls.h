@@ -38,6 +38,13 @@ struct Control {
 // tab order.
 void buildControls(QWidget* parent, std::span<const Control> rows);
 
+// A control named for screen readers by the text of a label, where it has no text of its own.
+struct NamedBy {
+    const char* control;
+    const char* label;
+};
+void nameControls(const QWidget* parent, std::span<const NamedBy> names);
+
 // A control built from a row, looked up by its name; the name must exist.
 template <typename T> T* child(const QWidget* parent, const char* name) {
     T* found = parent->findChild<T*>(QString::fromLatin1(name));

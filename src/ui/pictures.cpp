@@ -3,6 +3,7 @@
 #include "ui/jpeg.h"
 
 #include <QHash>
+#include <QPainter>
 #include <QResource>
 
 namespace vantrel::ui {
@@ -20,6 +21,16 @@ const QPixmap& picture(const QString& resource) {
 
 QIcon applicationIcon() {
     return QIcon(QStringLiteral(":/pictures/icon.png"));
+}
+
+Picture::Picture(const QPixmap& pixmap, QWidget* parent)
+    : QWidget(parent)
+    , pixmap_(pixmap) {}
+
+void Picture::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawPixmap(0, 0, pixmap_);
 }
 
 } // namespace vantrel::ui

@@ -3,6 +3,7 @@
 
 #include <QIcon>
 #include <QPixmap>
+#include <QWidget>
 
 namespace vantrel::ui {
 
@@ -11,5 +12,19 @@ const QPixmap& picture(const QString& resource);
 
 // The 32 x 32 resistor under a question mark.
 QIcon applicationIcon();
+
+// A picture drawn at its own size from the control's top-left corner, clipped to the control.
+// On a scaled screen its pixels grow as blocks and are never smoothed into each other.
+class Picture : public QWidget {
+public:
+    Picture(const QPixmap& pixmap, QWidget* parent);
+    const QPixmap& pixmap() const { return pixmap_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QPixmap pixmap_; // shares the decoded picture's data
+};
 
 } // namespace vantrel::ui

@@ -1,5 +1,6 @@
 // The main window on the real application: windows at start-up, menu, caption and clock.
 #include "gui_helpers.h"
+#include "ui/pictures.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -58,7 +59,7 @@ TEST(MainWindow, FixedSizeClientAreaAndControls) {
     EXPECT_EQ(main.minimumSize(), main.maximumSize());
     EXPECT_FALSE(main.windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(main.windowFlags() & Qt::WindowMinimizeButtonHint);
-    const auto* banner = main.findChild<QLabel*>("Image1");
+    const auto* banner = main.findChild<ui::Picture*>("Image1");
     EXPECT_EQ(banner->geometry(), QRect(0, 180, 697, 69));
     EXPECT_EQ(banner->pixmap().size(), QSize(691, 66));
     const auto* address = main.findChild<QLineEdit*>("Edit1");
