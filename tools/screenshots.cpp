@@ -57,6 +57,13 @@ int main(int argc, char* argv[]) {
     for (int tick = 0; tick < 12; ++tick)
         QMetaObject::invokeMethod(f.Form1.get(), "Timer3Timer");
 
+    for (ui::Window* window :
+         {static_cast<ui::Window*>(f.Form2.get()), static_cast<ui::Window*>(f.Form3.get()),
+          static_cast<ui::Window*>(f.Form4.get()), static_cast<ui::Window*>(f.Form5.get()),
+          static_cast<ui::Window*>(f.Form8.get()), static_cast<ui::Window*>(f.Form9.get()),
+          static_cast<ui::Window*>(f.Form10.get()), static_cast<ui::Window*>(f.Form12.get()),
+          static_cast<ui::Window*>(f.Form13.get())})
+        window->ensureBuilt();
     pickAll(f.Form2.get(), {4, 7, 2}); // yellow, violet, red
     pickAll(f.Form3.get(), {4, 7, 2, 11});
     pickAll(f.Form4.get(), {4, 7, 0, 3, 2});

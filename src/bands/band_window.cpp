@@ -18,13 +18,17 @@ QString text(std::string_view utf8) {
 
 BandWindow::BandWindow(const ui::WindowFrame& frame, const WindowRecipe& recipe, QWidget* parent)
     : ui::Window(frame, parent)
-    , bands_(recipe)
-    , Memo1(ui::child<QPlainTextEdit>(this, "Memo1")) {
+    , bands_(recipe) {
+    whenBuilt([this] { setUpControls(); });
+}
+
+void BandWindow::setUpControls() {
     using Slot = void (BandWindow::*)();
     static constexpr std::array<Slot, kMaxBands> kClickSlots{
         &BandWindow::RadioGroup1Click, &BandWindow::RadioGroup2Click,
         &BandWindow::RadioGroup3Click, &BandWindow::RadioGroup4Click,
         &BandWindow::RadioGroup5Click, &BandWindow::RadioGroup6Click};
+    Memo1 = ui::child<QPlainTextEdit>(this, "Memo1");
     for (int band = 0; band < bands_.bandCount(); ++band) {
         const QByteArray name = "RadioGroup" + QByteArray::number(band + 1);
         auto* selector = ui::child<ui::RadioGroup>(this, name.constData());

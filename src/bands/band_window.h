@@ -31,11 +31,12 @@ private slots:
     void Button1Click();
 
 private:
+    void setUpControls();
     void pick(int band);
 
     BandSet bands_;
     QVector<ui::RadioGroup*> RadioGroups;
-    QPlainTextEdit* Memo1;
+    QPlainTextEdit* Memo1 = nullptr;
 };
 
 } // namespace vantrel::bands

@@ -35,11 +35,14 @@ PressResult pressThreeDigitCode(std::string_view digits, std::string_view multip
                                 ThreeDigitMemory& memory) {
     std::vector<std::string_view> messages;
     if (std::find(kE6Pairs.begin(), kE6Pairs.end(), digits) != kE6Pairs.end())
-        memory.digits = digits;
+        memory.digits =
+            std::string(digits); // a copy: GCC 12 misreads assigning a view (-Wrestrict)
     else
         messages.push_back(kCheckDigits);
     readMultiplier(multiplier, memory.unit, messages);
-    return finish(std::move(messages), "C=" + memory.digits + memory.unit);
+    std::string line = "C=";
+    line.append(memory.digits).append(memory.unit);
+    return finish(std::move(messages), std::move(line));
 }
 
 PressResult pressFourDigitCode(std::string_view digits, std::string_view multiplier,
@@ -47,7 +50,8 @@ PressResult pressFourDigitCode(std::string_view digits, std::string_view multipl
     std::vector<std::string_view> messages;
     readMultiplier(multiplier, memory.unit, messages);
     std::string line{digits};
-    return finish(std::move(messages), line + memory.unit);
+    line.append(memory.unit);
+    return finish(std::move(messages), std::move(line));
 }
 
 } // namespace vantrel::codes

@@ -76,9 +76,14 @@ const ui::WindowFrame kFourDigitFrame{
 
 } // namespace
 
-CodeWindow::CodeWindow(const ui::WindowFrame& frame, QWidget* parent)
-    : ui::Window(frame, parent)
-    , Memo1(ui::child<QPlainTextEdit>(this, "Memo1")) {}
+CodeWindow::CodeWindow(const ui::WindowFrame& frame, std::span<const NamedBy> names,
+                       QWidget* parent)
+    : ui::Window(frame, parent) {
+    whenBuilt([this, names] {
+        Memo1 = ui::child<QPlainTextEdit>(this, "Memo1");
+        ui::nameControls(this, names);
+    });
+}
 
 void CodeWindow::present(const PressResult& result) {
     Memo1->clear();
@@ -94,12 +99,13 @@ std::string CodeWindow::text(const char* editName) const {
 }
 
 TForm8::TForm8(QWidget* parent)
-    : CodeWindow({"Кодовая", Border::FixedTool, {737, 520}, kBold13, kForm8}, parent)
-    , RadioGroup1(ui::child<ui::RadioGroup>(this, "RadioGroup1")) {
-    RadioGroup1->setItemIndex(0);
-    ui::nameControls(this, kForm8Names);
-    connect(ui::child<QPushButton>(this, "Button1"), &QPushButton::clicked, this,
-            &TForm8::Button1Click);
+    : CodeWindow({"Кодовая", Border::FixedTool, {737, 520}, kBold13, kForm8}, kForm8Names, parent) {
+    whenBuilt([this] {
+        RadioGroup1 = ui::child<ui::RadioGroup>(this, "RadioGroup1");
+        RadioGroup1->setItemIndex(0);
+        connect(ui::child<QPushButton>(this, "Button1"), &QPushButton::clicked, this,
+                &TForm8::Button1Click);
+    });
 }
 
 void TForm8::Button1Click() {
@@ -114,10 +120,11 @@ void TForm8::Button1Click() {
 template <typename Memory, PressResult (*Press)(std::string_view, std::string_view, Memory&)>
 CapacitorWindow<Memory, Press>::CapacitorWindow(QWidget* parent)
     : CodeWindow(std::is_same_v<Memory, ThreeDigitMemory> ? kThreeDigitFrame : kFourDigitFrame,
-                 parent) {
-    ui::nameControls(this, kCapacitorNames);
-    connect(ui::child<QPushButton>(this, "Button1"), &QPushButton::clicked, this,
-            &CapacitorWindow::Button1Click);
+                 kCapacitorNames, parent) {
+    whenBuilt([this] {
+        connect(ui::child<QPushButton>(this, "Button1"), &QPushButton::clicked, this,
+                &CapacitorWindow::Button1Click);
+    });
 }
 
 template <typename Memory, PressResult (*Press)(std::string_view, std::string_view, Memory&)>

@@ -19,14 +19,14 @@ namespace vantrel::codes {
 class CodeWindow : public ui::Window {
     Q_OBJECT
 public:
-    CodeWindow(const ui::WindowFrame& frame, QWidget* parent);
+    CodeWindow(const ui::WindowFrame& frame, std::span<const ui::NamedBy> names, QWidget* parent);
 
 protected:
     void present(const PressResult& result);
     std::string text(const char* editName) const; // as UTF-8
 
 private:
-    QPlainTextEdit* Memo1;
+    QPlainTextEdit* Memo1 = nullptr;
 };
 
 class TForm8 final : public CodeWindow { // resistor letter code
@@ -38,7 +38,7 @@ private slots:
     void Button1Click();
 
 private:
-    ui::RadioGroup* RadioGroup1;
+    ui::RadioGroup* RadioGroup1 = nullptr;
     LetterCodeMemory memory_;
 };
 

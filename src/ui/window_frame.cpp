@@ -16,7 +16,7 @@ Qt::WindowFlags flagsFor(Border border) {
 
 // The controls of a sizeable tool window stand on a canvas of the client size, in a scroll
 // area: the window can grow or shrink around them while they keep their places.
-QWidget* scrolledCanvas(QDialog* window, QSize client) {
+QWidget* scrolledCanvas(QWidget* window, QSize client) {
     auto* area = new QScrollArea(window);
     area->setObjectName(QStringLiteral("ScrollArea"));
     area->setFrameShape(QFrame::NoFrame);
@@ -28,7 +28,6 @@ QWidget* scrolledCanvas(QDialog* window, QSize client) {
     auto* layout = new QVBoxLayout(window);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(area);
-    window->resize(client);
     return canvas;
 }
 
@@ -36,24 +35,42 @@ QWidget* scrolledCanvas(QDialog* window, QSize client) {
 
 Window::Window(const WindowFrame& frame, QWidget* parent)
     : QDialog(parent, flagsFor(frame.border))
-    , firstPosition_(frame.firstPosition) {
+    , frame_(frame) {
     setWindowTitle(QString::fromUtf8(frame.caption));
     setFont(makeFont(frame.font));
-    QWidget* canvas = this;
-    if (frame.border == Border::SizeableTool)
-        canvas = scrolledCanvas(this, frame.client);
-    else if (frame.border == Border::FixedTool)
+    if (frame.border == Border::FixedTool)
         setFixedSize(frame.client);
     else
         resize(frame.client);
-    buildControls(canvas, frame.controls);
+}
+
+void Window::ensureBuilt() {
+    if (built_)
+        return;
+    built_ = true;
+    QWidget* canvas =
+        frame_.border == Border::SizeableTool ? scrolledCanvas(this, frame_.client) : this;
+    buildControls(canvas, frame_.controls);
+    for (const auto& setUp : setUps_)
+        setUp();
+    setUps_.clear();
+}
+
+void Window::setVisible(bool visible) {
+    if (visible)
+        ensureBuilt();
+    QDialog::setVisible(visible);
+}
+
+void Window::whenBuilt(std::function<void()> setUp) {
+    setUps_.push_back(std::move(setUp));
 }
 
 void Window::showEvent(QShowEvent* event) {
     if (!placed_) {
         placed_ = true;
-        if (firstPosition_.x() >= 0) {
-            move(firstPosition_);
+        if (frame_.firstPosition.x() >= 0) {
+            move(frame_.firstPosition);
         } else if (const QScreen* screen = this->screen()) {
             const QRect area = screen->geometry();
             move(std::max(0, (area.width() - width()) / 2),

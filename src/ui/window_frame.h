@@ -5,6 +5,8 @@
 #include "ui/controls.h"
 
 #include <QDialog>
+#include <functional>
+#include <vector>
 
 namespace vantrel::ui {
 
@@ -23,19 +25,28 @@ struct WindowFrame {
     QPoint firstPosition{-1, -1};      // outer top-left on the screen; (-1, -1): centred
 };
 
-// A window shown modally from the main menu: created once, only hidden when closed, and
-// placed by its own rule on its first showing only.
+// A window shown modally from the main menu: created once at start-up with its caption and
+// size, only hidden when closed, and placed by its own rule on its first showing only. Its
+// controls are built when it is first shown, so that start-up pays only for the main window.
 class Window : public QDialog {
     Q_OBJECT
 public:
     Window(const WindowFrame& frame, QWidget* parent);
 
+    // Builds the controls now if they are not there yet.
+    void ensureBuilt();
+    void setVisible(bool visible) override;
+
 protected:
+    // Work that needs the controls; runs once they are built, in the order registered.
+    void whenBuilt(std::function<void()> setUp);
     void showEvent(QShowEvent* event) override;
 
 private:
-    QPoint firstPosition_;
+    WindowFrame frame_;
+    bool built_ = false;
     bool placed_ = false;
+    std::vector<std::function<void()>> setUps_;
 };
 
 } // namespace vantrel::ui

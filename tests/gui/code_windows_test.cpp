@@ -193,7 +193,7 @@ TEST(CapacitorWindows, FourDigitWindowResizesAroundFixedControls) {
     Opened open(window);
     QWidget* button = window->findChild<QWidget*>("Button1");
     EXPECT_EQ(button->geometry(), QRect(192, 128, 113, 41));
-    EXPECT_EQ(program.forms->Form9->findChild<QWidget*>("Button1")->geometry(),
+    EXPECT_EQ(test::built(program.forms->Form9)->findChild<QWidget*>("Button1")->geometry(),
               QRect(200, 128, 113, 41));
     window->resize(900, 600);
     QApplication::processEvents();

@@ -89,6 +89,10 @@ TEST(ColourWindows, WorkedExamplesByRealClicks) {
 TEST(ColourWindows, SelectorsOfferTheirLists) {
     App program;
     const app::Forms& f = *program.forms;
+    for (ui::Window* window :
+         {static_cast<ui::Window*>(f.Form2.get()), static_cast<ui::Window*>(f.Form5.get()),
+          static_cast<ui::Window*>(f.Form13.get())})
+        window->ensureBuilt();
     const QStringList colours = kColourNames.mid(0, 10);
     EXPECT_EQ(selector(f.Form2.get(), 1)->items(), colours);
     EXPECT_EQ(selector(f.Form2.get(), 3)->items(), kColourNames);
@@ -172,7 +176,8 @@ TEST(ColourWindows, EditableInductorResultBoxIsDiscardedByAPress) {
     Opened open(window);
     auto* memo = window->findChild<QPlainTextEdit*>("Memo1");
     EXPECT_FALSE(memo->isReadOnly());
-    EXPECT_TRUE(program.forms->Form13->findChild<QPlainTextEdit*>("Memo1")->isReadOnly());
+    EXPECT_TRUE(
+        test::built(program.forms->Form13)->findChild<QPlainTextEdit*>("Memo1")->isReadOnly());
     clickAll(window, {"brown", "black", "red"});
     QTest::keyClicks(memo, "typed text");
     EXPECT_EQ(press(window), "L=10*100 мкГн");
@@ -241,8 +246,10 @@ TEST(ColourWindows, FramesAndClientSizes) {
         EXPECT_EQ(window->maximumSize(), size);
         EXPECT_TRUE(window->windowFlags().testFlag(Qt::Tool));
     }
-    EXPECT_EQ(f.Form2->findChild<QWidget*>("RadioGroup3")->geometry(), QRect(278, 23, 75, 300));
-    EXPECT_EQ(f.Form5->findChild<QWidget*>("Memo1")->geometry(), QRect(48, 416, 617, 25));
+    EXPECT_EQ(test::built(f.Form2)->findChild<QWidget*>("RadioGroup3")->geometry(),
+              QRect(278, 23, 75, 300));
+    EXPECT_EQ(test::built(f.Form5)->findChild<QWidget*>("Memo1")->geometry(),
+              QRect(48, 416, 617, 25));
 }
 
 // The 4-band inductor window can be resized: its controls stay put, scroll bars appear

@@ -49,6 +49,12 @@ struct Opened {
     QDialog* dialog;
 };
 
+// A window with its controls built, as its first showing builds them, without showing it.
+template <typename Window> Window* built(const std::unique_ptr<Window>& window) {
+    window->ensureBuilt();
+    return window.get();
+}
+
 // Clicks "Считать!!!" and reads the result box.
 QString press(QWidget* window);
 

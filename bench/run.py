@@ -1,0 +1,136 @@
+#!/usr/bin/env python3
+"""Vantrel's start-up benchmark, side by side with a bare Qt program.
+
+Builds both in Release mode, runs them interleaved under a private Xvfb, and prints the
+medians, the ratios and whether each target is met:
+  launch to the main window's first paint  <= 1.15 x the bare Qt program's
+  peak resident memory                      <= 1.10 x the bare Qt program's
+  idle CPU with both timers running         <  0.5 % of one core over 30 s
+  a pick and a press, in process            <  1 ms each
+Usage: bench/run.py [--runs N]
+"""
+import argparse
+import os
+import shutil
+import statistics
+import subprocess
+import sys
+import time
+
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+BUILD = os.path.join(ROOT, "build-bench")
+
+
+def build():
+    subprocess.run(["cmake", "-S", ROOT, "-B", BUILD, "-DCMAKE_BUILD_TYPE=Release",
+                    "-DVANTREL_BENCHMARK=ON", "-DBUILD_TESTING=OFF"], check=True,
+                   stdout=subprocess.DEVNULL)
+    subprocess.run(["cmake", "--build", BUILD, "--parallel", str(os.cpu_count() or 2), "--target",
+                    "vantrel", "vantrel_first_paint", "bench_bare_qt", "bench_operations"],
+                   check=True, stdout=subprocess.DEVNULL)
+
+
+def start_xvfb():
+    for display in range(90, 120):
+        if not os.path.exists(f"/tmp/.X{display}-lock"):
+            server = subprocess.Popen(["Xvfb", f":{display}", "-noreset", "-nolisten", "tcp",
+                                       "-screen", "0", "1280x1024x24"],
+                                      stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            time.sleep(1.0)
+            return server, f":{display}"
+    sys.exit("no free display for Xvfb")
+
+
+def launch(program, env):
+    """Seconds from launch to the first painted frame, and the peak resident set in MB."""
+    start = time.monotonic_ns()
+    child = subprocess.Popen([program], env=env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+    output = child.stdout.read().decode()
+    _, status, usage = os.wait4(child.pid, 0)
+    painted = [int(line.split()[1]) for line in output.splitlines() if line.startswith("first-paint-ns")]
+    if status != 0 or not painted:
+        sys.exit(f"{program} did not report a first paint")
+    return (painted[0] - start) / 1e9, usage.ru_maxrss / 1024.0
+
+
+def idle_cpu(program, env, seconds):
+    """Per cent of one core that the program uses while it sits idle with its timers running."""
+    child = subprocess.Popen([program], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    ticks = os.sysconf("SC_CLK_TCK")
+
+    def cpu():
+        with open(f"/proc/{child.pid}/stat") as stat:
+            fields = stat.read().rsplit(")", 1)[1].split()
+        return (int(fields[11]) + int(fields[12])) / ticks
+
+    time.sleep(3)  # start-up done, the caption timer at its 150 ms pace
+    before, began = cpu(), time.monotonic()
+    time.sleep(seconds)
+    used, spent = cpu() - before, time.monotonic() - began
+    child.terminate()
+    child.wait()
+    return 100.0 * used / spent
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--runs", type=int, default=21, help="launches of each program (>= 15)")
+    parser.add_argument("--idle-seconds", type=float, default=30)
+    args = parser.parse_args()
+    if not shutil.which("Xvfb"):
+        sys.exit("Xvfb is needed: apt-get install xvfb")
+    build()
+    server, display = start_xvfb()
+    env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb")
+    env.pop("WAYLAND_DISPLAY", None)
+    env.pop("DBUS_SESSION_BUS_ADDRESS", None)  # no session bus, as on the machine measured
+    vantrel = os.path.join(BUILD, "vantrel_first_paint")
+    bare = os.path.join(BUILD, "bench_bare_qt")
+    try:
+        for _ in range(3):  # warm the font cache and the page cache
+            launch(vantrel, env)
+            launch(bare, env)
+        results = {vantrel: [], bare: []}
+        for _ in range(args.runs):
+            for program in (bare, vantrel):
+                results[program].append(launch(program, env))
+        cpu = idle_cpu(os.path.join(BUILD, "vantrel"), env, args.idle_seconds)
+    finally:
+        server.terminate()
+        server.wait()
+    operations = subprocess.run([os.path.join(BUILD, "bench_operations")], env=env, check=True,
+                                capture_output=True, text=True).stdout
+    times = dict(line.split() for line in operations.splitlines())
+
+    def median(program, index):
+        return statistics.median(run[index] for run in results[program])
+
+    paint_v, paint_b = median(vantrel, 0) * 1000, median(bare, 0) * 1000
+    rss_v, rss_b = median(vantrel, 1), median(bare, 1)
+    rows = [
+        ("launch to first paint", f"{paint_v:.1f} ms", f"{paint_b:.1f} ms", paint_v / paint_b, 1.15),
+        ("peak resident memory", f"{rss_v:.1f} MB", f"{rss_b:.1f} MB", rss_v / rss_b, 1.10),
+    ]
+    print(f"{args.runs} interleaved launches each, medians; display {display} (Xvfb -noreset)")
+    print(f"{'':24}{'Vantrel':>12}{'bare Qt':>12}{'ratio':>8}{'target':>9}")
+    passed = True
+    for name, ours, theirs, ratio, target in rows:
+        ok = ratio <= target
+        passed &= ok
+        print(f"{name:24}{ours:>12}{theirs:>12}{ratio:>8.3f}{'<= ' + str(target):>9}  {'PASS' if ok else 'FAIL'}")
+    checks = [
+        ("idle CPU, 30 s", f"{cpu:.3f} %", cpu < 0.5, "< 0.5 %"),
+        ("a pick (6-band window)", f"{float(times['pick-us']):.1f} us", float(times["pick-us"]) < 1000, "< 1 ms"),
+        ("a press (6-band window)", f"{float(times['press-us']):.1f} us", float(times["press-us"]) < 1000, "< 1 ms"),
+        ("a press (letter code)", f"{float(times['letter-press-us']):.1f} us",
+         float(times["letter-press-us"]) < 1000, "< 1 ms"),
+    ]
+    for name, value, ok, target in checks:
+        passed &= ok
+        print(f"{name:24}{value:>12}{'':20}{target:>9}  {'PASS' if ok else 'FAIL'}")
+    print("every target met" if passed else "a target was missed")
+    return 0 if passed else 1
+
+
+if __name__ == "__main__":
+    sys.exit(main())
