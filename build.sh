@@ -1,24 +1,33 @@
 #!/usr/bin/env bash
 # Sets Vantrel up on a Debian 12 machine: installs the Debian packages it needs when they are
-# missing, builds it with CMake, then starts the program or runs every test.
-#   ./build.sh run     build and start Vantrel
-#   ./build.sh test    build and run every test (CTest prints the summary last)
+# missing, builds it with CMake, then starts the program or runs its checks.
+#   ./build.sh run        build and start Vantrel
+#   ./build.sh test       build and run every test (CTest prints the summary last)
+#   ./build.sh sanitize   the whole test suite built with AddressSanitizer and UBSan
+#   ./build.sh fuzz       build the libFuzzer targets with clang and run each for a while
+#                         (FUZZ_SECONDS, 60 by default)
 set -euo pipefail
 cd "$(dirname "$0")"
 
 mode=${1:-run}
+# Build and program; the tests' offscreen windows need nothing more, the package test starts
+# the installed program under Xvfb and validates the desktop files.
+packages=(g++ cmake make pkg-config qt6-base-dev libjpeg62-turbo-dev libgtest-dev fonts-liberation2)
 case "$mode" in
-run | test) ;;
+run) ;;
+test) packages+=(desktop-file-utils appstream dpkg-dev file xvfb xauth xdotool x11-utils locales) ;;
+sanitize) ;;
+fuzz) packages+=(clang libclang-rt-14-dev) ;;
 *)
-    echo "usage: $0 [run|test]" >&2
+    echo "usage: $0 [run|test|sanitize|fuzz]" >&2
     exit 2
     ;;
 esac
 
-# Build, program, and what the tests use: offscreen windows need nothing more, the package
-# test starts the installed program under Xvfb and validates the desktop files.
-packages=(g++ cmake make pkg-config qt6-base-dev libjpeg62-turbo-dev libgtest-dev fonts-liberation2
-    desktop-file-utils appstream dpkg-dev file xvfb xauth xdotool x11-utils)
+as_root() {
+    if ((EUID == 0)); then "$@"; else sudo "$@"; fi
+}
+
 missing=()
 for package in "${packages[@]}"; do
     status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
@@ -26,18 +35,52 @@ for package in "${packages[@]}"; do
 done
 if ((${#missing[@]})); then
     echo "Installing ${missing[*]}"
-    sudo=()
-    ((EUID == 0)) || sudo=(sudo)
-    "${sudo[@]}" apt-get update -q
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
+    as_root apt-get update -q
+    as_root env DEBIAN_FRONTEND=noninteractive \
         apt-get install -y -q --no-install-recommends "${missing[@]}" </dev/null
 fi
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build --parallel "$(nproc)"
-
-if [[ $mode == run ]]; then
-    exec ./build/vantrel
+if [[ $mode == test ]]; then
+    # The tests run under these locales too.
+    for locale in ru_RU en_US; do
+        if ! locale -a 2>/dev/null | grep -qi "^$locale\.utf-\?8$"; then
+            as_root sed -i "s/^# *\($locale\.UTF-8 UTF-8\)/\1/" /etc/locale.gen
+            generate=1
+        fi
+    done
+    if [[ -n ${generate:-} ]]; then as_root locale-gen >/dev/null; fi
 fi
-cd build
-exec ctest --output-on-failure --parallel "$(nproc)"
+
+jobs=$(nproc)
+case "$mode" in
+run | test)
+    cmake --preset default
+    cmake --build --preset default --parallel "$jobs"
+    if [[ $mode == run ]]; then exec ./build/vantrel; fi
+    exec ctest --preset default --parallel "$jobs"
+    ;;
+sanitize)
+    cmake --preset sanitize
+    cmake --build --preset sanitize --parallel "$jobs"
+    exec ctest --preset sanitize --parallel "$jobs"
+    ;;
+fuzz)
+    cmake --preset fuzz
+    cmake --build --preset fuzz --parallel "$jobs"
+    for target in letter_code capacitor_code band_picks; do
+        found=$(mktemp -d) # new inputs go here; the committed seeds stay as they are
+        echo "Fuzzing $target for ${FUZZ_SECONDS:-60} s"
+        status=0
+        ./build-fuzz/fuzz/${target}_fuzzer -max_total_time="${FUZZ_SECONDS:-60}" -timeout=10 \
+            -print_final_stats=1 "$found" "fuzz/corpus/$target" >"$found.log" 2>&1 || status=$?
+        grep -E '^(Done|stat::number_of_executed_units)' "$found.log" || true
+        if ((status != 0)); then
+            tail -n 40 "$found.log"
+            echo "$target found a fault; the input is saved in $PWD" >&2
+            exit 1
+        fi
+        rm -rf "$found" "$found.log"
+    done
+    echo "Every fuzz target ran without a finding"
+    ;;
+esac
