@@ -14,12 +14,12 @@ void registerFontSubstitutes() {
                                                                QStringLiteral("DejaVu Sans Mono")});
 }
 
-QFont makeFont(const FontSpec& spec) {
-    QFont font(QString::fromLatin1(spec.family));
-    font.setPixelSize(spec.pixels);
-    font.setBold(spec.bold);
-    font.setUnderline(spec.underline);
-    if (qstrcmp(spec.family, "Arial Black") == 0)
+QFont makeFont(const FontSpec& wanted) {
+    QFont font(QString::fromLatin1(wanted.family));
+    font.setPixelSize(wanted.pixels);
+    font.setBold(wanted.bold);
+    font.setUnderline(wanted.underline);
+    if (qstrcmp(wanted.family, "Arial Black") == 0)
         font.setWeight(QFont::Black);
     return font;
 }

@@ -15,6 +15,6 @@ struct FontSpec {
 // Maps "MS Sans Serif", "Arial", "Courier New" and the rest to what Debian installs.
 void registerFontSubstitutes();
 
-QFont makeFont(const FontSpec& spec);
+QFont makeFont(const FontSpec& wanted);
 
 } // namespace vantrel::ui
