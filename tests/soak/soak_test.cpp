@@ -103,7 +103,9 @@ TEST(Soak, ThousandsOfWindowsAndOperations) {
         "resident memory: %ld kB after 1,000 operations, %ld kB after 100,000; %d message boxes\n",
         baseline, after, boxes.answered);
     EXPECT_GT(boxes.answered, 1000);
+#ifndef __SANITIZE_ADDRESS__ // AddressSanitizer holds freed memory back on purpose; LSan checks leaks
     EXPECT_LT(after - baseline, 2048);
+#endif
     for (QWidget* window : QApplication::topLevelWidgets())
         EXPECT_FALSE(qobject_cast<QMessageBox*>(window) && window->isVisible());
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
