@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
@@ -357,4 +358,22 @@ TEST(ColourWindows, ClosingTheWindowUnderAMessageBoxKeepsItsState) {
     EXPECT_EQ(shownColour(window, 4), "gold");
     EXPECT_EQ(shownColour(window, 1), "red");
     EXPECT_EQ(press(window), "R=2200 Om+/-5%");
+}
+
+// Centred on the first showing only; the 4-band inductor window starts at its own place.
+TEST(ColourWindows, FirstShowingPlacesTheWindowLaterOnesKeepItsPlace) {
+    App program;
+    QDialog* three = program.forms->Form2.get();
+    const QRect screen = three->screen()->geometry();
+    three->show();
+    EXPECT_EQ(three->pos(), QPoint((screen.width() - 362) / 2, (screen.height() - 411) / 2));
+    three->move(10, 20); // the user drags it
+    three->close();
+    three->show();
+    EXPECT_EQ(three->pos(), QPoint(10, 20));
+    three->close();
+    QDialog* inductor = program.forms->Form13.get();
+    inductor->show();
+    EXPECT_EQ(inductor->pos(), QPoint(213, 118));
+    inductor->close();
 }
