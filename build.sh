@@ -15,8 +15,7 @@ mode=${1:-run}
 packages=(g++ cmake make pkg-config qt6-base-dev libjpeg62-turbo-dev libgtest-dev fonts-liberation2)
 case "$mode" in
 run) ;;
-test) packages+=(desktop-file-utils appstream dpkg-dev file xvfb xauth xdotool x11-utils locales) ;;
-sanitize) ;;
+test | sanitize) packages+=(desktop-file-utils appstream dpkg-dev file xvfb xauth xdotool x11-utils locales) ;;
 fuzz) packages+=(clang libclang-rt-14-dev) ;;
 *)
     echo "usage: $0 [run|test|sanitize|fuzz]" >&2
@@ -40,7 +39,7 @@ if ((${#missing[@]})); then
         apt-get install -y -q --no-install-recommends "${missing[@]}" </dev/null
 fi
 
-if [[ $mode == test ]]; then
+if [[ $mode == test || $mode == sanitize ]]; then
     # The tests run under these locales too.
     for locale in ru_RU en_US; do
         if ! locale -a 2>/dev/null | grep -qi "^$locale\.utf-\?8$"; then
