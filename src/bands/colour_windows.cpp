@@ -106,12 +106,12 @@ constexpr auto kForm13 = join(kFirstTwoBands, std::array<Control, 6>{{
 
 // clang-format on
 
-struct ColourWindowSpec {
+struct ColourWindowSetup {
     ui::WindowFrame frame;
     const WindowRecipe* recipe;
 };
 
-ColourWindowSpec specOf(ColourWindowKind kind) {
+ColourWindowSetup setupOf(ColourWindowKind kind) {
     using enum ColourWindowKind;
     switch (kind) {
     case Resistor3:
@@ -140,7 +140,7 @@ ColourWindowSpec specOf(ColourWindowKind kind) {
 
 template <ColourWindowKind Which>
 ColourWindow<Which>::ColourWindow(QWidget* parent)
-    : BandWindow(specOf(Which).frame, *specOf(Which).recipe, parent) {}
+    : BandWindow(setupOf(Which).frame, *setupOf(Which).recipe, parent) {}
 
 template class ColourWindow<ColourWindowKind::Resistor3>;
 template class ColourWindow<ColourWindowKind::Resistor4>;
