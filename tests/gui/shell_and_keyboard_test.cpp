@@ -109,12 +109,18 @@ TEST(UnusedWindows, ExistWithTheirContentAndNoMenuShowsThem) {
 }
 
 // The whole road without a mouse: access keys into the menu, Tab, arrows, Space, Escape.
-TEST(Keyboard, ColourWindowFromMenuToLine) {
+// Each test starts at the active main window, with message boxes watched.
+class Keyboard : public ::testing::Test {
+protected:
+    Keyboard() { QApplication::setActiveWindow(f.Form1.get()); }
+
     App program;
     app::Forms& f = *program.forms;
-    QApplication::setActiveWindow(f.Form1.get());
     MessageBoxWatcher boxes;
-    QString line;
+    QString line; // the result box, read before the window closes
+};
+
+TEST_F(Keyboard, ColourWindowFromMenuToLine) {
     onModal([&] {
         ASSERT_EQ(QApplication::activeModalWidget(), f.Form2.get());
         key(Qt::Key_Down); // band 1: from black to brown
@@ -139,12 +145,7 @@ TEST(Keyboard, ColourWindowFromMenuToLine) {
     EXPECT_TRUE(boxes.boxes.isEmpty());
 }
 
-TEST(Keyboard, CodeWindowFromMenuToLine) {
-    App program;
-    app::Forms& f = *program.forms;
-    QApplication::setActiveWindow(f.Form1.get());
-    MessageBoxWatcher boxes;
-    QString line;
+TEST_F(Keyboard, CodeWindowFromMenuToLine) {
     onModal([&] {
         ASSERT_EQ(QApplication::activeModalWidget(), f.Form9.get());
         typeKeys("47"); // Edit1 has the focus first
