@@ -20,7 +20,8 @@ const QPixmap& picture(const QString& resource) {
 }
 
 QIcon applicationIcon() {
-    return QIcon(QStringLiteral(":/pictures/icon.png"));
+    static const QIcon icon(QStringLiteral(":/pictures/icon.png")); // decoded once for all windows
+    return icon;
 }
 
 Picture::Picture(const QPixmap& pixmap, QWidget* parent)
