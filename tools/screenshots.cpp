@@ -28,8 +28,9 @@ void type(QWidget* window, const char* edit, const char* text) {
     window->findChild<QLineEdit*>(QString::fromLatin1(edit))->setText(QString::fromUtf8(text));
 }
 
-void press(QWidget* window) {
-    window->findChild<QPushButton*>(QStringLiteral("Button1"))->click();
+void press(QWidget* window) { // the decoding windows; About and the unused ones have no button
+    if (auto* button = window->findChild<QPushButton*>(QStringLiteral("Button1")))
+        button->click();
 }
 
 bool save(QWidget* window, const QString& folder, const char* name) {
@@ -57,12 +58,7 @@ int main(int argc, char* argv[]) {
     for (int tick = 0; tick < 12; ++tick)
         QMetaObject::invokeMethod(f.Form1.get(), "Timer3Timer");
 
-    for (ui::Window* window :
-         {static_cast<ui::Window*>(f.Form2.get()), static_cast<ui::Window*>(f.Form3.get()),
-          static_cast<ui::Window*>(f.Form4.get()), static_cast<ui::Window*>(f.Form5.get()),
-          static_cast<ui::Window*>(f.Form8.get()), static_cast<ui::Window*>(f.Form9.get()),
-          static_cast<ui::Window*>(f.Form10.get()), static_cast<ui::Window*>(f.Form12.get()),
-          static_cast<ui::Window*>(f.Form13.get())})
+    for (ui::Window* window : f.secondary())
         window->ensureBuilt();
     pickAll(f.Form2.get(), {4, 7, 2}); // yellow, violet, red
     pickAll(f.Form3.get(), {4, 7, 2, 11});
@@ -78,12 +74,7 @@ int main(int argc, char* argv[]) {
     type(f.Form9.get(), "Edit2", "3");
     type(f.Form10.get(), "Edit1", "100");
     type(f.Form10.get(), "Edit2", "2");
-    for (QWidget* window :
-         {static_cast<QWidget*>(f.Form2.get()), static_cast<QWidget*>(f.Form3.get()),
-          static_cast<QWidget*>(f.Form4.get()), static_cast<QWidget*>(f.Form5.get()),
-          static_cast<QWidget*>(f.Form8.get()), static_cast<QWidget*>(f.Form9.get()),
-          static_cast<QWidget*>(f.Form10.get()), static_cast<QWidget*>(f.Form12.get()),
-          static_cast<QWidget*>(f.Form13.get())})
+    for (ui::Window* window : f.secondary())
         press(window);
 
     const std::pair<QWidget*, const char*> shots[] = {{f.Form1.get(), "main"},

@@ -6,6 +6,7 @@
 #include "bands/colour_windows.h"
 #include "codes/code_windows.h"
 
+#include <array>
 #include <memory>
 
 namespace vantrel::app {
@@ -26,6 +27,12 @@ struct Forms {
     std::unique_ptr<TForm11> Form11;
     std::unique_ptr<bands::TForm12> Form12;
     std::unique_ptr<bands::TForm13> Form13;
+
+    // Every window but the main one, in creation order.
+    std::array<ui::Window*, 12> secondary() const {
+        return {Form2.get(), Form3.get(), Form4.get(),  Form5.get(),  Form6.get(),  Form7.get(),
+                Form8.get(), Form9.get(), Form10.get(), Form11.get(), Form12.get(), Form13.get()};
+    }
 };
 
 // Registers the font stand-ins and creates every window, the main window first; only the

@@ -90,9 +90,7 @@ TEST(ColourWindows, WorkedExamplesByRealClicks) {
 TEST(ColourWindows, SelectorsOfferTheirLists) {
     App program;
     const app::Forms& f = *program.forms;
-    for (ui::Window* window :
-         {static_cast<ui::Window*>(f.Form2.get()), static_cast<ui::Window*>(f.Form5.get()),
-          static_cast<ui::Window*>(f.Form13.get())})
+    for (ui::Window* window : f.secondary())
         window->ensureBuilt();
     const QStringList colours = kColourNames.mid(0, 10);
     EXPECT_EQ(selector(f.Form2.get(), 1)->items(), colours);

@@ -35,14 +35,12 @@ void tick(QObject* window, const char* slot, int times = 1) {
 TEST(StartUp, CreatesThirteenWindowsAndShowsOnlyTheMain) {
     App program;
     const app::Forms& f = *program.forms;
-    const QList<QWidget*> secondary{f.Form2.get(),  f.Form3.get(),  f.Form4.get(),  f.Form5.get(),
-                                    f.Form6.get(),  f.Form7.get(),  f.Form8.get(),  f.Form9.get(),
-                                    f.Form10.get(), f.Form11.get(), f.Form12.get(), f.Form13.get()};
+    const auto secondary = f.secondary();
     EXPECT_TRUE(f.Form1->isVisible());
     const QStringList expected{"3 полосы",     "4 полосы",          "5 полос",       "6 полос",
                                "О программе",  "Кодовая",           "Кодовая",       "3-мя цифрами",
                                "4-мя цифрами", "Буквенно-цифровая", "Индуктивность", "4 полосы"};
-    for (int i = 0; i < secondary.size(); ++i) {
+    for (std::size_t i = 0; i < secondary.size(); ++i) {
         EXPECT_FALSE(secondary[i]->isVisible()) << i;
         // Start-up pays for the main window only: the others build their controls when shown.
         EXPECT_TRUE(secondary[i]->findChildren<QWidget*>().isEmpty()) << i;

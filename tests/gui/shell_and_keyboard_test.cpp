@@ -171,10 +171,7 @@ TEST_F(Keyboard, CodeWindowFromMenuToLine) {
 TEST(Accessibility, ControlsWithoutTextOfTheirOwnAreNamed) {
     App program;
     const app::Forms& f = *program.forms;
-    for (ui::Window* window :
-         {static_cast<ui::Window*>(f.Form2.get()), static_cast<ui::Window*>(f.Form3.get()),
-          static_cast<ui::Window*>(f.Form5.get()), static_cast<ui::Window*>(f.Form8.get()),
-          static_cast<ui::Window*>(f.Form9.get()), static_cast<ui::Window*>(f.Form10.get())})
+    for (ui::Window* window : f.secondary())
         window->ensureBuilt();
     EXPECT_EQ(accessibleName(f.Form5->findChild<QWidget*>("RadioGroup6")), "6-я полоса");
     EXPECT_EQ(accessibleName(f.Form2->findChild<QWidget*>("RadioGroup1")), "1-я полоса");
