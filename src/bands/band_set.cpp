@@ -1,5 +1,7 @@
 #include "bands/band_set.h"
 
+#include "bands/band_reading.h"
+
 namespace vantrel::bands {
 
 std::string_view missingDataMessage(int band) {
@@ -42,14 +44,17 @@ PickOutcome BandSet::pick(int band, int item) {
 }
 
 PressOutcome BandSet::press() const {
+    std::array<int, kMaxBands> colours{};
     for (int band = 0; band < bandCount(); ++band) {
-        if (bands_[static_cast<std::size_t>(band)].acceptedItem < 0)
-            return {{}, missingDataMessage(band + 1)};
+        colours[static_cast<std::size_t>(band)] = acceptedItem(band);
+        if (colours[static_cast<std::size_t>(band)] < 0)
+            return {{}, missingDataMessage(band + 1), {}};
     }
     PressOutcome outcome;
     for (const Piece& piece : recipe_->line) {
         outcome.line += piece.band > 0 ? std::string_view{fragment(piece.band - 1)} : piece.literal;
     }
+    outcome.readout = bandReadout(*recipe_, std::span(colours).first(recipe_->bands.size()));
     return outcome;
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "bands/band_tables.h"
+#include "value/readout.h"
 
 #include <array>
 #include <span>
@@ -12,11 +13,15 @@ namespace vantrel::bands {
 
 inline constexpr int kMaxBands = 6;
 
-// One band of a window: the table its selector looks colours up in, and the message its
-// rejected colours show.
+// What a band's colour says about the value.
+enum class Role { Digit, Multiplier, Tolerance, TemperatureCoefficient };
+
+// One band of a window: the table its selector looks colours up in, the message its
+// rejected colours show, and what it stands for.
 struct BandRecipe {
     const BandTable* table;
     std::string_view checkMessage;
+    Role role;
 };
 
 // A piece of a result line: a fixed literal, or the fragment of one band (1-based).
@@ -32,6 +37,9 @@ constexpr Piece fragmentOf(int band) {
 struct WindowRecipe {
     std::span<const BandRecipe> bands;
     std::span<const Piece> line;
+    value::Quantity quantity;
+    int exponent = 0; // the bands give a value in 10^exponent of the quantity's smallest unit
+    std::optional<value::Decimal> impliedTolerance = {}; // of a marking with no tolerance band
 };
 
 struct PickOutcome {
@@ -42,6 +50,7 @@ struct PickOutcome {
 struct PressOutcome {
     std::string line;         // empty when a band is missing
     std::string_view missing; // the missing-data message of the first band never given
+    std::string readout;      // the value behind the line; empty with the line
 };
 
 // The band strings of one window. A band counts as given once it has accepted a colour,

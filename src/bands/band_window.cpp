@@ -59,6 +59,7 @@ void BandWindow::pick(int band) {
 void BandWindow::Button1Click() {
     Memo1->clear();
     const PressOutcome outcome = bands_.press();
+    Memo1->setToolTip(text(outcome.readout)); // screen readers hear it as the description
     if (!outcome.missing.empty()) {
         ui::showMissingData(this, text(outcome.missing));
         return;

@@ -87,6 +87,7 @@ CodeWindow::CodeWindow(const ui::WindowFrame& frame, std::span<const NamedBy> na
 
 void CodeWindow::present(const PressResult& result) {
     Memo1->clear();
+    Memo1->setToolTip(QString::fromStdString(result.readout)); // and the accessible description
     for (std::string_view message : result.messages)
         ui::showCheckMessage(
             this, QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size())));

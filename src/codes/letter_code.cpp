@@ -29,14 +29,33 @@ struct LineRow {
     std::string_view position;
     std::string_view lead;
     std::string_view factor;
+    int exponent; // the factor's power of ten
 };
 
 // Only the three-digit line for place 2 keeps "R=" in front; that is how the lines read.
 constexpr LineRow kLines[] = {
-    {kTwoDigits, "1", "R=", " *0.01"},   {kTwoDigits, "2", "R=", " *0.1"},
-    {kTwoDigits, "3", "R=", ""},         {kThreeDigits, "1", "", " *0.001"},
-    {kThreeDigits, "2", "R=", " *0.01"}, {kThreeDigits, "3", "", " *0.1"},
-    {kThreeDigits, "4", "", ""}};
+    {kTwoDigits, "1", "R=", " *0.01", -2},   {kTwoDigits, "2", "R=", " *0.1", -1},
+    {kTwoDigits, "3", "R=", "", 0},          {kThreeDigits, "1", "", " *0.001", -3},
+    {kThreeDigits, "2", "R=", " *0.01", -2}, {kThreeDigits, "3", "", " *0.1", -1},
+    {kThreeDigits, "4", "", "", 0}};
+
+// The resistance the line states: the digits (when they are a number) × the factor × the
+// unit prefix, with the tolerance letter's percentage.
+std::optional<value::Reading> resistance(std::string_view digits, const LineRow& row,
+                                         const LetterCodeMemory& memory) {
+    constexpr std::string_view kPrefixes[] = {"", "k", "M", "Г", "Т"}; // a thousand apart
+    const auto prefix = std::find(std::begin(kPrefixes), std::end(kPrefixes), memory.prefix);
+    const int exponent = row.exponent + 3 * static_cast<int>(prefix - std::begin(kPrefixes));
+    const std::optional<value::Decimal> amount = value::fromDigits(digits, exponent);
+    if (!amount)
+        return std::nullopt;
+    std::string_view tolerance = memory.tolerance; // "+/- 0,5%"
+    tolerance.remove_prefix(std::min(tolerance.size(), tolerance.find(' ') + 1));
+    return value::Reading{value::Quantity::Resistance,
+                          *amount,
+                          value::fromText(tolerance.substr(0, tolerance.find('%'))),
+                          {}};
+}
 
 template <std::size_t N>
 std::optional<std::string_view> find(const Letter (&letters)[N], std::string_view typed) {
@@ -74,7 +93,7 @@ PressResult pressLetterCode(const LetterCodeFields& fields, LetterCodeMemory& me
     std::string line;
     line.append(row->lead).append(fields.digits).append(" ").append(memory.prefix);
     line.append("Om").append(row->factor).append(" ТКС=").append(memory.tolerance);
-    return finish(std::move(messages), std::move(line));
+    return finish(std::move(messages), std::move(line), resistance(fields.digits, *row, memory));
 }
 
 } // namespace vantrel::codes

@@ -1,0 +1,42 @@
+// Exact decimal values: an integer significand and a power of ten, never a floating point.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vantrel::value {
+
+// significand × 10^exponent. Markings carry a handful of digits, so a significand is kept
+// below 10^15: every comparison the series need then fits in 64 bits.
+struct Decimal {
+    std::int64_t significand = 0;
+    int exponent = 0;
+
+    // The same value with the trailing zeros of its significand moved into the exponent;
+    // zero becomes 0 × 10^0.
+    Decimal normalised() const;
+    // The number of digits of the normalised significand: 47 for 4,70 gives 2; zero gives 1.
+    int significantDigits() const;
+    // The power of ten of the leading digit: 3 for 4700, -1 for 0,47.
+    int leadingExponent() const;
+
+    bool operator==(const Decimal& other) const; // equal values, however written
+};
+
+inline constexpr std::int64_t kMaxSignificand = 999'999'999'999'999;
+
+// ASCII digits (and nothing else, at least one) × 10^exponent; nothing when the text holds
+// anything else or more significant digits than a Decimal keeps.
+std::optional<Decimal> fromDigits(std::string_view digits, int exponent = 0);
+
+// A number as the tables write it: ASCII digits with at most one "." or "," as the decimal
+// point, "0.05" or "0,5"; nothing for any other text.
+std::optional<Decimal> fromText(std::string_view text);
+
+// The value divided by 10^shift, with a decimal comma, without trailing zeros or thousands
+// separators: 4700 with shift 3 is "4,7", 47 with shift 0 is "47", 47 × 10^-2 is "0,47".
+std::string spell(Decimal value, int shift = 0);
+
+} // namespace vantrel::value

@@ -1,0 +1,77 @@
+#include "value/readout.h"
+
+#include "value/series.h"
+
+#include <algorithm>
+#include <span>
+#include <string_view>
+
+namespace vantrel::value {
+namespace {
+
+// Units a thousand apart, from the quantity's smallest.
+constexpr std::string_view kOhms[] = {"Ом", "кОм", "МОм", "ГОм", "ТОм"};
+constexpr std::string_view kFarads[] = {"пФ", "нФ", "мкФ"};
+constexpr std::string_view kHenries[] = {"нГн", "мкГн", "мГн", "Гн"};
+
+std::span<const std::string_view> unitsOf(Quantity quantity) {
+    switch (quantity) {
+    case Quantity::Capacitance:
+        return kFarads;
+    case Quantity::Inductance:
+        return kHenries;
+    case Quantity::Resistance:
+        break;
+    }
+    return kOhms;
+}
+
+// The step of the unit ladder whose number for this value lies in [1, 1000); values below
+// the smallest unit stay in it, values above the largest too.
+int unitStep(Quantity quantity, Decimal value) {
+    const auto steps = static_cast<int>(unitsOf(quantity).size());
+    if (value.significand == 0)
+        return 0;
+    const int leading = value.leadingExponent();
+    return std::clamp(leading >= 0 ? leading / 3 : 0, 0, steps - 1);
+}
+
+std::string inStep(Quantity quantity, Decimal value, int step) {
+    return spell(value, 3 * step) + " " +
+           std::string(unitsOf(quantity)[static_cast<std::size_t>(step)]);
+}
+
+} // namespace
+
+std::string quantityText(Quantity quantity, Decimal value) {
+    return inStep(quantity, value, unitStep(quantity, value));
+}
+
+std::string valueLine(const Reading& reading) {
+    std::string line = quantityText(reading.quantity, reading.value);
+    if (reading.tolerance)
+        line += " ±" + spell(*reading.tolerance) + " %";
+    if (reading.temperatureCoefficient)
+        line += ", ТКС ±" + spell(*reading.temperatureCoefficient) + " ppm/°C";
+    return line;
+}
+
+std::string readout(const Reading& reading, const std::optional<Reading>& otherEnd) {
+    std::string text = valueLine(reading);
+    if (reading.value.significand != 0) {
+        if (const auto series = firstSeriesHolding(reading.value)) {
+            text += "\nРяд " + std::string(nameOf(*series));
+        } else {
+            const Neighbours near = nearestStandardValues(reading.value);
+            const int step = unitStep(reading.quantity, reading.value);
+            text +=
+                "\nНет в рядах E6–E192, ближайшие: " + inStep(reading.quantity, near.lower, step) +
+                " и " + inStep(reading.quantity, near.higher, step);
+        }
+    }
+    if (otherEnd)
+        text += "\nС другого конца: " + valueLine(*otherEnd);
+    return text;
+}
+
+} // namespace vantrel::value
