@@ -7,8 +7,11 @@
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
+#include <QPainter>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QToolTip>
 #include <cstdio>
 
 using namespace vantrel;
@@ -39,6 +42,33 @@ bool save(QWidget* window, const QString& folder, const char* name) {
     const bool saved = window->grab().save(folder + QString::fromLatin1(name) + ".png");
     window->hide();
     return saved;
+}
+
+// The window with its result box's tooltip open over it, as hovering the box shows it; the
+// tooltip is a window of its own, so the two grabs are laid together.
+bool saveWithReadout(QWidget* window, const QString& folder, const char* name) {
+    window->show();
+    QApplication::processEvents();
+    auto* box = window->findChild<QPlainTextEdit*>(QStringLiteral("Memo1"));
+    QToolTip::showText(box->mapToGlobal(QPoint(box->width() / 3, box->height())), box->toolTip(),
+                       box);
+    QApplication::processEvents();
+    QWidget* tip = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->inherits("QTipLabel") && widget->isVisible())
+            tip = widget;
+    const QRect frame(window->mapToGlobal(QPoint(0, 0)), window->size());
+    const QRect both = tip ? frame.united(tip->geometry()) : frame;
+    QImage shot(both.size(), QImage::Format_ARGB32_Premultiplied);
+    shot.fill(Qt::transparent);
+    QPainter painter(&shot);
+    painter.drawPixmap(frame.topLeft() - both.topLeft(), window->grab());
+    if (tip)
+        painter.drawPixmap(tip->pos() - both.topLeft(), tip->grab());
+    painter.end();
+    QToolTip::hideText();
+    window->hide();
+    return tip && shot.save(folder + QString::fromLatin1(name) + ".png");
 }
 
 } // namespace
@@ -91,6 +121,9 @@ int main(int argc, char* argv[]) {
     bool saved = true;
     for (const auto& [window, name] : shots)
         saved = save(window, folder, name) && saved;
+    pickAll(f.Form2.get(), {1, 0, 3}); // brown, black, orange: 10 kOhm, 300 Ohm the other way
+    press(f.Form2.get());
+    saved = saveWithReadout(f.Form2.get(), folder, "readout") && saved;
     if (!saved)
         std::fprintf(stderr, "screenshots: could not write into %s\n", qPrintable(folder));
     return saved ? 0 : 1;
