@@ -16,6 +16,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!first.line.empty() && !forms::isThreeDigitLine(first.line, texts[0]))
         std::abort();
     const codes::PressResult second = codes::pressFourDigitCode(texts[0], texts[1], four);
+    if (!forms::isCodeReadout(first.line, first.readout, texts[0], 2) ||
+        !forms::isCodeReadout(second.line, second.readout, texts[0], 3))
+        std::abort();
     if (second.messages.size() > 1 || (!second.messages.empty() && !second.line.empty()))
         std::abort();
     if (!second.messages.empty() || second.line.empty())

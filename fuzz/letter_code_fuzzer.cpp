@@ -18,5 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::abort();
     if (!result.line.empty() && !forms::isLetterCodeLine(result.line, texts[1]))
         std::abort();
+    if (!forms::isCodeReadout(result.line, result.readout, texts[1], 15))
+        std::abort();
     return 0;
 }

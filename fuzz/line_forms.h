@@ -53,4 +53,18 @@ inline bool isFourDigitLine(std::string_view line, std::string_view digits) {
     return line.starts_with(digits) && isCapacitorUnit(line.substr(digits.size()));
 }
 
+// A code window's readout: nothing without a line; with a line, a value in one or two lines
+// exactly when the digits are a number. Digit runs longer than maxDigits are not judged.
+inline bool isCodeReadout(std::string_view line, std::string_view readout, std::string_view digits,
+                          std::size_t maxDigits) {
+    if (line.empty())
+        return readout.empty();
+    const bool number = !digits.empty() && std::all_of(digits.begin(), digits.end(), [](char c) {
+        return c >= '0' && c <= '9';
+    });
+    if (number && digits.size() > maxDigits)
+        return true;
+    return readout.empty() != number && std::count(readout.begin(), readout.end(), '\n') <= 1;
+}
+
 } // namespace vantrel::forms

@@ -57,7 +57,7 @@ std::optional<Decimal> fromText(std::string_view text) {
 
 std::string spell(Decimal value, int shift) {
     value = value.normalised();
-    std::string digits = std::to_string(value.significand);
+    const std::string digits = std::to_string(value.significand);
     const int point = static_cast<int>(digits.size()) + value.exponent - shift; // digits before ","
     if (value.significand == 0)
         return "0";
@@ -65,8 +65,8 @@ std::string spell(Decimal value, int shift) {
         return "0," + std::string(static_cast<std::size_t>(-point), '0') + digits;
     if (point >= static_cast<int>(digits.size()))
         return digits + std::string(static_cast<std::size_t>(point) - digits.size(), '0');
-    digits.insert(static_cast<std::size_t>(point), ",");
-    return digits;
+    const auto whole = static_cast<std::size_t>(point);
+    return digits.substr(0, whole) + "," + digits.substr(whole);
 }
 
 } // namespace vantrel::value

@@ -151,6 +151,7 @@ TEST(CodePresses, RandomTextNeverBreaksTheLineForms) {
                           d = randomText(random);
         const PressResult letter = pressLetterCode({mode, a, b, c, d}, letters);
         EXPECT_LE(letter.messages.size(), 3u);
+        EXPECT_TRUE(vantrel::forms::isCodeReadout(letter.line, letter.readout, a, 15));
         if (!letter.line.empty()) {
             EXPECT_TRUE(letter.messages.empty());
             EXPECT_TRUE(vantrel::forms::isLetterCodeLine(letter.line, a))
@@ -158,12 +159,14 @@ TEST(CodePresses, RandomTextNeverBreaksTheLineForms) {
         }
         const PressResult cap3 = pressThreeDigitCode(a, b, three);
         EXPECT_LE(cap3.messages.size(), 2u);
+        EXPECT_TRUE(vantrel::forms::isCodeReadout(cap3.line, cap3.readout, a, 2));
         if (!cap3.line.empty()) {
             EXPECT_TRUE(cap3.messages.empty());
             EXPECT_TRUE(vantrel::forms::isThreeDigitLine(cap3.line, a)) << cap3.line;
         }
         const PressResult cap4 = pressFourDigitCode(c, d, four);
         EXPECT_LE(cap4.messages.size(), 1u);
+        EXPECT_TRUE(vantrel::forms::isCodeReadout(cap4.line, cap4.readout, c, 3));
         if (!cap4.line.empty()) {
             EXPECT_TRUE(cap4.messages.empty());
             EXPECT_TRUE(vantrel::forms::isFourDigitLine(cap4.line, c)) << cap4.line.substr(0, 80);
