@@ -59,9 +59,8 @@ inline bool isCodeReadout(std::string_view line, std::string_view readout, std::
                           std::size_t maxDigits) {
     if (line.empty())
         return readout.empty();
-    const bool number = !digits.empty() && std::all_of(digits.begin(), digits.end(), [](char c) {
-        return c >= '0' && c <= '9';
-    });
+    const bool number = !digits.empty() && std::all_of(digits.begin(), digits.end(),
+                                                       [](char c) { return c >= '0' && c <= '9'; });
     if (number && digits.size() > maxDigits)
         return true;
     return readout.empty() != number && std::count(readout.begin(), readout.end(), '\n') <= 1;
