@@ -2,7 +2,8 @@
 
 #include "value/series.h"
 
-#include <vector>
+#include <algorithm>
+#include <array>
 
 namespace vantrel::bands {
 namespace {
@@ -54,8 +55,10 @@ std::string bandReadout(const WindowRecipe& recipe, std::span<const int> colours
         return {};
     // The other end offers itself only when it is a different standard value: people
     // solder the one for the other, and only the band spacing tells them apart.
-    const std::vector<int> reversed(colours.rbegin(), colours.rend());
-    std::optional<Reading> otherEnd = read(recipe, reversed, Strictness::OtherEnd);
+    std::array<int, kMaxBands> reversed{};
+    std::reverse_copy(colours.begin(), colours.end(), reversed.begin());
+    std::optional<Reading> otherEnd =
+        read(recipe, std::span(reversed).first(colours.size()), Strictness::OtherEnd);
     if (otherEnd && (!value::firstSeriesHolding(otherEnd->value) ||
                      value::valueLine(*otherEnd) == value::valueLine(*forward)))
         otherEnd.reset();
