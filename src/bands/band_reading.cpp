@@ -50,6 +50,8 @@ std::optional<Reading> read(const WindowRecipe& recipe, std::span<const int> col
 } // namespace
 
 std::string bandReadout(const WindowRecipe& recipe, std::span<const int> colours) {
+    if (colours.size() != recipe.bands.size() || colours.size() > kMaxBands)
+        return {};
     const std::optional<Reading> forward = read(recipe, colours, Strictness::ForwardLine);
     if (!forward)
         return {};
