@@ -105,9 +105,10 @@ TEST(MainWindow, CaptionScrollsAndWrapsAfter122Ticks) {
 TEST(MainWindow, CaptionTimerRunsOnItsOwn) {
     App program;
     app::TForm1* main = program.forms->Form1.get();
-    QTRY_VERIFY_WITH_TIMEOUT(main->windowTitle().endsWith("...:::Vantrel:::..."), 3000);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [main] { return main->windowTitle().endsWith("...:::Vantrel:::..."); }, 3000));
     const QString first = main->windowTitle();
-    QTRY_VERIFY_WITH_TIMEOUT(main->windowTitle() != first, 1000); // 150 ms later
+    EXPECT_TRUE(QTest::qWaitFor([&] { return main->windowTitle() != first; }, 1000)); // 150 ms
 }
 
 TEST(Clock, ShowsDateAndTimeOrTheDateAloneAtMidnight) {
