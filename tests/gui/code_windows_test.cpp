@@ -9,7 +9,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTest>
+#include "qt_test.h"
 #include <gtest/gtest.h>
 
 using namespace vantrel;

@@ -10,7 +10,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QTest>
+#include "qt_test.h"
 #include <gtest/gtest.h>
 
 using namespace vantrel;

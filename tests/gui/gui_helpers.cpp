@@ -5,7 +5,7 @@
 #include <QCloseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTest>
+#include "qt_test.h"
 #include <gtest/gtest.h>
 
 namespace vantrel::test {

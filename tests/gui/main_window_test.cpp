@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QTest>
+#include "qt_test.h"
 #include <gtest/gtest.h>
 
 using namespace vantrel;

@@ -7,7 +7,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
-#include <QTest>
+#include "qt_test.h"
 #include <gtest/gtest.h>
 
 using namespace vantrel;

@@ -10,7 +10,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QRadioButton>
-#include <QTest>
+#include "qt_test.h"
 #include <gtest/gtest.h>
 
 using namespace vantrel;
