@@ -66,12 +66,15 @@ sanitize)
 fuzz)
     cmake --preset fuzz
     cmake --build --preset fuzz --parallel "$jobs"
-    for target in letter_code capacitor_code band_picks; do
+    # The JPEG decoder also starts from the program's own pictures.
+    declare -A seeds=([jpeg]=pictures)
+    for target in letter_code capacitor_code jpeg; do
         found=$(mktemp -d) # new inputs go here; the committed seeds stay as they are
         echo "Fuzzing $target for ${FUZZ_SECONDS:-60} s"
         status=0
         ./build-fuzz/fuzz/${target}_fuzzer -max_total_time="${FUZZ_SECONDS:-60}" -timeout=10 \
-            -print_final_stats=1 "$found" "fuzz/corpus/$target" >"$found.log" 2>&1 || status=$?
+            -print_final_stats=1 "$found" "fuzz/corpus/$target" ${seeds[$target]:-} \
+            >"$found.log" 2>&1 || status=$?
         grep -E '^(Done|stat::number_of_executed_units)' "$found.log" || true
         if ((status != 0)); then
             tail -n 40 "$found.log"

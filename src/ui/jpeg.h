@@ -6,7 +6,8 @@
 
 namespace vantrel::ui {
 
-// Decodes a whole JPEG file held in memory; a broken or truncated file gives a null image.
+// Decodes a whole JPEG file held in memory. A broken, truncated or damaged file, or one
+// larger than any picture of the program, gives a null image.
 QImage decodeJpeg(QByteArrayView data);
 
 } // namespace vantrel::ui
