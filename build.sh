@@ -12,7 +12,8 @@ cd "$(dirname "$0")"
 mode=${1:-run}
 # Build and program; the tests' offscreen windows need nothing more, the package test starts
 # the installed program under Xvfb and validates the desktop files.
-packages=(g++ cmake make pkg-config qt6-base-dev libjpeg62-turbo-dev libgtest-dev fonts-liberation2)
+packages=(g++ cmake make pkg-config qt6-base-dev libjpeg62-turbo-dev libxcb1-dev libgtest-dev
+    fonts-liberation2)
 case "$mode" in
 run) ;;
 test | sanitize) packages+=(desktop-file-utils appstream dpkg-dev file xvfb xauth xdotool x11-utils locales) ;;

@@ -1,6 +1,7 @@
 // Times a pick and a press of "Считать!!!" in process, on the real windows (offscreen), with
 // no message box involved: prints the median of many runs of each in microseconds.
-#include "app/forms.h"
+#include "app/start_up.h"
+#include "app/windows.h"
 #include "ui/radio_group.h"
 
 #include <QApplication>
@@ -36,8 +37,9 @@ double medianMicroseconds(const std::function<void(int)>& operation, int runs) {
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    const auto forms = app::createForms();
-    QDialog* window = forms->Form5.get(); // the 6-band window: the longest line
+    const auto main = app::startUp();
+    const app::Windows forms = app::windowsOf(main.get());
+    QDialog* window = forms.Form5; // the 6-band window: the longest line
     window->show();
     auto* band2 = window->findChild<ui::RadioGroup*>(QStringLiteral("RadioGroup2"));
     for (int band = 1; band <= 6; ++band)
@@ -49,7 +51,7 @@ int main(int argc, char* argv[]) {
         medianMicroseconds([band2](int run) { band2->button(run % 10)->click(); }, 20000);
     const double press = medianMicroseconds([button](int) { button->click(); }, 20000);
 
-    QDialog* letters = forms->Form8.get();
+    QDialog* letters = forms.Form8;
     letters->show();
     for (const auto& [edit, text] :
          {std::pair{"Edit1", "33"}, {"Edit2", "1"}, {"Edit4", "K"}, {"Edit3", "J"}})

@@ -9,11 +9,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace vantrel;
     static codes::LetterCodeMemory memory;
     const auto texts = fuzz::fields(data, size, 5);
-    const std::string_view mode = !texts[0].empty() && texts[0][0] == '3' ? codes::kThreeDigits
-                                  : texts[0].empty()                      ? codes::kTwoDigits
-                                                                          : texts[0];
+    const auto digitCount =
+        !texts[0].empty() && texts[0][0] == '3' ? codes::DigitCount::Three : codes::DigitCount::Two;
     const codes::PressResult result =
-        codes::pressLetterCode({mode, texts[1], texts[2], texts[3], texts[4]}, memory);
+        codes::pressLetterCode({digitCount, texts[1], texts[2], texts[3], texts[4]}, memory);
     if (result.messages.size() > 3 || (!result.messages.empty() && !result.line.empty()))
         std::abort();
     if (!result.line.empty() && !forms::isLetterCodeLine(result.line, texts[1]))

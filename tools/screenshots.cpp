@@ -1,6 +1,7 @@
 // Draws every window that a user can open, each with a worked example filled in, into PNG
 // files: cmake --build build --target screenshots   (writes docs/*.png, needs no display)
-#include "app/forms.h"
+#include "app/start_up.h"
+#include "app/windows.h"
 #include "ui/pictures.h"
 #include "ui/radio_group.h"
 
@@ -76,54 +77,53 @@ bool saveWithReadout(QWidget* window, const QString& folder, const char* name) {
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Vantrel"));
     const QStringList arguments = QApplication::arguments();
     const QString folder = (arguments.size() > 1 ? arguments[1] : QStringLiteral("docs")) + u'/';
     QDir().mkpath(folder);
 
-    const auto forms = app::createForms();
-    app::Forms& f = *forms;
+    const auto main = app::startUp();
+    const app::Windows f = app::windowsOf(main.get());
     f.Form1->setClock([] { return QDateTime(QDate(2026, 12, 8), QTime(14, 5, 9)); });
-    QMetaObject::invokeMethod(f.Form1.get(), "Timer1Timer");
+    QMetaObject::invokeMethod(f.Form1, "Timer1Timer");
     for (int tick = 0; tick < 12; ++tick)
-        QMetaObject::invokeMethod(f.Form1.get(), "Timer3Timer");
+        QMetaObject::invokeMethod(f.Form1, "Timer3Timer");
 
     for (ui::Window* window : f.secondary())
         window->ensureBuilt();
-    pickAll(f.Form2.get(), {4, 7, 2}); // yellow, violet, red
-    pickAll(f.Form3.get(), {4, 7, 2, 11});
-    pickAll(f.Form4.get(), {4, 7, 0, 3, 2});
-    pickAll(f.Form5.get(), {1, 0, 0, 1, 1, 1});
-    pickAll(f.Form12.get(), {1, 0, 2});
-    pickAll(f.Form13.get(), {4, 7, 1, 11});
-    type(f.Form8.get(), "Edit1", "33");
-    type(f.Form8.get(), "Edit2", "1");
-    type(f.Form8.get(), "Edit4", "K");
-    type(f.Form8.get(), "Edit3", "J");
-    type(f.Form9.get(), "Edit1", "47");
-    type(f.Form9.get(), "Edit2", "3");
-    type(f.Form10.get(), "Edit1", "100");
-    type(f.Form10.get(), "Edit2", "2");
+    pickAll(f.Form2, {4, 7, 2}); // yellow, violet, red
+    pickAll(f.Form3, {4, 7, 2, 11});
+    pickAll(f.Form4, {4, 7, 0, 3, 2});
+    pickAll(f.Form5, {1, 0, 0, 1, 1, 1});
+    pickAll(f.Form12, {1, 0, 2});
+    pickAll(f.Form13, {4, 7, 1, 11});
+    type(f.Form8, "Edit1", "33");
+    type(f.Form8, "Edit2", "1");
+    type(f.Form8, "Edit4", "K");
+    type(f.Form8, "Edit3", "J");
+    type(f.Form9, "Edit1", "47");
+    type(f.Form9, "Edit2", "3");
+    type(f.Form10, "Edit1", "100");
+    type(f.Form10, "Edit2", "2");
     for (ui::Window* window : f.secondary())
         press(window);
 
-    const std::pair<QWidget*, const char*> shots[] = {{f.Form1.get(), "main"},
-                                                      {f.Form6.get(), "about"},
-                                                      {f.Form2.get(), "resistor-3-bands"},
-                                                      {f.Form3.get(), "resistor-4-bands"},
-                                                      {f.Form4.get(), "resistor-5-bands"},
-                                                      {f.Form5.get(), "resistor-6-bands"},
-                                                      {f.Form8.get(), "resistor-letter-code"},
-                                                      {f.Form9.get(), "capacitor-3-digits"},
-                                                      {f.Form10.get(), "capacitor-4-digits"},
-                                                      {f.Form12.get(), "inductor-3-bands"},
-                                                      {f.Form13.get(), "inductor-4-bands"}};
+    const std::pair<QWidget*, const char*> shots[] = {{f.Form1, "main"},
+                                                      {f.Form6, "about"},
+                                                      {f.Form2, "resistor-3-bands"},
+                                                      {f.Form3, "resistor-4-bands"},
+                                                      {f.Form4, "resistor-5-bands"},
+                                                      {f.Form5, "resistor-6-bands"},
+                                                      {f.Form8, "resistor-letter-code"},
+                                                      {f.Form9, "capacitor-3-digits"},
+                                                      {f.Form10, "capacitor-4-digits"},
+                                                      {f.Form12, "inductor-3-bands"},
+                                                      {f.Form13, "inductor-4-bands"}};
     bool saved = true;
     for (const auto& [window, name] : shots)
         saved = save(window, folder, name) && saved;
-    pickAll(f.Form2.get(), {1, 0, 3}); // brown, black, orange: 10 kOhm, 300 Ohm the other way
-    press(f.Form2.get());
-    saved = saveWithReadout(f.Form2.get(), folder, "readout") && saved;
+    pickAll(f.Form2, {1, 0, 3}); // brown, black, orange: 10 kOhm, 300 Ohm the other way
+    press(f.Form2);
+    saved = saveWithReadout(f.Form2, folder, "readout") && saved;
     if (!saved)
         std::fprintf(stderr, "screenshots: could not write into %s\n", qPrintable(folder));
     return saved ? 0 : 1;

@@ -1,14 +1,17 @@
 #include "app/main_window.h"
 
-#include "app/forms.h"
+#include "app/shell_windows.h"
+#include "bands/colour_windows.h"
+#include "codes/code_windows.h"
+#include "ui/caption_bar.h"
 #include "ui/controls.h"
 #include "ui/menu_keys.h"
 #include "ui/pictures.h"
+#include "ui/window_frame.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QScreen>
 #include <QTimer>
 
 namespace vantrel::app {
@@ -52,11 +55,10 @@ void assignAccessKeys(QMenu* menu) {
 
 } // namespace
 
-TForm1::TForm1(const Forms& forms)
+TForm1::TForm1()
     : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                               Qt::WindowCloseButtonHint)
-    , forms_(forms) {
+                               Qt::WindowCloseButtonHint) {
     auto* canvas = new QWidget(this);
     canvas->setObjectName(QStringLiteral("Canvas"));
     canvas->setFont(ui::makeFont({"Shotgun BT", 12}));
@@ -68,11 +70,8 @@ TForm1::TForm1(const Forms& forms)
     buildMenu();
     setWindowIcon(ui::applicationIcon());
     setFixedSize(695, 450 + menuBar()->sizeHint().height());
-    if (const QScreen* screen = this->screen()) {
-        const QRect area = screen->geometry();
-        move(std::max(0, (area.width() - width()) / 2),
-             std::max(0, (area.height() - height()) / 2));
-    }
+    ui::centreWhenShown(this);
+    ui::keepCaptionBarEmpty(this); // the caption starts scrolling after a second
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -86,6 +85,24 @@ TForm1::TForm1(const Forms& forms)
     Timer3->setInterval(1000); // the caption waits a second, then moves every 150 ms
     connect(Timer3, &QTimer::timeout, this, &TForm1::Timer3Timer);
     Timer3->start();
+    createWindows();
+}
+
+// In their fixed order, after the main window itself; Form7 and Form11 are never shown, and
+// only their parent keeps them.
+void TForm1::createWindows() {
+    Form2 = new bands::TForm2(this);
+    Form3 = new bands::TForm3(this);
+    Form4 = new bands::TForm4(this);
+    Form5 = new bands::TForm5(this);
+    Form6 = new TForm6(this);
+    new TForm7(this);
+    Form8 = new codes::TForm8(this);
+    Form9 = new codes::TForm9(this);
+    Form10 = new codes::TForm10(this);
+    new TForm11(this);
+    Form12 = new bands::TForm12(this);
+    Form13 = new bands::TForm13(this);
 }
 
 QAction* TForm1::addCommand(QMenu* menu, const char* caption, const char* name,
@@ -131,34 +148,34 @@ void TForm1::buildMenu() {
 
 // Each window is modal while it is open; what it returns means nothing here.
 void TForm1::N31Click() {
-    forms_.Form2->exec();
+    Form2->exec();
 }
 void TForm1::N41Click() {
-    forms_.Form3->exec();
+    Form3->exec();
 }
 void TForm1::N51Click() {
-    forms_.Form4->exec();
+    Form4->exec();
 }
 void TForm1::N61Click() {
-    forms_.Form5->exec();
+    Form5->exec();
 }
 void TForm1::N7Click() {
-    forms_.Form6->exec();
+    Form6->exec();
 }
 void TForm1::N9Click() {
-    forms_.Form8->exec();
+    Form8->exec();
 }
 void TForm1::N34Click() {
-    forms_.Form9->exec();
+    Form9->exec();
 }
 void TForm1::N43Click() {
-    forms_.Form10->exec();
+    Form10->exec();
 }
 void TForm1::N35Click() {
-    forms_.Form12->exec();
+    Form12->exec();
 }
 void TForm1::N44Click() {
-    forms_.Form13->exec();
+    Form13->exec();
 }
 void TForm1::N12Click() {
     close();

@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <functional>
 
+class QDialog;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -13,14 +14,14 @@ class QTimer;
 
 namespace vantrel::app {
 
-struct Forms;
-
+// Creates the other twelve windows, hidden, as its own children: it is their one owner, and
+// it keeps pointers to the ten that its menu opens.
 class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
     using Clock = std::function<QDateTime()>;
 
-    explicit TForm1(const Forms& forms);
+    TForm1();
 
     // The time source of the clock label; tests give it midnight.
     void setClock(Clock clock) { clock_ = std::move(clock); }
@@ -47,8 +48,10 @@ private slots:
 private:
     void buildMenu();
     QAction* addCommand(QMenu* menu, const char* caption, const char* name, void (TForm1::*slot)());
+    void createWindows();
 
-    const Forms& forms_;
+    // What the menu opens; each window returns nothing that matters here.
+    QDialog *Form2, *Form3, *Form4, *Form5, *Form6, *Form8, *Form9, *Form10, *Form12, *Form13;
     Clock clock_ = &QDateTime::currentDateTime;
     QString scrollPrefix_; // only ever spaces: the caption drifts right one space a tick
 

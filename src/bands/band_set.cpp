@@ -9,8 +9,8 @@ std::string_view missingDataMessage(int band) {
         "Не хватает данных в первом столбце!",  "Не хватает данных во втором столбце!",
         "Не хватает данных в третьем столбце!", "Не хватает данных в четвёртом столбце!",
         "Не хватает данных в пятом столбце!",   "Не хватает данных в шестом столбце!"};
-    return band >= 1 && band <= kMaxBands ? kMessages[static_cast<std::size_t>(band - 1)]
-                                          : std::string_view{};
+    return band >= 0 && band < kMaxBands ? kMessages[static_cast<std::size_t>(band)]
+                                         : std::string_view{};
 }
 
 ColourList BandSet::items(int band) const {
@@ -27,18 +27,14 @@ const std::string& BandSet::fragment(int band) const {
 }
 
 PickOutcome BandSet::pick(int band, int item) {
-    const ColourList list = items(band);
-    if (item < 0 || static_cast<std::size_t>(item) >= list.size())
+    if (item < 0 || static_cast<std::size_t>(item) >= items(band).size())
         return {};
     const BandRecipe& recipe = recipe_->bands[static_cast<std::size_t>(band)];
-    const std::optional<Effect> effect =
-        lookUp(*recipe.table, list[static_cast<std::size_t>(item)]);
-    if (!effect)
-        return {};
-    if (!effect->stores)
-        return {false, effect->text.empty() ? recipe.checkMessage : effect->text};
+    const Effect& effect = recipe.table->effects[static_cast<std::size_t>(item)];
+    if (!effect.stores)
+        return {false, effect.text.empty() ? recipe.checkMessage : effect.text};
     Band& state = bands_[static_cast<std::size_t>(band)];
-    state.fragment = effect->text;
+    state.fragment = effect.text;
     state.acceptedItem = item;
     return {true, {}};
 }
@@ -48,11 +44,11 @@ PressOutcome BandSet::press() const {
     for (int band = 0; band < bandCount(); ++band) {
         colours[static_cast<std::size_t>(band)] = acceptedItem(band);
         if (colours[static_cast<std::size_t>(band)] < 0)
-            return {{}, missingDataMessage(band + 1), {}};
+            return {{}, missingDataMessage(band), {}};
     }
     PressOutcome outcome;
     for (const Piece& piece : recipe_->line) {
-        outcome.line += piece.band > 0 ? std::string_view{fragment(piece.band - 1)} : piece.literal;
+        outcome.line += piece.band >= 0 ? std::string_view{fragment(piece.band)} : piece.literal;
     }
     outcome.readout = bandReadout(*recipe_, std::span(colours).first(recipe_->bands.size()));
     return outcome;

@@ -24,10 +24,10 @@ struct BandRecipe {
     Role role;
 };
 
-// A piece of a result line: a fixed literal, or the fragment of one band (1-based).
+// A piece of a result line: a fixed literal, or the fragment of one band.
 struct Piece {
     std::string_view literal;
-    int band = 0;
+    int band = -1; // 0-based, like every band number here; -1 for a literal
 };
 constexpr Piece fragmentOf(int band) {
     return {{}, band};
@@ -61,7 +61,8 @@ public:
         : recipe_(&recipe) {}
 
     int bandCount() const { return static_cast<int>(recipe_->bands.size()); }
-    ColourList items(int band) const; // 0-based band
+    // Bands are counted from 0 here, in pieces and in the missing-data messages.
+    ColourList items(int band) const;
     // The colour last accepted in the band (its position in the list), or -1.
     int acceptedItem(int band) const;
     const std::string& fragment(int band) const;
@@ -83,6 +84,6 @@ private:
     std::array<Band, kMaxBands> bands_{};
 };
 
-std::string_view missingDataMessage(int band); // 1-based
+std::string_view missingDataMessage(int band);
 
 } // namespace vantrel::bands

@@ -1,7 +1,5 @@
 #include "bands/band_tables.h"
 
-#include <algorithm>
-
 namespace vantrel::bands {
 namespace {
 
@@ -40,13 +38,6 @@ template <std::size_t N> constexpr BandTable table(const Effect (&effects)[N]) {
 }
 
 } // namespace
-
-std::optional<Effect> lookUp(const BandTable& table, std::string_view item) {
-    const auto found = std::find(table.items.begin(), table.items.end(), item);
-    if (found == table.items.end())
-        return std::nullopt;
-    return table.effects[static_cast<std::size_t>(found - table.items.begin())];
-}
 
 constinit const BandTable kLeadingDigitTable = table(kLeadingDigit);
 constinit const BandTable kDigitTable = table(kDigit);

@@ -36,15 +36,12 @@ struct Effect {
 };
 inline constexpr Effect kReject = Effect::reject();
 
-// A band table: one effect per item of its list, in list order.
+// A band table: one effect per item of its list, in list order. A selector offers the
+// items; the position of the picked one is the position of its effect.
 struct BandTable {
     ColourList items;
     std::span<const Effect> effects;
 };
-
-// Compares the text with the table's items in order, whole and case-sensitively;
-// the first equal item gives the effect. Text that is no item gives nothing.
-std::optional<Effect> lookUp(const BandTable& table, std::string_view item);
 
 extern const BandTable kLeadingDigitTable;
 extern const BandTable kDigitTable;

@@ -18,11 +18,9 @@ QString text(std::string_view utf8) {
 
 BandWindow::BandWindow(const ui::WindowFrame& frame, const WindowRecipe& recipe, QWidget* parent)
     : ui::Window(frame, parent)
-    , bands_(recipe) {
-    whenBuilt([this] { setUpControls(); });
-}
+    , bands_(recipe) {}
 
-void BandWindow::setUpControls() {
+void BandWindow::controlsBuilt() {
     using Slot = void (BandWindow::*)();
     static constexpr std::array<Slot, kMaxBands> kClickSlots{
         &BandWindow::RadioGroup1Click, &BandWindow::RadioGroup2Click,
@@ -37,16 +35,16 @@ void BandWindow::setUpControls() {
             items << text(item);
         selector->setItems(items);
         selector->setAccessibleName(QStringLiteral("%1-я полоса").arg(band + 1));
-        connect(selector, &ui::RadioGroup::clicked, this,
+        connect(selector, &ui::RadioGroup::itemPicked, this,
                 kClickSlots[static_cast<std::size_t>(band)]);
-        RadioGroups << selector;
+        RadioGroups[static_cast<std::size_t>(band)] = selector;
     }
     connect(ui::child<QPushButton>(this, "Button1"), &QPushButton::clicked, this,
             &BandWindow::Button1Click);
 }
 
 void BandWindow::pick(int band) {
-    ui::RadioGroup* selector = RadioGroups[band];
+    ui::RadioGroup* selector = RadioGroups[static_cast<std::size_t>(band)];
     const PickOutcome outcome = bands_.pick(band, selector->itemIndex());
     if (outcome.accepted || outcome.message.empty())
         return;

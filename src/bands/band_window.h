@@ -4,7 +4,7 @@
 #include "bands/band_set.h"
 #include "ui/window_frame.h"
 
-#include <QVector>
+#include <array>
 
 class QPlainTextEdit;
 
@@ -17,9 +17,10 @@ namespace vantrel::bands {
 class BandWindow : public ui::Window {
     Q_OBJECT
 public:
-    BandWindow(const ui::WindowFrame& frame, const WindowRecipe& recipe, QWidget* parent);
-
     const BandSet& bandSet() const { return bands_; }
+
+protected:
+    BandWindow(const ui::WindowFrame& frame, const WindowRecipe& recipe, QWidget* parent);
 
 private slots:
     void RadioGroup1Click() { pick(0); }
@@ -31,11 +32,11 @@ private slots:
     void Button1Click();
 
 private:
-    void setUpControls();
+    void controlsBuilt() override;
     void pick(int band);
 
     BandSet bands_;
-    QVector<ui::RadioGroup*> RadioGroups;
+    std::array<ui::RadioGroup*, kMaxBands> RadioGroups{};
     QPlainTextEdit* Memo1 = nullptr;
 };
 

@@ -27,7 +27,7 @@ template <std::size_t... N> constexpr auto join(const std::array<Control, N>&...
 
 // clang-format off
 
-// The 3-band resistor window is the smallest, with its own smaller type.
+// The 3-band resistor window is the smallest, with its own smaller type, all of it black.
 constexpr FontSpec kSmallHeading{"MS Sans Serif", 12, true};
 constexpr std::array<Control, 10> kForm2{{
     {Kind::Label,    "Label1",       15,   0,  30,  13, "Цвет",       kSmallHeading, -1, 0, 0, Colour::Black},
@@ -35,11 +35,11 @@ constexpr std::array<Control, 10> kForm2{{
     {Kind::Label,    "Label3",      176,   0,  65,  13, "2-я полоса", kSmallHeading, -1, 0, 0, Colour::Black},
     {Kind::Label,    "Label4",      278,   0,  65,  13, "3-я полоса", kSmallHeading, -1, 0, 0, Colour::Black},
     {Kind::Picture,  "Image1",        8,  37,  60, 286, kColours},
-    {Kind::Selector, "RadioGroup1",  75,  23,  76, 255, "", kSansSerif13, 0},
-    {Kind::Selector, "RadioGroup2", 180,  23,  68, 255, "", kSansSerif13, 1},
-    {Kind::Selector, "RadioGroup3", 278,  23,  75, 300, "", kSansSerif13, 2},
-    {Kind::Button,   "Button1",       8, 323, 345,  46, kCount, kSansSerif13, 3},
-    {Kind::Memo,     "Memo1",        53, 375, 270,  23, "", {"Courier New", 15, true}, 4, kResultBox},
+    {Kind::Selector, "RadioGroup1",  75,  23,  76, 255, "", kSansSerif13, 0, 0, 0, Colour::Black},
+    {Kind::Selector, "RadioGroup2", 180,  23,  68, 255, "", kSansSerif13, 1, 0, 0, Colour::Black},
+    {Kind::Selector, "RadioGroup3", 278,  23,  75, 300, "", kSansSerif13, 2, 0, 0, Colour::Black},
+    {Kind::Button,   "Button1",       8, 323, 345,  46, kCount, kSansSerif13, 3, 0, 0, Colour::Black},
+    {Kind::Memo,     "Memo1",        53, 375, 270,  23, "", {"Courier New", 15, true}, 4, kResultBox, 0, Colour::Black},
 }};
 
 // The other five windows share one grid: a band column every 110 pixels or so.
@@ -106,47 +106,31 @@ constexpr auto kForm13 = join(kFirstTwoBands, std::array<Control, 6>{{
 
 // clang-format on
 
-struct ColourWindowSetup {
-    ui::WindowFrame frame;
-    const WindowRecipe* recipe;
-};
-
-ColourWindowSetup setupOf(ColourWindowKind kind) {
-    using enum ColourWindowKind;
-    switch (kind) {
-    case Resistor3:
-        return {{"3 полосы", Border::FixedTool, {362, 411}, {"PT Sans Cyr", 13}, kForm2},
-                &kResistor3Recipe};
-    case Resistor4:
-        return {{"4 полосы", Border::FixedTool, {498, 453}, kSansSerif11, kForm3},
-                &kResistor4Recipe};
-    case Resistor5:
-        return {{"5 полос", Border::FixedTool, {610, 453}, kSansSerif11, kForm4},
-                &kResistor5Recipe};
-    case Resistor6:
-        return {{"6 полос", Border::FixedTool, {719, 453}, kSansSerif11, kForm5},
-                &kResistor6Recipe};
-    case Inductor3:
-        return {{"Индуктивность", Border::FixedTool, {389, 453}, kSansSerif11, kForm12},
-                &kInductor3Recipe};
-    case Inductor4: // outer size 515 x 479: a 4-pixel sizing border, an 18-pixel tool caption
-        return {{"4 полосы", Border::SizeableTool, {507, 453}, kSansSerif11, kForm13, {213, 118}},
-                &kInductor4Recipe};
-    }
-    return {};
-}
-
 } // namespace
 
-template <ColourWindowKind Which>
-ColourWindow<Which>::ColourWindow(QWidget* parent)
-    : BandWindow(setupOf(Which).frame, *setupOf(Which).recipe, parent) {}
+TForm2::TForm2(QWidget* parent)
+    : BandWindow({"3 полосы", Border::FixedTool, {362, 411}, {"PT Sans Cyr", 13}, kForm2},
+                 kResistor3Recipe, parent) {}
 
-template class ColourWindow<ColourWindowKind::Resistor3>;
-template class ColourWindow<ColourWindowKind::Resistor4>;
-template class ColourWindow<ColourWindowKind::Resistor5>;
-template class ColourWindow<ColourWindowKind::Resistor6>;
-template class ColourWindow<ColourWindowKind::Inductor3>;
-template class ColourWindow<ColourWindowKind::Inductor4>;
+TForm3::TForm3(QWidget* parent)
+    : BandWindow({"4 полосы", Border::FixedTool, {498, 453}, kSansSerif11, kForm3},
+                 kResistor4Recipe, parent) {}
+
+TForm4::TForm4(QWidget* parent)
+    : BandWindow({"5 полос", Border::FixedTool, {610, 453}, kSansSerif11, kForm4}, kResistor5Recipe,
+                 parent) {}
+
+TForm5::TForm5(QWidget* parent)
+    : BandWindow({"6 полос", Border::FixedTool, {719, 453}, kSansSerif11, kForm5}, kResistor6Recipe,
+                 parent) {}
+
+TForm12::TForm12(QWidget* parent)
+    : BandWindow({"Индуктивность", Border::FixedTool, {389, 453}, kSansSerif11, kForm12},
+                 kInductor3Recipe, parent) {}
+
+// Outer size 515 x 479: a 4-pixel sizing border, an 18-pixel tool caption.
+TForm13::TForm13(QWidget* parent)
+    : BandWindow({"4 полосы", Border::SizeableTool, {507, 453}, kSansSerif11, kForm13, {213, 118}},
+                 kInductor4Recipe, parent) {}
 
 } // namespace vantrel::bands

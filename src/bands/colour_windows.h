@@ -5,18 +5,40 @@
 
 namespace vantrel::bands {
 
-enum class ColourWindowKind { Resistor3, Resistor4, Resistor5, Resistor6, Inductor3, Inductor4 };
-
-template <ColourWindowKind Which> class ColourWindow final : public BandWindow {
+class TForm2 final : public BandWindow { // resistor, 3 bands
+    Q_OBJECT
 public:
-    explicit ColourWindow(QWidget* parent = nullptr);
+    explicit TForm2(QWidget* parent = nullptr);
 };
 
-using TForm2 = ColourWindow<ColourWindowKind::Resistor3>;
-using TForm3 = ColourWindow<ColourWindowKind::Resistor4>;
-using TForm4 = ColourWindow<ColourWindowKind::Resistor5>;
-using TForm5 = ColourWindow<ColourWindowKind::Resistor6>;
-using TForm12 = ColourWindow<ColourWindowKind::Inductor3>;
-using TForm13 = ColourWindow<ColourWindowKind::Inductor4>;
+class TForm3 final : public BandWindow { // resistor, 4 bands
+    Q_OBJECT
+public:
+    explicit TForm3(QWidget* parent = nullptr);
+};
+
+class TForm4 final : public BandWindow { // resistor, 5 bands
+    Q_OBJECT
+public:
+    explicit TForm4(QWidget* parent = nullptr);
+};
+
+class TForm5 final : public BandWindow { // resistor, 6 bands
+    Q_OBJECT
+public:
+    explicit TForm5(QWidget* parent = nullptr);
+};
+
+class TForm12 final : public BandWindow { // inductor, 3 bands
+    Q_OBJECT
+public:
+    explicit TForm12(QWidget* parent = nullptr);
+};
+
+class TForm13 final : public BandWindow { // inductor, 4 bands
+    Q_OBJECT
+public:
+    explicit TForm13(QWidget* parent = nullptr);
+};
 
 } // namespace vantrel::bands

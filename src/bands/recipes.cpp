@@ -17,23 +17,23 @@ constexpr BandRecipe kMultiplier3{&kResistorMultiplierTable, kCheckThird, Role::
 constexpr BandRecipe kMultiplier4{&kResistorMultiplierTable, kCheckFourth, Role::Multiplier};
 
 constexpr BandRecipe kResistor3Bands[] = {kFirstDigit, kSecondDigit, kMultiplier3};
-constexpr Piece kResistor3Line[] = {{"R="}, fragmentOf(1), fragmentOf(2), fragmentOf(3), {" Om"}};
+constexpr Piece kResistor3Line[] = {{"R="}, fragmentOf(0), fragmentOf(1), fragmentOf(2), {" Om"}};
 
 constexpr BandRecipe kResistor4Bands[] = {
     kFirstDigit,
     kSecondDigit,
     kMultiplier3,
     {&kResistorToleranceTable, kCheckFourth, Role::Tolerance}};
-constexpr Piece kResistor4Line[] = {{"R="},  fragmentOf(1), fragmentOf(2), fragmentOf(3),
-                                    {" Om"}, {"+/-"},       fragmentOf(4)};
+constexpr Piece kResistor4Line[] = {{"R="},  fragmentOf(0), fragmentOf(1), fragmentOf(2),
+                                    {" Om"}, {"+/-"},       fragmentOf(3)};
 
 constexpr BandRecipe kResistor5Bands[] = {kFirstDigit,
                                           kSecondDigit,
                                           kThirdDigit,
                                           kMultiplier4,
                                           {&kFiveBandToleranceTable, kCheckFifth, Role::Tolerance}};
-constexpr Piece kResistor5Line[] = {{"R="},        fragmentOf(1), fragmentOf(2), fragmentOf(3),
-                                    fragmentOf(4), {" Om"},       {"+/-"},       fragmentOf(5)};
+constexpr Piece kResistor5Line[] = {{"R="},        fragmentOf(0), fragmentOf(1), fragmentOf(2),
+                                    fragmentOf(3), {" Om"},       {"+/-"},       fragmentOf(4)};
 
 constexpr BandRecipe kResistor6Bands[] = {
     kFirstDigit,
@@ -43,21 +43,21 @@ constexpr BandRecipe kResistor6Bands[] = {
     {&kResistorToleranceTable, kCheckFifth, Role::Tolerance},
     {&kTemperatureCoefficientTable, kCheckSixth, Role::TemperatureCoefficient}};
 constexpr Piece kResistor6Line[] = {
-    {"R="},        fragmentOf(1), fragmentOf(2), fragmentOf(3), fragmentOf(4), {" Om"},   {" +/-"},
-    fragmentOf(5), {";"},         {" ТКС="},     {" +/-"},      fragmentOf(6), {"ppm/`C"}};
+    {"R="},        fragmentOf(0), fragmentOf(1), fragmentOf(2), fragmentOf(3), {" Om"},   {" +/-"},
+    fragmentOf(4), {";"},         {" ТКС="},     {" +/-"},      fragmentOf(5), {"ppm/`C"}};
 
 constexpr BandRecipe kInductor3Bands[] = {
     kFirstDigit, kSecondDigit, {&kInductorMultiplierTable3, kCheckThird, Role::Multiplier}};
-constexpr Piece kInductor3Line[] = {{"L="}, fragmentOf(1), fragmentOf(2),
-                                    {"*"},  fragmentOf(3), {" мкГн"}};
+constexpr Piece kInductor3Line[] = {{"L="}, fragmentOf(0), fragmentOf(1),
+                                    {"*"},  fragmentOf(2), {" мкГн"}};
 
 constexpr BandRecipe kInductor4Bands[] = {
     kFirstDigit,
     kSecondDigit,
     {&kInductorMultiplierTable4, kCheckThird, Role::Multiplier},
     {&kInductorToleranceTable, kCheckFourth, Role::Tolerance}};
-constexpr Piece kInductor4Line[] = {{"L="},    fragmentOf(1), fragmentOf(2), fragmentOf(3),
-                                    {" мкГн"}, {" +/-"},      fragmentOf(4)};
+constexpr Piece kInductor4Line[] = {{"L="},    fragmentOf(0), fragmentOf(1), fragmentOf(2),
+                                    {" мкГн"}, {" +/-"},      fragmentOf(3)};
 
 // Resistor bands count in ohms, inductor bands in microhenries.
 constexpr auto kOhms = value::Quantity::Resistance;

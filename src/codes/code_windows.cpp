@@ -6,8 +6,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <array>
-#include <type_traits>
 
 namespace vantrel::codes {
 namespace {
@@ -25,7 +23,7 @@ constexpr FontSpec kSansSerif11{"MS Sans Serif", 11};
 constexpr Control kForm8[] = {
     {Kind::Label,    "Label1",      312,   0, 116,  20, "Введите код.", kTitle, -1, 0, 0, Colour::Purple},
     {Kind::Label,    "Label2",       32,  64, 167,  16, "1. Укажите имеющиеся", kBold13, -1, 0, 0, Colour::Red},
-    {Kind::Selector, "RadioGroup1", 200,  40,  97,  57, "2 цифры|3 цифры", {}, 5},
+    {Kind::Selector, "RadioGroup1", 200,  40,  97,  57, "", {}, 5},
     {Kind::Edit,     "Edit1",       104,  88,  33,  24, "", {}, 0, ui::Aqua, 3},
     {Kind::Label,    "Label3",      376,  64, 360,  16, "2. Укажите положение буквы исходя из рисунка ", kBold13, -1, 0, 0, Colour::Red},
     {Kind::Edit,     "Edit2",       560,  88,  33,  24, "", {}, 1, ui::Aqua, 1},
@@ -40,8 +38,7 @@ constexpr Control kForm8[] = {
     {Kind::Memo,     "Memo1",       208, 472, 313,  24, "", {}, 2, ui::Tooltip | ui::ReadOnly},
 };
 
-// The 4-digit window is the 3-digit one with room for three digits and a shifted button.
-constexpr std::array<Control, 7> kForm9{{
+constexpr Control kForm9[] = {
     {Kind::Label,    "Label1",      200,   0, 111,  20, "Введите код", kTitle},
     {Kind::Label,    "Label2",        0,  56, 188,  16, "Введите первые 2 цифры", kBold13},
     {Kind::Label,    "Label3",      280,  56, 204,  16, "Введите последнюю цифру", kBold13},
@@ -49,7 +46,18 @@ constexpr std::array<Control, 7> kForm9{{
     {Kind::Button,   "Button1",     200, 128, 113,  41, kCount, {}, 1},
     {Kind::Memo,     "Memo1",       200, 176, 113,  25, "", kTitle, 2, ui::Tooltip | ui::WordWrap},
     {Kind::Edit,     "Edit2",       384,  80,  41,  24, "", kBold13, 3, ui::Aqua, 1},
-}};
+};
+
+// The 3-digit window with room for three digits and the button and result box moved left.
+constexpr Control kForm10[] = {
+    {Kind::Label,    "Label1",      200,   0, 111,  20, "Введите код", kTitle},
+    {Kind::Label,    "Label2",        0,  56, 188,  16, "Введите первые 3 цифры", kBold13},
+    {Kind::Label,    "Label3",      280,  56, 204,  16, "Введите последнюю цифру", kBold13},
+    {Kind::Edit,     "Edit1",        64,  80,  49,  24, "", kBold13, 0, ui::Aqua, 3},
+    {Kind::Button,   "Button1",     192, 128, 113,  41, kCount, {}, 1},
+    {Kind::Memo,     "Memo1",       192, 176, 113,  25, "", kTitle, 2, ui::Tooltip | ui::WordWrap},
+    {Kind::Edit,     "Edit2",       384,  80,  41,  24, "", kBold13, 3, ui::Aqua, 1},
+};
 
 // clang-format on
 
@@ -58,31 +66,18 @@ constexpr NamedBy kForm8Names[] = {
     {"Edit1", "Label2"}, {"Edit2", "Label3"}, {"Edit4", "Label6"}, {"Edit3", "Label4"}};
 constexpr NamedBy kCapacitorNames[] = {{"Edit1", "Label2"}, {"Edit2", "Label3"}};
 
-constexpr std::array<Control, 7> fourDigitLayout() {
-    std::array<Control, 7> rows = kForm9;
-    rows[1].text = "Введите первые 3 цифры";
-    rows[3].maxLength = 3;
-    rows[4].left = 192;
-    rows[5].left = 192;
-    return rows;
-}
-constexpr std::array<Control, 7> kForm10 = fourDigitLayout();
-
-const ui::WindowFrame kThreeDigitFrame{
-    "3-мя цифрами", Border::FixedTool, {495, 209}, kSansSerif11, kForm9};
-// Outer size 497 x 234: a 4-pixel sizing border and a 23-pixel caption bar.
-const ui::WindowFrame kFourDigitFrame{
-    "4-мя цифрами", Border::Sizeable, {489, 203}, kSansSerif11, kForm10};
-
 } // namespace
 
 CodeWindow::CodeWindow(const ui::WindowFrame& frame, std::span<const NamedBy> names,
                        QWidget* parent)
-    : ui::Window(frame, parent) {
-    whenBuilt([this, names] {
-        Memo1 = ui::child<QPlainTextEdit>(this, "Memo1");
-        ui::nameControls(this, names);
-    });
+    : ui::Window(frame, parent)
+    , names_(names) {}
+
+void CodeWindow::controlsBuilt() {
+    Memo1 = ui::child<QPlainTextEdit>(this, "Memo1");
+    ui::nameControls(this, names_);
+    connect(ui::child<QPushButton>(this, "Button1"), &QPushButton::clicked, this,
+            &CodeWindow::Button1Click);
 }
 
 void CodeWindow::present(const PressResult& result) {
@@ -95,45 +90,63 @@ void CodeWindow::present(const PressResult& result) {
         Memo1->insertPlainText(QString::fromStdString(result.line));
 }
 
-std::string CodeWindow::text(const char* editName) const {
-    return ui::child<QLineEdit>(this, editName)->text().toStdString();
+std::string CodeWindow::text(const QLineEdit* edit) {
+    return edit->text().toStdString();
 }
 
 TForm8::TForm8(QWidget* parent)
     : CodeWindow({"Кодовая", Border::FixedTool, {737, 520}, kBold13, kForm8}, kForm8Names, parent) {
-    whenBuilt([this] {
-        RadioGroup1 = ui::child<ui::RadioGroup>(this, "RadioGroup1");
-        RadioGroup1->setItemIndex(0);
-        connect(ui::child<QPushButton>(this, "Button1"), &QPushButton::clicked, this,
-                &TForm8::Button1Click);
-    });
 }
 
+void TForm8::controlsBuilt() {
+    CodeWindow::controlsBuilt();
+    RadioGroup1 = ui::child<ui::RadioGroup>(this, "RadioGroup1");
+    QStringList items;
+    for (std::string_view name : kDigitCountNames)
+        items << QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    RadioGroup1->setItems(items);
+    RadioGroup1->setItemIndex(0);
+    Edit1 = ui::child<QLineEdit>(this, "Edit1");
+    Edit2 = ui::child<QLineEdit>(this, "Edit2");
+    Edit3 = ui::child<QLineEdit>(this, "Edit3");
+    Edit4 = ui::child<QLineEdit>(this, "Edit4");
+}
+
+// The selector always holds one of its two items: the first until the user picks another.
 void TForm8::Button1Click() {
-    const std::string mode = RadioGroup1->items().value(RadioGroup1->itemIndex()).toStdString();
-    const std::string digits = text("Edit1");
-    const std::string position = text("Edit2");
-    const std::string multiplier = text("Edit4");
-    const std::string tolerance = text("Edit3");
-    present(pressLetterCode({mode, digits, position, multiplier, tolerance}, memory_));
+    const DigitCount digitCount =
+        RadioGroup1->itemIndex() == 1 ? DigitCount::Three : DigitCount::Two;
+    const std::string digits = text(Edit1);
+    const std::string position = text(Edit2);
+    const std::string multiplier = text(Edit4);
+    const std::string tolerance = text(Edit3);
+    present(pressLetterCode({digitCount, digits, position, multiplier, tolerance}, memory_));
 }
 
-template <typename Memory, PressResult (*Press)(std::string_view, std::string_view, Memory&)>
-CapacitorWindow<Memory, Press>::CapacitorWindow(QWidget* parent)
-    : CodeWindow(std::is_same_v<Memory, ThreeDigitMemory> ? kThreeDigitFrame : kFourDigitFrame,
-                 kCapacitorNames, parent) {
-    whenBuilt([this] {
-        connect(ui::child<QPushButton>(this, "Button1"), &QPushButton::clicked, this,
-                &CapacitorWindow::Button1Click);
-    });
+CapacitorWindow::CapacitorWindow(const ui::WindowFrame& frame, QWidget* parent)
+    : CodeWindow(frame, kCapacitorNames, parent) {}
+
+void CapacitorWindow::controlsBuilt() {
+    CodeWindow::controlsBuilt();
+    Edit1 = ui::child<QLineEdit>(this, "Edit1");
+    Edit2 = ui::child<QLineEdit>(this, "Edit2");
 }
 
-template <typename Memory, PressResult (*Press)(std::string_view, std::string_view, Memory&)>
-void CapacitorWindow<Memory, Press>::Button1Click() {
-    present(Press(text("Edit1"), text("Edit2"), memory_));
+TForm9::TForm9(QWidget* parent)
+    : CapacitorWindow({"3-мя цифрами", Border::FixedTool, {495, 209}, kSansSerif11, kForm9},
+                      parent) {}
+
+void TForm9::Button1Click() {
+    present(pressThreeDigitCode(text(Edit1), text(Edit2), memory_));
 }
 
-template class CapacitorWindow<ThreeDigitMemory, pressThreeDigitCode>;
-template class CapacitorWindow<FourDigitMemory, pressFourDigitCode>;
+// Outer size 497 x 234: a 4-pixel sizing border and a 23-pixel caption bar.
+TForm10::TForm10(QWidget* parent)
+    : CapacitorWindow({"4-мя цифрами", Border::Sizeable, {489, 203}, kSansSerif11, kForm10},
+                      parent) {}
+
+void TForm10::Button1Click() {
+    present(pressFourDigitCode(text(Edit1), text(Edit2), memory_));
+}
 
 } // namespace vantrel::codes

@@ -14,18 +14,22 @@ class RadioGroup;
 
 namespace vantrel::codes {
 
-// What the three windows share: a press shows its check messages in order, then writes
-// its line into the emptied result box.
+// What the code windows share: a press shows its check messages in order, then writes its
+// line into the emptied result box.
 class CodeWindow : public ui::Window {
     Q_OBJECT
-public:
+protected:
     CodeWindow(const ui::WindowFrame& frame, std::span<const ui::NamedBy> names, QWidget* parent);
 
-protected:
+    void controlsBuilt() override;
     void present(const PressResult& result);
-    std::string text(const char* editName) const; // as UTF-8
+    static std::string text(const QLineEdit* edit); // as UTF-8
+
+protected slots:
+    virtual void Button1Click() = 0;
 
 private:
+    std::span<const ui::NamedBy> names_;
     QPlainTextEdit* Memo1 = nullptr;
 };
 
@@ -35,26 +39,52 @@ public:
     explicit TForm8(QWidget* parent = nullptr);
 
 private slots:
-    void Button1Click();
+    void Button1Click() override;
 
 private:
+    void controlsBuilt() override;
+
     ui::RadioGroup* RadioGroup1 = nullptr;
+    QLineEdit* Edit1 = nullptr; // field 1, the digits
+    QLineEdit* Edit2 = nullptr; // field 2, the letter's place
+    QLineEdit* Edit4 = nullptr; // field 3, the multiplier letter
+    QLineEdit* Edit3 = nullptr; // field 4, the tolerance letter
     LetterCodeMemory memory_;
 };
 
-// The two capacitor windows differ in their press and what it remembers.
-template <typename Memory, PressResult (*Press)(std::string_view, std::string_view, Memory&)>
-class CapacitorWindow final : public CodeWindow {
-public:
-    explicit CapacitorWindow(QWidget* parent = nullptr);
+// The capacitor windows: the significant digits and the multiplier digit.
+class CapacitorWindow : public CodeWindow {
+    Q_OBJECT
+protected:
+    CapacitorWindow(const ui::WindowFrame& frame, QWidget* parent);
+    void controlsBuilt() override;
 
-private:
-    void Button1Click();
-
-    Memory memory_;
+    QLineEdit* Edit1 = nullptr;
+    QLineEdit* Edit2 = nullptr;
 };
 
-using TForm9 = CapacitorWindow<ThreeDigitMemory, pressThreeDigitCode>; // 3 digits
-using TForm10 = CapacitorWindow<FourDigitMemory, pressFourDigitCode>;  // 4 digits
+class TForm9 final : public CapacitorWindow { // 3 digits
+    Q_OBJECT
+public:
+    explicit TForm9(QWidget* parent = nullptr);
+
+private slots:
+    void Button1Click() override;
+
+private:
+    ThreeDigitMemory memory_;
+};
+
+class TForm10 final : public CapacitorWindow { // 4 digits
+    Q_OBJECT
+public:
+    explicit TForm10(QWidget* parent = nullptr);
+
+private slots:
+    void Button1Click() override;
+
+private:
+    FourDigitMemory memory_;
+};
 
 } // namespace vantrel::codes

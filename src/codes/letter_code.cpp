@@ -25,7 +25,7 @@ constexpr Letter kMultiplierLetters[] = {{"R", ""},  {"Е", ""},  {"K", "k"}, {"
                                          {"T", "Т"}, {"Т", "Т"}};
 
 struct LineRow {
-    std::string_view mode;
+    DigitCount digitCount;
     std::string_view position;
     std::string_view lead;
     std::string_view factor;
@@ -33,11 +33,11 @@ struct LineRow {
 };
 
 // Only the three-digit line for place 2 keeps "R=" in front; that is how the lines read.
-constexpr LineRow kLines[] = {
-    {kTwoDigits, "1", "R=", " *0.01", -2},   {kTwoDigits, "2", "R=", " *0.1", -1},
-    {kTwoDigits, "3", "R=", "", 0},          {kThreeDigits, "1", "", " *0.001", -3},
-    {kThreeDigits, "2", "R=", " *0.01", -2}, {kThreeDigits, "3", "", " *0.1", -1},
-    {kThreeDigits, "4", "", "", 0}};
+using enum DigitCount;
+constexpr LineRow kLines[] = {{Two, "1", "R=", " *0.01", -2},   {Two, "2", "R=", " *0.1", -1},
+                              {Two, "3", "R=", "", 0},          {Three, "1", "", " *0.001", -3},
+                              {Three, "2", "R=", " *0.01", -2}, {Three, "3", "", " *0.1", -1},
+                              {Three, "4", "", "", 0}};
 
 // The resistance the line states: the digits (when they are a number) × the factor × the
 // unit prefix, with the tolerance letter's percentage.
@@ -81,13 +81,11 @@ PressResult pressLetterCode(const LetterCodeFields& fields, LetterCodeMemory& me
         messages.push_back("Проверь буквы в поле №3!");
 
     const auto* row = std::find_if(std::begin(kLines), std::end(kLines), [&](const LineRow& r) {
-        return r.mode == fields.mode && r.position == fields.position;
+        return r.digitCount == fields.digitCount && r.position == fields.position;
     });
     if (row == std::end(kLines)) {
-        if (fields.mode == kTwoDigits)
-            messages.push_back("Проверь положение в поле №2!");
-        else if (fields.mode == kThreeDigits)
-            messages.push_back("Проверь положение!");
+        messages.push_back(fields.digitCount == Two ? "Проверь положение в поле №2!"
+                                                    : "Проверь положение!");
         return finish(std::move(messages), {});
     }
     std::string line;

@@ -4,16 +4,19 @@
 
 #include "codes/press_result.h"
 
+#include <array>
 #include <string>
 #include <string_view>
 
 namespace vantrel::codes {
 
-inline constexpr std::string_view kTwoDigits = "2 цифры";
-inline constexpr std::string_view kThreeDigits = "3 цифры";
+// How many digits the code has, as the window's selector offers it, and the selector's
+// item for each, in that order.
+enum class DigitCount { Two, Three };
+inline constexpr std::array<std::string_view, 2> kDigitCountNames{"2 цифры", "3 цифры"};
 
 struct LetterCodeFields {
-    std::string_view mode;             // the selected item of the digit-count selector
+    DigitCount digitCount;
     std::string_view digits;           // field 1, copied as typed
     std::string_view position;         // field №2
     std::string_view multiplierLetter; // field №3

@@ -16,7 +16,15 @@ namespace {
 const QColor kAqua(0, 255, 255);
 
 QPalette::ColorRole textRole(Kind kind) {
-    return kind == Kind::Label || kind == Kind::Selector ? QPalette::WindowText : QPalette::Text;
+    switch (kind) {
+    case Kind::Label:
+    case Kind::Selector:
+        return QPalette::WindowText;
+    case Kind::Button:
+        return QPalette::ButtonText;
+    default:
+        return QPalette::Text;
+    }
 }
 
 void applyColours(QWidget* widget, const Control& row) {
@@ -69,7 +77,7 @@ QWidget* makeControl(QWidget* parent, const Control& row) {
     case Kind::Label:
         return new QLabel(QString::fromUtf8(row.text), parent);
     case Kind::Picture:
-        return new Picture(picture(QString::fromUtf8(row.text)), parent);
+        return new Picture(QString::fromUtf8(row.text), parent);
     case Kind::Edit:
         return makeEdit(parent, row);
     case Kind::Button: {

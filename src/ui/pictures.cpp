@@ -2,31 +2,88 @@
 
 #include "ui/jpeg.h"
 
+#include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QHash>
 #include <QPainter>
 #include <QResource>
 
 namespace vantrel::ui {
+namespace {
 
-const QPixmap& picture(const QString& resource) {
-    static QHash<QString, QPixmap> decoded;
+// Decoded pictures belong to the application: pixmaps must not outlive it, so the cache is
+// dropped when the application ends, and made again if another one starts.
+struct Cache {
+    QHash<QString, QPixmap> pictures;
+    QIcon icon;
+};
+Cache* cache = nullptr;
+
+void dropCache() {
+    delete cache;
+    cache = nullptr;
+}
+
+Cache& theCache() {
+    if (!cache) {
+        cache = new Cache;
+        qAddPostRoutine(dropCache);
+    }
+    return *cache;
+}
+
+struct Name {
+    const char* resource;
+    const char* name;
+};
+constexpr Name kNames[] = {
+    {":/pictures/colours.jpg", "Цвета полос"},
+    {":/pictures/banner.jpg", "Заставка Vantrel"},
+    {":/pictures/letter_code_1.jpg", "Места знаков кода R33G"},
+    {":/pictures/letter_code_2.jpg", "Места знаков кода R33G и необязательной буквы"},
+    {":/pictures/about.jpg", "Фотография"},
+};
+
+QString nameOf(const QString& resource) {
+    for (const Name& entry : kNames)
+        if (resource == QLatin1String(entry.resource))
+            return QString::fromUtf8(entry.name);
+    return {};
+}
+
+// Without this a screen reader meets a picture as an unnamed filler.
+QAccessibleInterface* accessiblePicture(const QString& className, QObject* object) {
+    if (className == QLatin1String(Picture::staticMetaObject.className()) && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
+    return nullptr;
+}
+
+} // namespace
+
+QPixmap picture(const QString& resource) {
+    QHash<QString, QPixmap>& decoded = theCache().pictures;
     auto found = decoded.find(resource);
     if (found == decoded.end()) {
         const QResource file(resource);
-        const QByteArray bytes = file.uncompressedData();
-        found = decoded.insert(resource, QPixmap::fromImage(decodeJpeg(bytes)));
+        found = decoded.insert(resource, QPixmap::fromImage(decodeJpeg(file.uncompressedData())));
     }
     return *found;
 }
 
 QIcon applicationIcon() {
-    static const QIcon icon(QStringLiteral(":/pictures/icon.png")); // decoded once for all windows
+    QIcon& icon = theCache().icon;
+    if (icon.isNull())
+        icon = QIcon(QStringLiteral(":/pictures/icon.png"));
     return icon;
 }
 
-Picture::Picture(const QPixmap& pixmap, QWidget* parent)
+Picture::Picture(const QString& resource, QWidget* parent)
     : QWidget(parent)
-    , pixmap_(pixmap) {}
+    , pixmap_(picture(resource)) {
+    static const bool factoryInstalled = (QAccessible::installFactory(accessiblePicture), true);
+    Q_UNUSED(factoryInstalled);
+    setAccessibleName(nameOf(resource));
+}
 
 void Picture::paintEvent(QPaintEvent*) {
     QPainter painter(this);

@@ -7,17 +7,20 @@
 
 namespace vantrel::ui {
 
-// A JPEG picture from the program's resources, e.g. ":/pictures/colours.jpg".
-const QPixmap& picture(const QString& resource);
+// A JPEG picture from the program's resources, e.g. ":/pictures/colours.jpg", decoded on
+// first use and kept until the application ends.
+QPixmap picture(const QString& resource);
 
 // The 32 x 32 resistor under a question mark.
 QIcon applicationIcon();
 
 // A picture drawn at its own size from the control's top-left corner, clipped to the control.
-// On a scaled screen its pixels grow as blocks and are never smoothed into each other.
+// On a scaled screen its pixels grow as blocks and are never smoothed into each other. A
+// screen reader finds it as an image with a short name.
 class Picture : public QWidget {
+    Q_OBJECT
 public:
-    Picture(const QPixmap& pixmap, QWidget* parent);
+    Picture(const QString& resource, QWidget* parent);
     const QPixmap& pixmap() const { return pixmap_; }
 
 protected:

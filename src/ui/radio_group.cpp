@@ -11,7 +11,7 @@ RadioGroup::RadioGroup(QWidget* parent)
     // A place in the window's tab order of its own, handed on to the items through the
     // focus proxy.
     setFocusPolicy(Qt::TabFocus);
-    connect(group_, &QButtonGroup::idClicked, this, &RadioGroup::onButtonClicked);
+    connect(group_, &QButtonGroup::idToggled, this, &RadioGroup::onButtonToggled);
 }
 
 void RadioGroup::setItems(const QStringList& items) {
@@ -60,12 +60,14 @@ void RadioGroup::setItemIndex(int index) {
     updateTabStop();
 }
 
-void RadioGroup::onButtonClicked(int index) {
-    if (index == itemIndex_)
+// setItemIndex() records its index before it checks the button, so only the user's own
+// change of selection gets this far.
+void RadioGroup::onButtonToggled(int index, bool checked) {
+    if (!checked || index == itemIndex_)
         return;
     itemIndex_ = index;
     updateTabStop();
-    emit clicked();
+    emit itemPicked();
 }
 
 // Tab reaches a group once, at its selected item (or its first); the arrow keys move within.
@@ -81,17 +83,20 @@ void RadioGroup::resizeEvent(QResizeEvent* event) {
     placeButtons();
 }
 
-// The items share the group's height evenly, one row each, as a column of bands reads.
+// The items share the group's height evenly, one row each, as a column of bands reads. They
+// stand just inside the frame, so that the longest colour name shows whole in the narrowest
+// selector (68 pixels).
 void RadioGroup::placeButtons() {
     if (buttons_.isEmpty())
         return;
-    constexpr int kMargin = 4;
+    constexpr int kMargin = 4; // above the first row and below the last
+    constexpr int kInset = 2;  // left and right, inside the frame
     const int rowHeight = (height() - 2 * kMargin) / count();
     for (int row = 0; row < count(); ++row) {
         QRadioButton* button = buttons_[row];
         const int buttonHeight = std::min(rowHeight, button->sizeHint().height());
-        button->setGeometry(8, kMargin + row * rowHeight + (rowHeight - buttonHeight) / 2,
-                            width() - 12, buttonHeight);
+        button->setGeometry(kInset, kMargin + row * rowHeight + (rowHeight - buttonHeight) / 2,
+                            width() - 2 * kInset, buttonHeight);
     }
 }
 

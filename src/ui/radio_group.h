@@ -23,18 +23,19 @@ public:
 
     // -1 when nothing is selected.
     int itemIndex() const { return itemIndex_; }
-    // Selects an item, or clears the selection with -1, without emitting clicked().
+    // Selects an item, or clears the selection with -1, without emitting itemPicked().
     void setItemIndex(int index);
 
 signals:
-    // The user changed the selection; picking the selected item again is no change.
-    void clicked();
+    // The user changed the selection, with the mouse, the keyboard or a screen reader's
+    // toggle action; picking the selected item again is no change.
+    void itemPicked();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void onButtonClicked(int index);
+    void onButtonToggled(int index, bool checked);
     void placeButtons();
     void updateTabStop();
 

@@ -1,5 +1,6 @@
 #include "ui/window_frame.h"
 
+#include <QEvent>
 #include <QScreen>
 #include <QScrollArea>
 #include <QVBoxLayout>
@@ -31,7 +32,47 @@ QWidget* scrolledCanvas(QWidget* window, QSize client) {
     return canvas;
 }
 
+// Watches one window from its first showing until its frame is known, then goes.
+class Centring : public QObject {
+public:
+    explicit Centring(QWidget* window)
+        : QObject(window)
+        , window_(window) {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Show && !shown_) {
+            shown_ = true;
+            centre();
+        } else if (shown_ && (event->type() == QEvent::Move || event->type() == QEvent::Resize) &&
+                   window_->frameGeometry().size() != window_->size()) {
+            centre(); // framed now: once more by the whole frame, and done
+            deleteLater();
+            window_->removeEventFilter(this);
+        }
+        return false;
+    }
+
+private:
+    // move() places the outer frame's top-left corner.
+    void centre() {
+        if (const QScreen* screen = window_->screen()) {
+            const QSize free = screen->geometry().size() - window_->frameGeometry().size();
+            window_->move(std::max(0, free.width() / 2), std::max(0, free.height() / 2));
+        }
+    }
+
+    QWidget* window_;
+    bool shown_ = false;
+};
+
 } // namespace
+
+void centreWhenShown(QWidget* window) {
+    new Centring(window);
+}
 
 Window::Window(const WindowFrame& frame, QWidget* parent)
     : QDialog(parent, flagsFor(frame.border))
@@ -42,6 +83,10 @@ Window::Window(const WindowFrame& frame, QWidget* parent)
         setFixedSize(frame.client);
     else
         resize(frame.client);
+    if (frame.firstPosition.x() >= 0)
+        move(frame.firstPosition);
+    else
+        centreWhenShown(this);
 }
 
 void Window::ensureBuilt() {
@@ -51,33 +96,13 @@ void Window::ensureBuilt() {
     QWidget* canvas =
         frame_.border == Border::SizeableTool ? scrolledCanvas(this, frame_.client) : this;
     buildControls(canvas, frame_.controls);
-    for (const auto& setUp : setUps_)
-        setUp();
-    setUps_.clear();
+    controlsBuilt();
 }
 
 void Window::setVisible(bool visible) {
     if (visible)
         ensureBuilt();
     QDialog::setVisible(visible);
-}
-
-void Window::whenBuilt(std::function<void()> setUp) {
-    setUps_.push_back(std::move(setUp));
-}
-
-void Window::showEvent(QShowEvent* event) {
-    if (!placed_) {
-        placed_ = true;
-        if (frame_.firstPosition.x() >= 0) {
-            move(frame_.firstPosition);
-        } else if (const QScreen* screen = this->screen()) {
-            const QRect area = screen->geometry();
-            move(std::max(0, (area.width() - width()) / 2),
-                 std::max(0, (area.height() - height()) / 2));
-        }
-    }
-    QDialog::showEvent(event);
 }
 
 } // namespace vantrel::ui

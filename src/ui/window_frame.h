@@ -5,8 +5,6 @@
 #include "ui/controls.h"
 
 #include <QDialog>
-#include <functional>
-#include <vector>
 
 namespace vantrel::ui {
 
@@ -25,9 +23,14 @@ struct WindowFrame {
     QPoint firstPosition{-1, -1};      // outer top-left on the screen; (-1, -1): centred
 };
 
-// A window shown modally from the main menu: created once at start-up with its caption and
-// size, only hidden when closed, and placed by its own rule on its first showing only. Its
-// controls are built when it is first shown, so that start-up pays only for the main window.
+// Puts the window's outer frame in the middle of its screen when it is first shown. Before
+// the window manager has framed it only the client size is known, so the window is placed
+// once more, by its whole frame, as soon as the frame is there.
+void centreWhenShown(QWidget* window);
+
+// A window shown modally from the main menu: created with its caption and size, only hidden
+// when closed, and placed by its own rule on its first showing only. Its controls are built
+// when it is first shown, so that start-up pays only for the main window.
 class Window : public QDialog {
     Q_OBJECT
 public:
@@ -38,15 +41,13 @@ public:
     void setVisible(bool visible) override;
 
 protected:
-    // Work that needs the controls; runs once they are built, in the order registered.
-    void whenBuilt(std::function<void()> setUp);
-    void showEvent(QShowEvent* event) override;
+    // Runs once, right after the controls are built: where a window finds its controls and
+    // connects them.
+    virtual void controlsBuilt() {}
 
 private:
     WindowFrame frame_;
     bool built_ = false;
-    bool placed_ = false;
-    std::vector<std::function<void()>> setUps_;
 };
 
 } // namespace vantrel::ui

@@ -146,7 +146,7 @@ TEST(CodePresses, RandomTextNeverBreaksTheLineForms) {
     ThreeDigitMemory three;
     FourDigitMemory four;
     for (int round = 0; round < 3000; ++round) {
-        const std::string_view mode = random() % 2 ? kTwoDigits : kThreeDigits;
+        const DigitCount mode = random() % 2 ? DigitCount::Two : DigitCount::Three;
         const std::string a = randomText(random), b = randomText(random), c = randomText(random),
                           d = randomText(random);
         const PressResult letter = pressLetterCode({mode, a, b, c, d}, letters);

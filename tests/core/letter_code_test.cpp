@@ -7,7 +7,7 @@ using namespace vantrel::codes;
 
 namespace {
 
-PressResult press(LetterCodeMemory& memory, std::string_view mode, std::string_view digits,
+PressResult press(LetterCodeMemory& memory, DigitCount mode, std::string_view digits,
                   std::string_view position, std::string_view letter, std::string_view tolerance) {
     return pressLetterCode({mode, digits, position, letter, tolerance}, memory);
 }
@@ -18,20 +18,21 @@ using Messages = std::vector<std::string_view>;
 
 TEST(LetterCode, WorkedExamplesFromAFreshStart) {
     struct Case {
-        std::string_view mode, digits, position, letter, tolerance, line;
+        DigitCount mode;
+        std::string_view digits, position, letter, tolerance, line;
     };
     const Case cases[] = {
-        {kTwoDigits, "33", "1", "K", "J", "R=33 kOm *0.01 ТКС=+/- 5%"},
-        {kTwoDigits, "47", "2", "М", "F", "R=47 MOm *0.1 ТКС=+/- 1%"},
-        {kTwoDigits, "10", "3", "R", "K", "R=10 Om ТКС=+/- 10%"},
-        {kThreeDigits, "330", "1", "K", "G", "330 kOm *0.001 ТКС=+/- 2%"},
-        {kThreeDigits, "100", "2", "G", "B", "R=100 ГOm *0.01 ТКС=+/- 0.1%"},
-        {kThreeDigits, "249", "3", "Т", "D", "249 ТOm *0.1 ТКС=+/- 0,5%"},
-        {kThreeDigits, "470", "4", "Е", "E", "470 Om ТКС=+/- 0,001%"},
+        {DigitCount::Two, "33", "1", "K", "J", "R=33 kOm *0.01 ТКС=+/- 5%"},
+        {DigitCount::Two, "47", "2", "М", "F", "R=47 MOm *0.1 ТКС=+/- 1%"},
+        {DigitCount::Two, "10", "3", "R", "K", "R=10 Om ТКС=+/- 10%"},
+        {DigitCount::Three, "330", "1", "K", "G", "330 kOm *0.001 ТКС=+/- 2%"},
+        {DigitCount::Three, "100", "2", "G", "B", "R=100 ГOm *0.01 ТКС=+/- 0.1%"},
+        {DigitCount::Three, "249", "3", "Т", "D", "249 ТOm *0.1 ТКС=+/- 0,5%"},
+        {DigitCount::Three, "470", "4", "Е", "E", "470 Om ТКС=+/- 0,001%"},
         // Digits are copied exactly as typed, whatever they are.
-        {kTwoDigits, "", "1", "K", "J", "R= kOm *0.01 ТКС=+/- 5%"},
-        {kTwoDigits, "330", "1", "K", "J", "R=330 kOm *0.01 ТКС=+/- 5%"},
-        {kTwoDigits, "a\tб", "3", "T", "N", "R=a\tб ТOm ТКС=+/- 30%"},
+        {DigitCount::Two, "", "1", "K", "J", "R= kOm *0.01 ТКС=+/- 5%"},
+        {DigitCount::Two, "330", "1", "K", "J", "R=330 kOm *0.01 ТКС=+/- 5%"},
+        {DigitCount::Two, "a\tб", "3", "T", "N", "R=a\tб ТOm ТКС=+/- 30%"},
     };
     for (const Case& c : cases) {
         LetterCodeMemory memory;
@@ -61,7 +62,7 @@ TEST(LetterCode, LookAlikeLettersAreDifferentCharacters) {
                           {"", false},
                           {"KK", false}}) {
         LetterCodeMemory memory;
-        const PressResult result = press(memory, kTwoDigits, "1", "3", c.letter, "J");
+        const PressResult result = press(memory, DigitCount::Two, "1", "3", c.letter, "J");
         EXPECT_EQ(result.messages.empty(), c.multiplierAccepted) << c.letter;
     }
     // The tolerance letter is the reverse: Latin only.
@@ -83,23 +84,23 @@ TEST(LetterCode, LookAlikeLettersAreDifferentCharacters) {
                           {"R", true},
                           {"M", true}}) {
         LetterCodeMemory memory;
-        const PressResult result = press(memory, kTwoDigits, "1", "3", "R", c.letter);
+        const PressResult result = press(memory, DigitCount::Two, "1", "3", "R", c.letter);
         EXPECT_EQ(result.messages.empty(), c.multiplierAccepted) << c.letter;
     }
 }
 
 TEST(LetterCode, MessagesComeInFieldOrderAndNoLineFollowsThem) {
     LetterCodeMemory memory;
-    EXPECT_EQ(press(memory, kTwoDigits, "", "", "", "").messages,
+    EXPECT_EQ(press(memory, DigitCount::Two, "", "", "", "").messages,
               (Messages{"Проверь цифры в поле №4!", "Проверь буквы в поле №3!",
                         "Проверь положение в поле №2!"}));
-    const PressResult three = press(memory, kThreeDigits, "", "", "", "");
+    const PressResult three = press(memory, DigitCount::Three, "", "", "", "");
     EXPECT_EQ(three.messages, (Messages{"Проверь цифры в поле №4!", "Проверь буквы в поле №3!",
                                         "Проверь положение!"}));
     EXPECT_EQ(three.line, "");
 
     // Lower-case letters are refused; the box stays empty instead of showing «R=33 Om ТКС=».
-    const PressResult lower = press(memory, kTwoDigits, "33", "3", "k", "j");
+    const PressResult lower = press(memory, DigitCount::Two, "33", "3", "k", "j");
     EXPECT_EQ(lower.messages.size(), 2u);
     EXPECT_EQ(lower.line, "");
 }
@@ -107,7 +108,7 @@ TEST(LetterCode, MessagesComeInFieldOrderAndNoLineFollowsThem) {
 TEST(LetterCode, PositionsBelongToTheirMode) {
     for (std::string_view position : {"4", "0", "5", "a", "", "11", " 1"}) {
         LetterCodeMemory memory;
-        const PressResult result = press(memory, kTwoDigits, "33", position, "K", "J");
+        const PressResult result = press(memory, DigitCount::Two, "33", position, "K", "J");
         EXPECT_EQ(result.messages, Messages{"Проверь положение в поле №2!"});
         EXPECT_EQ(result.line, "");
         // The letters were still taken: the next good press uses them.
@@ -116,20 +117,20 @@ TEST(LetterCode, PositionsBelongToTheirMode) {
     }
     for (std::string_view position : {"0", "5", "", "x"}) {
         LetterCodeMemory memory;
-        EXPECT_EQ(press(memory, kThreeDigits, "330", position, "K", "J").messages,
+        EXPECT_EQ(press(memory, DigitCount::Three, "330", position, "K", "J").messages,
                   Messages{"Проверь положение!"});
     }
 }
 
 TEST(LetterCode, RefusedLetterKeepsTheEarlierOne) {
     LetterCodeMemory memory;
-    press(memory, kTwoDigits, "33", "1", "K", "J");
-    const PressResult refused = press(memory, kTwoDigits, "33", "1", "K", "X");
+    press(memory, DigitCount::Two, "33", "1", "K", "J");
+    const PressResult refused = press(memory, DigitCount::Two, "33", "1", "K", "X");
     EXPECT_EQ(refused.messages, Messages{"Проверь цифры в поле №4!"});
     EXPECT_EQ(refused.line, "");
     EXPECT_EQ(memory.tolerance, "+/- 5%");
     // "R" and Cyrillic "Е" bring the unit back to plain ohms.
-    EXPECT_EQ(press(memory, kTwoDigits, "33", "1", "R", "J").line, "R=33 Om *0.01 ТКС=+/- 5%");
-    press(memory, kTwoDigits, "33", "1", "K", "J");
-    EXPECT_EQ(press(memory, kTwoDigits, "33", "1", "Е", "J").line, "R=33 Om *0.01 ТКС=+/- 5%");
+    EXPECT_EQ(press(memory, DigitCount::Two, "33", "1", "R", "J").line, "R=33 Om *0.01 ТКС=+/- 5%");
+    press(memory, DigitCount::Two, "33", "1", "K", "J");
+    EXPECT_EQ(press(memory, DigitCount::Two, "33", "1", "Е", "J").line, "R=33 Om *0.01 ТКС=+/- 5%");
 }

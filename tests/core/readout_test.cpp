@@ -30,8 +30,9 @@ void expectReadouts(std::initializer_list<BandsCase> cases) {
     }
 }
 
-std::string letterReadout(std::string_view mode, std::string_view digits, std::string_view position,
-                          std::string_view unit, std::string_view tolerance) {
+std::string letterReadout(codes::DigitCount mode, std::string_view digits,
+                          std::string_view position, std::string_view unit,
+                          std::string_view tolerance) {
     codes::LetterCodeMemory memory;
     const codes::PressResult result =
         codes::pressLetterCode({mode, digits, position, unit, tolerance}, memory);
@@ -152,14 +153,14 @@ TEST(Readout, SeriesBoundaries) {
 }
 
 TEST(Readout, CodeWindowsGiveAValueOnlyForDigits) {
-    using codes::kThreeDigits;
-    using codes::kTwoDigits;
-    EXPECT_EQ(letterReadout(kTwoDigits, "33", "1", "K", "J"), "330 Ом ±5 %\nРяд E6");
-    EXPECT_EQ(letterReadout(kThreeDigits, "470", "4", "Е", "E"), "470 Ом ±0,001 %\nРяд E6");
-    EXPECT_EQ(letterReadout(kThreeDigits, "100", "1", "Т", "D"), "100 ГОм ±0,5 %\nРяд E6");
-    EXPECT_EQ(letterReadout(kTwoDigits, "0", "3", "M", "M"), "0 Ом ±20 %");
+    EXPECT_EQ(letterReadout(codes::DigitCount::Two, "33", "1", "K", "J"), "330 Ом ±5 %\nРяд E6");
+    EXPECT_EQ(letterReadout(codes::DigitCount::Three, "470", "4", "Е", "E"),
+              "470 Ом ±0,001 %\nРяд E6");
+    EXPECT_EQ(letterReadout(codes::DigitCount::Three, "100", "1", "Т", "D"),
+              "100 ГОм ±0,5 %\nРяд E6");
+    EXPECT_EQ(letterReadout(codes::DigitCount::Two, "0", "3", "M", "M"), "0 Ом ±20 %");
     for (std::string_view digits : {"", "3a", " 33", "٣٣", "3.3", "9999999999999999999"})
-        EXPECT_EQ(letterReadout(kTwoDigits, digits, "3", "R", "F"), "") << digits;
+        EXPECT_EQ(letterReadout(codes::DigitCount::Two, digits, "3", "R", "F"), "") << digits;
 
     codes::ThreeDigitMemory memory;
     EXPECT_EQ(codes::pressThreeDigitCode("47", "2", memory).readout, "4,7 нФ\nРяд E6");

@@ -1,5 +1,6 @@
 // The code windows on the real application: typing, modes, presses and their messages.
 #include "gui_helpers.h"
+#include "qt_test.h"
 #include "ui/radio_group.h"
 
 #include <QApplication>
@@ -9,7 +10,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include "qt_test.h"
 #include <gtest/gtest.h>
 
 using namespace vantrel;
@@ -51,7 +51,7 @@ void chooseMode(QWidget* window, int item) {
 
 TEST(LetterCodeWindow, TypedCodesGiveTheirLines) {
     App program;
-    QDialog* window = program.forms->Form8.get();
+    QDialog* window = program.forms.Form8;
     Opened open(window);
     MessageBoxWatcher boxes;
     type(window, "Edit1", "47");
@@ -74,7 +74,7 @@ TEST(LetterCodeWindow, TypedCodesGiveTheirLines) {
 
 TEST(LetterCodeWindow, MessagesInFieldOrderLeaveTheBoxEmpty) {
     App program;
-    QDialog* window = program.forms->Form8.get();
+    QDialog* window = program.forms.Form8;
     Opened open(window);
     MessageBoxWatcher boxes;
     EXPECT_EQ(press(window), "");
@@ -98,7 +98,7 @@ TEST(LetterCodeWindow, MessagesInFieldOrderLeaveTheBoxEmpty) {
 
 TEST(LetterCodeWindow, AnyTextIsTakenAndKeptExactly) {
     App program;
-    QDialog* window = program.forms->Form8.get();
+    QDialog* window = program.forms.Form8;
     Opened open(window);
     MessageBoxWatcher boxes;
     EXPECT_EQ(window->findChild<QLineEdit*>("Edit1")->maxLength(), 3);
@@ -126,9 +126,9 @@ TEST(LetterCodeWindow, AnyTextIsTakenAndKeptExactly) {
 
 TEST(LetterCodeWindow, KeepsTextsModeAndLineAcrossCloseAndReopen) {
     App program;
-    const app::Forms& f = *program.forms;
+    const app::Windows& f = program.forms;
     QAction* item = f.Form1->findChild<QAction*>("N9");
-    QDialog* window = f.Form8.get();
+    QDialog* window = f.Form8;
     test::whileOpen(
         window, [&] { item->trigger(); },
         [&] {
@@ -151,8 +151,8 @@ TEST(LetterCodeWindow, KeepsTextsModeAndLineAcrossCloseAndReopen) {
 
 TEST(CapacitorWindows, PressesLinesAndMessages) {
     App program;
-    QDialog* three = program.forms->Form9.get();
-    QDialog* four = program.forms->Form10.get();
+    QDialog* three = program.forms.Form9;
+    QDialog* four = program.forms.Form10;
     MessageBoxWatcher boxes;
     {
         Opened open(three);
@@ -189,11 +189,11 @@ TEST(CapacitorWindows, PressesLinesAndMessages) {
 
 TEST(CapacitorWindows, FourDigitWindowResizesAroundFixedControls) {
     App program;
-    QDialog* window = program.forms->Form10.get();
+    QDialog* window = program.forms.Form10;
     Opened open(window);
     QWidget* button = window->findChild<QWidget*>("Button1");
     EXPECT_EQ(button->geometry(), QRect(192, 128, 113, 41));
-    EXPECT_EQ(test::built(program.forms->Form9)->findChild<QWidget*>("Button1")->geometry(),
+    EXPECT_EQ(test::built(program.forms.Form9)->findChild<QWidget*>("Button1")->geometry(),
               QRect(200, 128, 113, 41));
     window->resize(900, 600);
     QApplication::processEvents();

@@ -1,11 +1,12 @@
 #include "gui_helpers.h"
 
+#include "qt_test.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include "qt_test.h"
 #include <gtest/gtest.h>
 
 namespace vantrel::test {
@@ -65,8 +66,9 @@ QString press(QWidget* window) {
 }
 
 App::App()
-    : forms(app::createForms()) {
-    forms->Form1->show();
+    : main(app::startUp())
+    , forms(app::windowsOf(main.get())) {
+    main->show();
 }
 
 App::~App() = default;

@@ -2,7 +2,8 @@
 // a runner that acts inside a window's modal loop, and the application itself.
 #pragma once
 
-#include "app/forms.h"
+#include "app/start_up.h"
+#include "app/windows.h"
 
 #include <QMessageBox>
 #include <QObject>
@@ -50,9 +51,9 @@ struct Opened {
 };
 
 // A window with its controls built, as its first showing builds them, without showing it.
-template <typename Window> Window* built(const std::unique_ptr<Window>& window) {
+template <typename Window> Window* built(Window* window) {
     window->ensureBuilt();
-    return window.get();
+    return window;
 }
 
 // Clicks "Считать!!!" and reads the result box.
@@ -62,7 +63,8 @@ QString press(QWidget* window);
 struct App {
     App();
     ~App();
-    std::unique_ptr<app::Forms> forms;
+    std::unique_ptr<app::TForm1> main;
+    app::Windows forms;
 };
 
 } // namespace vantrel::test

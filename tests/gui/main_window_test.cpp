@@ -1,12 +1,12 @@
 // The main window on the real application: windows at start-up, menu, caption and clock.
 #include "gui_helpers.h"
+#include "qt_test.h"
 #include "ui/pictures.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include "qt_test.h"
 #include <gtest/gtest.h>
 
 using namespace vantrel;
@@ -34,7 +34,7 @@ void tick(QObject* window, const char* slot, int times = 1) {
 
 TEST(StartUp, CreatesThirteenWindowsAndShowsOnlyTheMain) {
     App program;
-    const app::Forms& f = *program.forms;
+    const app::Windows& f = program.forms;
     const auto secondary = f.secondary();
     EXPECT_TRUE(f.Form1->isVisible());
     const QStringList expected{"3 полосы",     "4 полосы",          "5 полос",       "6 полос",
@@ -45,7 +45,7 @@ TEST(StartUp, CreatesThirteenWindowsAndShowsOnlyTheMain) {
         // Start-up pays for the main window only: the others build their controls when shown.
         EXPECT_TRUE(secondary[i]->findChildren<QWidget*>().isEmpty()) << i;
         EXPECT_EQ(secondary[i]->windowTitle(), expected[i]);
-        EXPECT_EQ(secondary[i]->parentWidget(), f.Form1.get());
+        EXPECT_EQ(secondary[i]->parentWidget(), f.Form1);
     }
     // From start-up until the first ticks the caption and the clock are empty.
     EXPECT_EQ(f.Form1->windowTitle(), "");
@@ -54,7 +54,7 @@ TEST(StartUp, CreatesThirteenWindowsAndShowsOnlyTheMain) {
 
 TEST(MainWindow, FixedSizeClientAreaAndControls) {
     App program;
-    app::TForm1& main = *program.forms->Form1;
+    app::TForm1& main = *program.forms.Form1;
     EXPECT_EQ(main.centralWidget()->size(), QSize(695, 450));
     EXPECT_EQ(main.minimumSize(), main.maximumSize());
     EXPECT_FALSE(main.windowFlags() & Qt::WindowMaximizeButtonHint);
@@ -71,7 +71,7 @@ TEST(MainWindow, FixedSizeClientAreaAndControls) {
 
 TEST(MainWindow, MenuItemsInOrderWithTheirAccessKeys) {
     App program;
-    const QMenuBar* bar = program.forms->Form1->menuBar();
+    const QMenuBar* bar = program.forms.Form1->menuBar();
     EXPECT_EQ(captions(bar), (QStringList{"&Файл", "&Элемент", "О программе"}));
     EXPECT_EQ(captions(submenu(bar, "N1")), QStringList{"&Закрыть"});
     EXPECT_EQ(captions(submenu(bar, "N3")),
@@ -86,7 +86,7 @@ TEST(MainWindow, MenuItemsInOrderWithTheirAccessKeys) {
 
 TEST(MainWindow, CaptionScrollsAndWrapsAfter122Ticks) {
     App program;
-    app::TForm1* main = program.forms->Form1.get();
+    app::TForm1* main = program.forms.Form1;
     const QString name = "...:::Vantrel:::...";
     auto* timer = main->findChild<QTimer*>("Timer3");
     EXPECT_EQ(timer->interval(), 1000);
@@ -104,7 +104,7 @@ TEST(MainWindow, CaptionScrollsAndWrapsAfter122Ticks) {
 
 TEST(MainWindow, CaptionTimerRunsOnItsOwn) {
     App program;
-    app::TForm1* main = program.forms->Form1.get();
+    app::TForm1* main = program.forms.Form1;
     ASSERT_TRUE(QTest::qWaitFor(
         [main] { return main->windowTitle().endsWith("...:::Vantrel:::..."); }, 3000));
     const QString first = main->windowTitle();
@@ -127,7 +127,7 @@ TEST(Clock, ShowsDateAndTimeOrTheDateAloneAtMidnight) {
 
 TEST(Clock, TickWritesTheLabelFromTheInjectedTime) {
     App program;
-    app::TForm1* main = program.forms->Form1.get();
+    app::TForm1* main = program.forms.Form1;
     main->setClock([] { return QDateTime(QDate(2026, 1, 2), QTime(0, 0)); });
     tick(main, "Timer1Timer");
     auto* label = main->findChild<QLabel*>("Label1");
@@ -139,7 +139,7 @@ TEST(Clock, TickWritesTheLabelFromTheInjectedTime) {
 
 TEST(MainWindow, CloseCommandClosesTheMainWindow) {
     App program;
-    app::TForm1* main = program.forms->Form1.get();
+    app::TForm1* main = program.forms.Form1;
     QAction* close = main->findChild<QAction*>("N12");
     ASSERT_TRUE(close);
     close->trigger();
@@ -148,12 +148,11 @@ TEST(MainWindow, CloseCommandClosesTheMainWindow) {
 
 TEST(MainWindow, MenuOpensEachWindowModally) {
     App program;
-    const app::Forms& f = *program.forms;
+    const app::Windows& f = program.forms;
     const std::pair<const char*, QDialog*> items[] = {
-        {"N31", f.Form2.get()}, {"N41", f.Form3.get()},  {"N51", f.Form4.get()},
-        {"N61", f.Form5.get()}, {"N7", f.Form6.get()},   {"N9", f.Form8.get()},
-        {"N34", f.Form9.get()}, {"N43", f.Form10.get()}, {"N35", f.Form12.get()},
-        {"N44", f.Form13.get()}};
+        {"N31", f.Form2},  {"N41", f.Form3}, {"N51", f.Form4}, {"N61", f.Form5},
+        {"N7", f.Form6},   {"N9", f.Form8},  {"N34", f.Form9}, {"N43", f.Form10},
+        {"N35", f.Form12}, {"N44", f.Form13}};
     for (const auto& [name, window] : items) {
         SCOPED_TRACE(name);
         QAction* action = f.Form1->findChild<QAction*>(name);

@@ -1,13 +1,13 @@
 // The readout on the real windows: a press that writes a line sets the result box's tooltip,
 // which screen readers hear as its description; a press without a line clears it.
 #include "gui_helpers.h"
+#include "qt_test.h"
 #include "ui/radio_group.h"
 
 #include <QAccessible>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
-#include "qt_test.h"
 #include <gtest/gtest.h>
 
 using namespace vantrel;
@@ -47,7 +47,7 @@ void fill(QWidget* window, std::initializer_list<std::pair<const char*, QString>
 
 TEST(ReadoutTooltip, ColourWindowsSetItOnEveryPressThatWritesALine) {
     App program;
-    QDialog* window = program.forms->Form12.get(); // the inductor window whose box takes typing
+    QDialog* window = program.forms.Form12; // the inductor window whose box takes typing
     Opened open(window);
     MessageBoxWatcher boxes;
     EXPECT_EQ(press(window), "");
@@ -68,7 +68,7 @@ TEST(ReadoutTooltip, ColourWindowsSetItOnEveryPressThatWritesALine) {
 TEST(ReadoutTooltip, CodeWindowsClearItWhenAPressGivesNoValue) {
     App program;
     MessageBoxWatcher boxes;
-    QDialog* three = program.forms->Form9.get();
+    QDialog* three = program.forms.Form9;
     {
         Opened open(three);
         fill(three, {{"Edit1", "47"}, {"Edit2", "2"}});
@@ -78,7 +78,7 @@ TEST(ReadoutTooltip, CodeWindowsClearItWhenAPressGivesNoValue) {
         EXPECT_EQ(press(three), ""); // a check message, no line
         EXPECT_EQ(description(three), "");
     }
-    QDialog* letters = program.forms->Form8.get();
+    QDialog* letters = program.forms.Form8;
     Opened open(letters);
     fill(letters, {{"Edit1", "33"}, {"Edit2", "1"}, {"Edit4", "K"}, {"Edit3", "J"}});
     EXPECT_EQ(press(letters), "R=33 kOm *0.01 ТКС=+/- 5%");

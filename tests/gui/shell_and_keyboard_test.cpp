@@ -1,5 +1,6 @@
 // The About window, the two windows nothing shows, keyboard-only use and screen-reader names.
 #include "gui_helpers.h"
+#include "qt_test.h"
 #include "ui/pictures.h"
 #include "ui/radio_group.h"
 
@@ -10,7 +11,6 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QRadioButton>
-#include "qt_test.h"
 #include <gtest/gtest.h>
 
 using namespace vantrel;
@@ -65,8 +65,8 @@ void onModal(const std::function<void()>& keys) {
 
 TEST(AboutWindow, OpensTwiceWithTheSameContent) {
     App program;
-    QDialog* about = program.forms->Form6.get();
-    QAction* item = program.forms->Form1->findChild<QAction*>("N7");
+    QDialog* about = program.forms.Form6;
+    QAction* item = program.forms.Form1->findChild<QAction*>("N7");
     QStringList first;
     QStringList second;
     const auto read = [about](QStringList& texts) {
@@ -87,7 +87,7 @@ TEST(AboutWindow, OpensTwiceWithTheSameContent) {
 
 TEST(UnusedWindows, ExistWithTheirContentAndNoMenuShowsThem) {
     App program;
-    const app::Forms& f = *program.forms;
+    const app::Windows& f = program.forms;
     EXPECT_EQ(test::built(f.Form7)->findChild<QLabel*>("Label1")->text(),
               "Введите код в эту строку.");
     EXPECT_TRUE(f.Form7->findChild<QLineEdit*>("Edit1"));
@@ -112,17 +112,17 @@ TEST(UnusedWindows, ExistWithTheirContentAndNoMenuShowsThem) {
 // Each test starts at the active main window, with message boxes watched.
 class Keyboard : public ::testing::Test {
 protected:
-    Keyboard() { QApplication::setActiveWindow(f.Form1.get()); }
+    Keyboard() { QApplication::setActiveWindow(f.Form1); }
 
     App program;
-    app::Forms& f = *program.forms;
+    app::Windows& f = program.forms;
     MessageBoxWatcher boxes;
     QString line; // the result box, read before the window closes
 };
 
 TEST_F(Keyboard, ColourWindowFromMenuToLine) {
     onModal([&] {
-        ASSERT_EQ(QApplication::activeModalWidget(), f.Form2.get());
+        ASSERT_EQ(QApplication::activeModalWidget(), f.Form2);
         key(Qt::Key_Down); // band 1: from black to brown
         key(Qt::Key_Space);
         key(Qt::Key_Tab); // band 2: black
@@ -147,7 +147,7 @@ TEST_F(Keyboard, ColourWindowFromMenuToLine) {
 
 TEST_F(Keyboard, CodeWindowFromMenuToLine) {
     onModal([&] {
-        ASSERT_EQ(QApplication::activeModalWidget(), f.Form9.get());
+        ASSERT_EQ(QApplication::activeModalWidget(), f.Form9);
         typeKeys("47"); // Edit1 has the focus first
         key(Qt::Key_Tab);
         key(Qt::Key_Tab);
@@ -170,7 +170,7 @@ TEST_F(Keyboard, CodeWindowFromMenuToLine) {
 
 TEST(Accessibility, ControlsWithoutTextOfTheirOwnAreNamed) {
     App program;
-    const app::Forms& f = *program.forms;
+    const app::Windows& f = program.forms;
     for (ui::Window* window : f.secondary())
         window->ensureBuilt();
     EXPECT_EQ(accessibleName(f.Form5->findChild<QWidget*>("RadioGroup6")), "6-я полоса");
@@ -194,7 +194,7 @@ TEST(Accessibility, ControlsWithoutTextOfTheirOwnAreNamed) {
 // their sharp pixels.
 TEST(HiDpi, WindowsScaleWithoutBlurringPictures) {
     App program;
-    QDialog* window = program.forms->Form2.get();
+    QDialog* window = program.forms.Form2;
     test::Opened open(window);
     const qreal ratio = window->devicePixelRatioF();
     if (ratio < 2)

@@ -1,7 +1,8 @@
 // A long session in one process: every window opened and closed 2,000 times through its menu
 // item, then 100,000 random picks, typings and presses. Memory must settle and no message box
 // may be left open.
-#include "app/forms.h"
+#include "app/start_up.h"
+#include "app/windows.h"
 #include "ui/radio_group.h"
 
 #include <QAbstractButton>
@@ -53,28 +54,26 @@ const QStringList kTexts{"",   "1",   "2", "3",   "4", "9",      "8", "47",   "1
 } // namespace
 
 TEST(Soak, ThousandsOfWindowsAndOperations) {
-    const auto forms = app::createForms();
-    forms->Form1->show();
+    const auto main = app::startUp();
+    main->show();
+    const app::Windows forms = app::windowsOf(main.get());
     BoxAnswerer boxes;
     qApp->installEventFilter(&boxes);
 
     const std::pair<const char*, ui::Window*> items[] = {
-        {"N31", forms->Form2.get()}, {"N41", forms->Form3.get()},  {"N51", forms->Form4.get()},
-        {"N61", forms->Form5.get()}, {"N7", forms->Form6.get()},   {"N9", forms->Form8.get()},
-        {"N34", forms->Form9.get()}, {"N43", forms->Form10.get()}, {"N35", forms->Form12.get()},
-        {"N44", forms->Form13.get()}};
+        {"N31", forms.Form2},  {"N41", forms.Form3}, {"N51", forms.Form4}, {"N61", forms.Form5},
+        {"N7", forms.Form6},   {"N9", forms.Form8},  {"N34", forms.Form9}, {"N43", forms.Form10},
+        {"N35", forms.Form12}, {"N44", forms.Form13}};
     for (int cycle = 0; cycle < 2000; ++cycle) {
         for (const auto& [name, window] : items) {
             QTimer::singleShot(0, window, &QWidget::close);
-            forms->Form1->findChild<QAction*>(QString::fromLatin1(name))->trigger();
+            forms.Form1->findChild<QAction*>(QString::fromLatin1(name))->trigger();
         }
     }
 
-    const QList<ui::Window*> colourWindows{forms->Form2.get(),  forms->Form3.get(),
-                                           forms->Form4.get(),  forms->Form5.get(),
-                                           forms->Form12.get(), forms->Form13.get()};
-    const QList<ui::Window*> codeWindows{forms->Form8.get(), forms->Form9.get(),
-                                         forms->Form10.get()};
+    const QList<ui::Window*> colourWindows{forms.Form2, forms.Form3,  forms.Form4,
+                                           forms.Form5, forms.Form12, forms.Form13};
+    const QList<ui::Window*> codeWindows{forms.Form8, forms.Form9, forms.Form10};
     std::mt19937 random(8122026);
     long baseline = 0;
     for (int operation = 0; operation < 100000; ++operation) {
@@ -103,7 +102,8 @@ TEST(Soak, ThousandsOfWindowsAndOperations) {
         "resident memory: %ld kB after 1,000 operations, %ld kB after 100,000; %d message boxes\n",
         baseline, after, boxes.answered);
     EXPECT_GT(boxes.answered, 1000);
-#ifndef __SANITIZE_ADDRESS__ // AddressSanitizer holds freed memory back on purpose; LSan checks leaks
+#ifndef __SANITIZE_ADDRESS__ // AddressSanitizer holds freed memory back on purpose; LSan checks
+                             // leaks
     EXPECT_LT(after - baseline, 2048);
 #endif
     for (QWidget* window : QApplication::topLevelWidgets())

@@ -1,0 +1,38 @@
+// Every window of a running program, found among the main window's children by class: for
+// the tests and tools that drive the windows from inside. The main window owns them all.
+#pragma once
+
+#include "app/main_window.h"
+#include "app/shell_windows.h"
+#include "bands/colour_windows.h"
+#include "codes/code_windows.h"
+
+#include <array>
+
+namespace vantrel::app {
+
+struct Windows {
+    TForm1* Form1;
+    bands::TForm2* Form2;
+    bands::TForm3* Form3;
+    bands::TForm4* Form4;
+    bands::TForm5* Form5;
+    TForm6* Form6;
+    TForm7* Form7;
+    codes::TForm8* Form8;
+    codes::TForm9* Form9;
+    codes::TForm10* Form10;
+    TForm11* Form11;
+    bands::TForm12* Form12;
+    bands::TForm13* Form13;
+
+    // Every window but the main one, in creation order.
+    std::array<ui::Window*, 12> secondary() const {
+        return {Form2, Form3, Form4,  Form5,  Form6,  Form7,
+                Form8, Form9, Form10, Form11, Form12, Form13};
+    }
+};
+
+Windows windowsOf(TForm1* main);
+
+} // namespace vantrel::app
