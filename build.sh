@@ -3,7 +3,8 @@
 # missing, builds it with CMake, then starts the program or runs its checks.
 #   ./build.sh run        build and start Vantrel
 #   ./build.sh test       build and run every test (CTest prints the summary last)
-#   ./build.sh sanitize   the whole test suite built with AddressSanitizer and UBSan
+#   ./build.sh sanitize   the test suite built with AddressSanitizer and UBSan (the soak, the
+#                         locale repeats and the package checks run in the plain build only)
 #   ./build.sh fuzz       build the libFuzzer targets with clang and run each for a while
 #                         (FUZZ_SECONDS, 60 by default)
 set -euo pipefail
