@@ -5,6 +5,7 @@
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    vantrel::app::prepareEnvironment();
     QApplication application(argc, argv);
     const auto Form1 = vantrel::app::startUp();
     new vantrel::bench::FirstPaint(Form1.get());

@@ -4,6 +4,7 @@
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    vantrel::app::prepareEnvironment();
     QApplication application(argc, argv);
     const auto Form1 = vantrel::app::startUp();
     Form1->show();

@@ -7,6 +7,11 @@
 
 namespace vantrel::app {
 
+void prepareEnvironment() {
+    if (!qEnvironmentVariableIsSet("QT_NO_GLIB"))
+        qputenv("QT_NO_GLIB", "1");
+}
+
 std::unique_ptr<TForm1> startUp() {
     QApplication::setApplicationName(QStringLiteral("Vantrel"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vantrel.Vantrel"));

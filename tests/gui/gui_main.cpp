@@ -1,5 +1,7 @@
 // Runs the GUI tests inside one application, on the offscreen platform unless
 // QT_QPA_PLATFORM names another, so no display is needed.
+#include "app/start_up.h"
+
 #include <QApplication>
 #include <QLocale>
 #include <gtest/gtest.h>
@@ -8,6 +10,7 @@ int main(int argc, char* argv[]) {
     ::testing::InitGoogleTest(&argc, argv);
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    vantrel::app::prepareEnvironment(); // the event loop the program runs on
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vantrel"));
     return RUN_ALL_TESTS();

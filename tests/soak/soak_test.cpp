@@ -114,6 +114,7 @@ TEST(Soak, ThousandsOfWindowsAndOperations) {
 int main(int argc, char* argv[]) {
     ::testing::InitGoogleTest(&argc, argv);
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    app::prepareEnvironment(); // the event loop the program runs on
     QApplication application(argc, argv);
     return RUN_ALL_TESTS();
 }
