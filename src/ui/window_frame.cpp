@@ -4,6 +4,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace vantrel::ui {
 namespace {
@@ -32,7 +33,9 @@ QWidget* scrolledCanvas(QWidget* window, QSize client) {
     return canvas;
 }
 
-// Watches one window from its first showing until its frame is known, then goes.
+// Watches one window from its first showing to its first painting, then goes. The window
+// manager frames a window between the two: the first placement can only guess the frame,
+// the second knows it.
 class Centring : public QObject {
 public:
     explicit Centring(QWidget* window)
@@ -46,11 +49,10 @@ protected:
         if (event->type() == QEvent::Show && !shown_) {
             shown_ = true;
             centre();
-        } else if (shown_ && (event->type() == QEvent::Move || event->type() == QEvent::Resize) &&
-                   window_->frameGeometry().size() != window_->size()) {
-            centre(); // framed now: once more by the whole frame, and done
-            deleteLater();
+        } else if (event->type() == QEvent::Paint && shown_) {
+            centre();
             window_->removeEventFilter(this);
+            deleteLater();
         }
         return false;
     }
@@ -58,10 +60,14 @@ protected:
 private:
     // move() places the outer frame's top-left corner.
     void centre() {
-        if (const QScreen* screen = window_->screen()) {
-            const QSize free = screen->geometry().size() - window_->frameGeometry().size();
-            window_->move(std::max(0, free.width() / 2), std::max(0, free.height() / 2));
-        }
+        const QScreen* screen = window_->screen();
+        if (!screen)
+            return;
+        const QWindow* handle = window_->windowHandle();
+        const QMargins frame = handle ? handle->frameMargins() : QMargins();
+        const QSize outer = window_->size().grownBy(frame);
+        const QSize free = screen->geometry().size() - outer;
+        window_->move(std::max(0, free.width() / 2), std::max(0, free.height() / 2));
     }
 
     QWidget* window_;

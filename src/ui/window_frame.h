@@ -23,9 +23,9 @@ struct WindowFrame {
     QPoint firstPosition{-1, -1};      // outer top-left on the screen; (-1, -1): centred
 };
 
-// Puts the window's outer frame in the middle of its screen when it is first shown. Before
-// the window manager has framed it only the client size is known, so the window is placed
-// once more, by its whole frame, as soon as the frame is there.
+// Puts the window's outer frame in the middle of its screen when it is first shown. The
+// window manager frames it only after that, so it is placed once more, by its whole frame,
+// when it is first painted.
 void centreWhenShown(QWidget* window);
 
 // A window shown modally from the main menu: created with its caption and size, only hidden
