@@ -9,9 +9,11 @@
 namespace vantrel::ui {
 namespace {
 
-xcb_atom_t atom(xcb_connection_t* connection, const char* name) {
-    const xcb_intern_atom_cookie_t cookie =
-        xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(qstrlen(name)), name);
+xcb_intern_atom_cookie_t ask(xcb_connection_t* connection, const char* name) {
+    return xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(qstrlen(name)), name);
+}
+
+xcb_atom_t answer(xcb_connection_t* connection, xcb_intern_atom_cookie_t cookie) {
     xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(connection, cookie, nullptr);
     const xcb_atom_t found = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
     std::free(reply);
@@ -28,8 +30,11 @@ void keepCaptionBarEmpty(QWidget* window) {
     if (!connection)
         return;
     const auto id = static_cast<xcb_window_t>(window->winId()); // creates the X window
-    const xcb_atom_t name = atom(connection, "_NET_WM_NAME");
-    const xcb_atom_t utf8 = atom(connection, "UTF8_STRING");
+    // Both questions go out before either answer is awaited: one round trip at start-up.
+    const xcb_intern_atom_cookie_t askedName = ask(connection, "_NET_WM_NAME");
+    const xcb_intern_atom_cookie_t askedUtf8 = ask(connection, "UTF8_STRING");
+    const xcb_atom_t name = answer(connection, askedName);
+    const xcb_atom_t utf8 = answer(connection, askedUtf8);
     if (name == XCB_ATOM_NONE || utf8 == XCB_ATOM_NONE)
         return;
     xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, name, utf8, 8, 0, nullptr);
