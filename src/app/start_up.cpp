@@ -4,8 +4,27 @@
 #include "ui/pictures.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 namespace vantrel::app {
+namespace {
+
+// Qt's own texts, such as the edit boxes' context menus, in Russian like the rest of the
+// program whatever the locale. Loaded once per application; without the file they stay English.
+void loadQtTranslation() {
+    const auto name = QStringLiteral("qtbase_ru");
+    if (qApp->findChild<QTranslator*>(name))
+        return;
+    auto* translator = new QTranslator(qApp);
+    translator->setObjectName(name);
+    if (translator->load(name, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
+    else
+        delete translator;
+}
+
+} // namespace
 
 void prepareEnvironment() {
     if (!qEnvironmentVariableIsSet("QT_NO_GLIB"))
@@ -17,6 +36,7 @@ std::unique_ptr<TForm1> startUp() {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vantrel.Vantrel"));
     QApplication::setWindowIcon(ui::applicationIcon());
     ui::registerFontSubstitutes();
+    loadQtTranslation();
     return std::make_unique<TForm1>();
 }
 

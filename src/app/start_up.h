@@ -12,8 +12,9 @@ namespace vantrel::app {
 // less CPU. QT_NO_GLIB set in the environment still decides.
 void prepareEnvironment();
 
-// Names the application, registers the font stand-ins and creates the main window, which
-// creates every other window. Needs the QApplication; the caller shows the main window.
+// Names the application, registers the font stand-ins, loads Qt's Russian texts and creates
+// the main window, which creates every other window. Needs the QApplication; the caller shows
+// the main window.
 std::unique_ptr<TForm1> startUp();
 
 } // namespace vantrel::app
