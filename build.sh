@@ -11,13 +11,17 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 mode=${1:-run}
-# Build and program; the tests' offscreen windows need nothing more, the package test starts
-# the installed program under Xvfb and validates the desktop files.
+# Build and program (with Qt's Russian texts); the tests' offscreen windows need nothing more,
+# the package tests start the installed program under Xvfb, validate the desktop files and the
+# manual page, and check the package with lintian.
 packages=(g++ cmake make pkg-config qt6-base-dev libjpeg62-turbo-dev libxcb1-dev libgtest-dev
-    fonts-liberation2)
+    fonts-liberation2 qt6-translations-l10n)
 case "$mode" in
 run) ;;
-test | sanitize) packages+=(desktop-file-utils appstream dpkg-dev file xvfb xauth xdotool x11-utils locales) ;;
+test | sanitize)
+    packages+=(desktop-file-utils appstream dpkg-dev file lintian man-db groff-base
+        xvfb xauth xdotool x11-utils locales)
+    ;;
 fuzz) packages+=(clang libclang-rt-14-dev) ;;
 *)
     echo "usage: $0 [run|test|sanitize|fuzz]" >&2

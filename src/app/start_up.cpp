@@ -33,7 +33,7 @@ void prepareEnvironment() {
 
 std::unique_ptr<TForm1> startUp() {
     QApplication::setApplicationName(QStringLiteral("Vantrel"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.vantrel.Vantrel"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.vantrel.vantrel"));
     QApplication::setWindowIcon(ui::applicationIcon());
     ui::registerFontSubstitutes();
     loadQtTranslation();
