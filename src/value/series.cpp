@@ -79,4 +79,10 @@ Neighbours nearestStandardValues(Decimal value) {
     return {{lower, exponent}, {higher, exponent}};
 }
 
+std::optional<int> e96Value(int n) {
+    if (n < 1 || n > 96)
+        return std::nullopt;
+    return kE192[static_cast<std::size_t>(n - 1) * 2];
+}
+
 } // namespace vantrel::value

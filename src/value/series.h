@@ -26,4 +26,8 @@ struct Neighbours {
 };
 Neighbours nearestStandardValues(Decimal value);
 
+// The n-th value of E96's decade as three digits, n from 1 to 96: 1 gives 100, 68 gives 499,
+// 96 gives 976. Nothing for any other n.
+std::optional<int> e96Value(int n);
+
 } // namespace vantrel::value

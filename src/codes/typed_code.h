@@ -1,0 +1,23 @@
+// Codes typed as they are printed on a body: letters that a Russian keyboard layout types in
+// place of the Latin ones they look like.
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace vantrel::codes {
+
+// A character or two, as typed, and what the code reads there.
+struct Lookalike {
+    std::string_view typed;
+    std::string_view read;
+};
+
+// The UTF-8 text with every look-alike replaced by what it reads as, the first row that fits
+// winning; ASCII passes as it is. Nothing when any other character is in the text.
+std::optional<std::string> readLookalikes(std::string_view text,
+                                          std::span<const Lookalike> lookalikes);
+
+} // namespace vantrel::codes
