@@ -184,6 +184,39 @@ QImage letterCode(bool optional) {
     return image;
 }
 
+// A chip resistor seen from above, its black body between two tinned ends, marked «472»,
+// with an arrow at the code.
+QImage smdResistor() {
+    QImage image = canvas(160, 105, Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF body(22, 44, 116, 50);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(190, 190, 196)); // the tinned ends
+    painter.drawRoundedRect(QRectF(12, 44, 136, 50), 4, 4);
+    painter.setBrush(QColor(28, 28, 30));
+    painter.drawRect(body.adjusted(8, 0, -8, 0));
+    painter.setPen(QPen(QColor(120, 120, 126), 1));
+    painter.drawLine(QPointF(30, 44), QPointF(30, 94));
+    painter.drawLine(QPointF(130, 44), QPointF(130, 94));
+    QFont marking(QStringLiteral("Liberation Sans"));
+    marking.setPixelSize(30);
+    marking.setBold(true);
+    marking.setLetterSpacing(QFont::AbsoluteSpacing, 3);
+    painter.setFont(marking);
+    painter.setPen(Qt::white);
+    painter.drawText(body, Qt::AlignCenter, QStringLiteral("472"));
+    QFont word(QStringLiteral("Liberation Sans"));
+    word.setPixelSize(13);
+    word.setBold(true);
+    painter.setFont(word);
+    painter.setPen(QPen(QColor(0, 0, 160), 2));
+    painter.drawText(QRectF(0, 2, 70, 18), Qt::AlignRight | Qt::AlignVCenter,
+                     QStringLiteral("код"));
+    arrow(painter, QPointF(74, 12), QPointF(78, 41));
+    return image;
+}
+
 // A stylised seated figure with folded arms, in a dark sweater, before a plain yellow wall.
 QImage aboutPicture() {
     QImage image = canvas(194, 199, QColor(236, 200, 70));
@@ -238,6 +271,7 @@ int main(int argc, char* argv[]) {
                          writeJpeg(letterCode(false), folder + "letter_code_1.jpg", 85) &&
                          writeJpeg(letterCode(true), folder + "letter_code_2.jpg", 85) &&
                          writeJpeg(aboutPicture(), folder + "about.jpg", 88) &&
+                         writeJpeg(smdResistor(), folder + "smd_resistor.jpg", 90) &&
                          icon().save(folder + "icon.png") &&
                          iconDrawing(256).save(folder + "icon-256.png");
     if (!written)

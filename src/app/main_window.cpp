@@ -3,6 +3,7 @@
 #include "app/shell_windows.h"
 #include "bands/colour_windows.h"
 #include "codes/code_windows.h"
+#include "codes/smd_window.h"
 #include "ui/caption_bar.h"
 #include "ui/controls.h"
 #include "ui/menu_keys.h"
@@ -51,6 +52,13 @@ void assignAccessKeys(QMenu* menu) {
     const QStringList keyed = ui::withAccessKeys(captions);
     for (qsizetype i = 0; i < keyed.size(); ++i)
         menu->actions()[i]->setText(keyed[i]);
+}
+
+// A window created on its first showing, then kept, with what it holds, until the program ends.
+template <typename Window> void showKept(QWidget* owner, QDialog*& window) {
+    if (!window)
+        window = new Window(owner);
+    window->exec();
 }
 
 } // namespace
@@ -132,6 +140,7 @@ void TForm1::buildMenu() {
     N51 = addCommand(N8, "5 полос", "N51", &TForm1::N51Click);
     N61 = addCommand(N8, "6 полос", "N61", &TForm1::N61Click);
     N9 = addCommand(N4, "Кодовая", "N9", &TForm1::N9Click);
+    SmdCode = addCommand(N4, "SMD-код", "SmdCode", &TForm1::SmdCodeClick);
     N5 = submenu(N3, "Конденсатор", "N5");
     N33 = submenu(N5, "Кодовая", "N33");
     N34 = addCommand(N33, "3-мя цифрами", "N34", &TForm1::N34Click);
@@ -176,6 +185,9 @@ void TForm1::N35Click() {
 }
 void TForm1::N44Click() {
     Form13->exec();
+}
+void TForm1::SmdCodeClick() {
+    showKept<codes::SmdCodeWindow>(this, SmdCodeForm);
 }
 void TForm1::N12Click() {
     close();

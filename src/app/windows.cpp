@@ -22,7 +22,8 @@ Windows windowsOf(TForm1* main) {
             one<codes::TForm10>(main),
             one<TForm11>(main),
             one<bands::TForm12>(main),
-            one<bands::TForm13>(main)};
+            one<bands::TForm13>(main),
+            one<codes::SmdCodeWindow>(main)};
 }
 
 } // namespace vantrel::app

@@ -6,6 +6,7 @@
 #include "app/shell_windows.h"
 #include "bands/colour_windows.h"
 #include "codes/code_windows.h"
+#include "codes/smd_window.h"
 
 #include <array>
 
@@ -25,6 +26,7 @@ struct Windows {
     TForm11* Form11;
     bands::TForm12* Form12;
     bands::TForm13* Form13;
+    codes::SmdCodeWindow* SmdCode; // null until its menu item first shows it
 
     // Every window but the main one, in creation order.
     std::array<ui::Window*, 12> secondary() const {

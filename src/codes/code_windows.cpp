@@ -12,9 +12,6 @@ namespace {
 
 using namespace ui;
 
-constexpr const char* kCount = "Считать!!!";
-constexpr FontSpec kTitle{"MS Sans Serif", 16, true};
-constexpr FontSpec kBold13{"MS Sans Serif", 13, true};
 constexpr FontSpec kSansSerif11{"MS Sans Serif", 11};
 
 // clang-format off
@@ -65,6 +62,7 @@ constexpr Control kForm10[] = {
 constexpr NamedBy kForm8Names[] = {
     {"Edit1", "Label2"}, {"Edit2", "Label3"}, {"Edit4", "Label6"}, {"Edit3", "Label4"}};
 constexpr NamedBy kCapacitorNames[] = {{"Edit1", "Label2"}, {"Edit2", "Label3"}};
+constexpr NamedBy kMarkingNames[] = {{"Edit1", "Label1"}};
 
 } // namespace
 
@@ -147,6 +145,23 @@ TForm10::TForm10(QWidget* parent)
 
 void TForm10::Button1Click() {
     present(pressFourDigitCode(text(Edit1), text(Edit2), memory_));
+}
+
+MarkingWindow::MarkingWindow(const char* caption, std::span<const ui::Control> controls,
+                             Reader reader, QWidget* parent)
+    : CodeWindow({caption, Border::FixedTool, {400, 161}, kSansSerif11, controls}, kMarkingNames,
+                 parent)
+    , reader_(reader) {}
+
+void MarkingWindow::controlsBuilt() {
+    CodeWindow::controlsBuilt();
+    Edit1 = ui::child<QLineEdit>(this, "Edit1");
+    // Enter on the button presses it, as Space does; Enter in the edit box presses nothing.
+    ui::child<QPushButton>(this, "Button1")->setAutoDefault(true);
+}
+
+void MarkingWindow::Button1Click() {
+    present(reader_(text(Edit1)));
 }
 
 } // namespace vantrel::codes

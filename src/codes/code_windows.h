@@ -1,9 +1,12 @@
-// The three code windows: the resistor letter code and the capacitor 3- and 4-digit codes.
+// The code windows: the resistor letter code, the capacitor 3- and 4-digit codes, and what
+// the windows that read one code as printed share.
 #pragma once
 
 #include "codes/capacitor_code.h"
 #include "codes/letter_code.h"
 #include "ui/window_frame.h"
+
+#include <array>
 
 class QLineEdit;
 class QPlainTextEdit;
@@ -13,6 +16,11 @@ class RadioGroup;
 }
 
 namespace vantrel::codes {
+
+// The code windows' look: the button's caption, the headings' and the edit boxes' fonts.
+inline constexpr const char* kCount = "Считать!!!";
+inline constexpr ui::FontSpec kTitle{"MS Sans Serif", 16, true};
+inline constexpr ui::FontSpec kBold13{"MS Sans Serif", 13, true};
 
 // What the code windows share: a press shows its check messages in order, then writes its
 // line into the emptied result box.
@@ -86,5 +94,38 @@ private slots:
 private:
     FourDigitMemory memory_;
 };
+
+// A window that reads one code, typed as the body prints it, from its one edit box: the
+// heading, the edit box, the button and the result box down the left, a picture of the
+// marked body on the right.
+class MarkingWindow : public CodeWindow {
+    Q_OBJECT
+protected:
+    using Reader = PressResult (*)(std::string_view typed);
+    MarkingWindow(const char* caption, std::span<const ui::Control> controls, Reader reader,
+                  QWidget* parent);
+    void controlsBuilt() override;
+
+private slots:
+    void Button1Click() override;
+
+private:
+    Reader reader_;
+    QLineEdit* Edit1 = nullptr;
+};
+
+// The controls of a marking window, whose code is at most maxLength characters long.
+// clang-format off
+constexpr std::array<ui::Control, 5> markingControls(const char* picture, int maxLength) {
+    using ui::Kind;
+    return {{
+        {Kind::Label,   "Label1",    8,   8, 216,  20, "Введите код с корпуса", kTitle},
+        {Kind::Edit,    "Edit1",     8,  40, 121,  24, "", kBold13, 0, ui::Aqua, maxLength},
+        {Kind::Button,  "Button1",   8,  72, 121,  41, kCount, {}, 1},
+        {Kind::Picture, "Image1",  232,   8, 160, 105, picture},
+        {Kind::Memo,    "Memo1",     8, 128, 384,  25, "", kTitle, 2, ui::Tooltip | ui::ReadOnly},
+    }};
+}
+// clang-format on
 
 } // namespace vantrel::codes

@@ -42,6 +42,7 @@ constexpr Name kNames[] = {
     {":/pictures/letter_code_1.jpg", "Места знаков кода R33G"},
     {":/pictures/letter_code_2.jpg", "Места знаков кода R33G и необязательной буквы"},
     {":/pictures/about.jpg", "Фотография"},
+    {":/pictures/smd_resistor.jpg", "Чип-резистор с кодом 472 на корпусе"},
 };
 
 QString nameOf(const QString& resource) {

@@ -47,6 +47,7 @@ TEST(StartUp, CreatesThirteenWindowsAndShowsOnlyTheMain) {
         EXPECT_EQ(secondary[i]->windowTitle(), expected[i]);
         EXPECT_EQ(secondary[i]->parentWidget(), f.Form1);
     }
+    EXPECT_EQ(f.SmdCode, nullptr); // created on its first showing
     // From start-up until the first ticks the caption and the clock are empty.
     EXPECT_EQ(f.Form1->windowTitle(), "");
     EXPECT_EQ(f.Form1->findChild<QLabel*>("Label1")->text(), "");
@@ -76,7 +77,7 @@ TEST(MainWindow, MenuItemsInOrderWithTheirAccessKeys) {
     EXPECT_EQ(captions(submenu(bar, "N1")), QStringList{"&Закрыть"});
     EXPECT_EQ(captions(submenu(bar, "N3")),
               (QStringList{"Резистор", "Конденсатор", "Индуктивность"}));
-    EXPECT_EQ(captions(submenu(bar, "N4")), (QStringList{"Цветовая", "Кодовая"}));
+    EXPECT_EQ(captions(submenu(bar, "N4")), (QStringList{"Цветовая", "Кодовая", "&SMD-код"}));
     EXPECT_EQ(captions(submenu(bar, "N8")),
               (QStringList{"&3 полосы", "&4 полосы", "&5 полос", "&6 полос"}));
     EXPECT_EQ(captions(submenu(bar, "N5")), QStringList{"Кодовая"});
