@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 #include <QToolTip>
 #include <cstdio>
 
@@ -72,6 +73,13 @@ bool saveWithReadout(QWidget* window, const QString& folder, const char* name) {
     return tip && shot.save(folder + QString::fromLatin1(name) + ".png");
 }
 
+// A window created on its first showing: opened once through its menu item, as a user would,
+// and closed again.
+void showOnce(app::TForm1* main, const char* item) {
+    QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+    main->findChild<QAction*>(QString::fromLatin1(item))->trigger();
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -82,6 +90,7 @@ int main(int argc, char* argv[]) {
     QDir().mkpath(folder);
 
     const auto main = app::startUp();
+    showOnce(main.get(), "SmdCode");
     const app::Windows f = app::windowsOf(main.get());
     f.Form1->setClock([] { return QDateTime(QDate(2026, 12, 8), QTime(14, 5, 9)); });
     QMetaObject::invokeMethod(f.Form1, "Timer1Timer");
@@ -104,8 +113,10 @@ int main(int argc, char* argv[]) {
     type(f.Form9, "Edit2", "3");
     type(f.Form10, "Edit1", "100");
     type(f.Form10, "Edit2", "2");
+    type(f.SmdCode, "Edit1", "01C");
     for (ui::Window* window : f.secondary())
         press(window);
+    press(f.SmdCode);
 
     const std::pair<QWidget*, const char*> shots[] = {{f.Form1, "main"},
                                                       {f.Form6, "about"},
@@ -116,6 +127,7 @@ int main(int argc, char* argv[]) {
                                                       {f.Form8, "resistor-letter-code"},
                                                       {f.Form9, "capacitor-3-digits"},
                                                       {f.Form10, "capacitor-4-digits"},
+                                                      {f.SmdCode, "resistor-smd-code"},
                                                       {f.Form12, "inductor-3-bands"},
                                                       {f.Form13, "inductor-4-bands"}};
     bool saved = true;
