@@ -23,19 +23,16 @@ struct Multiplier {
 constexpr Multiplier kMultipliers[] = {{'Z', -3}, {'Y', -2}, {'X', -1}, {'A', 0}, {'B', 1},
                                        {'C', 2},  {'D', 3},  {'E', 4},  {'F', 5}};
 
-bool isDigits(std::string_view text) {
-    return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
-// "4R7", "R47", "10R0": one R as the decimal point; an integer part of two or more digits
-// starts with no zero, so "01R" is no code.
+// "4R7", "R47", "10R0": one R as the decimal point, digits around it (fromDigits refuses
+// anything else); an integer part of two or more digits starts with no zero, so "01R" is no
+// code.
 std::optional<Decimal> decimalPointForm(std::string_view code) {
     const std::size_t point = code.find('R');
     if (code.size() < 2 || point == std::string_view::npos)
         return std::nullopt;
     const std::string_view whole = code.substr(0, point);
     const std::string_view fraction = code.substr(point + 1);
-    if (!isDigits(whole) || !isDigits(fraction) || (whole.size() > 1 && whole.front() == '0'))
+    if (whole.size() > 1 && whole.front() == '0')
         return std::nullopt;
     return value::fromDigits(std::string(whole) + std::string(fraction),
                              -static_cast<int>(fraction.size()));
@@ -43,12 +40,13 @@ std::optional<Decimal> decimalPointForm(std::string_view code) {
 
 // "01C": the n-th E96 value times the letter's power of ten.
 std::optional<Decimal> eia96Form(std::string_view code) {
-    if (code.size() != 3 || !isDigits(code.substr(0, 2)))
+    const auto position = code.size() == 3 ? value::fromDigits(code.substr(0, 2)) : std::nullopt;
+    if (!position)
         return std::nullopt;
     const auto* multiplier =
         std::find_if(std::begin(kMultipliers), std::end(kMultipliers),
                      [code](const Multiplier& m) { return m.letter == code[2]; });
-    const std::optional<int> e96 = value::e96Value((code[0] - '0') * 10 + (code[1] - '0'));
+    const std::optional<int> e96 = value::e96Value(static_cast<int>(position->significand));
     if (multiplier == std::end(kMultipliers) || !e96)
         return std::nullopt;
     return Decimal{*e96, multiplier->exponent};
@@ -62,9 +60,10 @@ std::optional<value::Reading> read(std::string_view code) {
     };
     if (code.empty() || code.size() > 4)
         return std::nullopt;
+    // A jumper is all zeros; in a code of digits alone the last is the power of ten.
     if (code.find_first_not_of('0') == std::string_view::npos)
-        return ohms(Decimal{0, 0}); // a jumper
-    if (isDigits(code))             // the last digit is the power of ten
+        return ohms(Decimal{0, 0});
+    if (code.find_first_not_of("0123456789") == std::string_view::npos)
         return code.size() < 3
                    ? std::nullopt
                    : ohms(value::fromDigits(code.substr(0, code.size() - 1), code.back() - '0'));

@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -17,26 +16,9 @@ using test::App;
 using test::MessageBoxWatcher;
 using test::Opened;
 using test::press;
+using test::type;
 
 namespace {
-
-// Types text the way a keyboard does: a key press and release per character, any script.
-void type(QWidget* window, const char* edit, const QString& text) {
-    auto* box = window->findChild<QLineEdit*>(QString::fromLatin1(edit));
-    ASSERT_TRUE(box) << edit;
-    box->setFocus();
-    box->selectAll();
-    QTest::keyClick(box, Qt::Key_Delete);
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const qsizetype length = text[i].isHighSurrogate() ? 2 : 1;
-        const QString character = text.mid(i, length);
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, character);
-        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, character);
-        QApplication::sendEvent(box, &press);
-        QApplication::sendEvent(box, &release);
-        i += length - 1;
-    }
-}
 
 QString edit(QWidget* window, const char* name) {
     return window->findChild<QLineEdit*>(QString::fromLatin1(name))->text();

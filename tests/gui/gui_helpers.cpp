@@ -5,6 +5,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <gtest/gtest.h>
@@ -58,6 +60,23 @@ Opened::Opened(QDialog* window)
 
 Opened::~Opened() {
     dialog->hide();
+}
+
+void type(QWidget* window, const char* edit, const QString& text) {
+    auto* box = window->findChild<QLineEdit*>(QString::fromLatin1(edit));
+    ASSERT_TRUE(box) << edit;
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Delete);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const qsizetype length = text[i].isHighSurrogate() ? 2 : 1;
+        const QString character = text.mid(i, length);
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, character);
+        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, character);
+        QApplication::sendEvent(box, &press);
+        QApplication::sendEvent(box, &release);
+        i += length - 1;
+    }
 }
 
 QString press(QWidget* window) {

@@ -56,6 +56,10 @@ template <typename Window> Window* built(Window* window) {
     return window;
 }
 
+// Types text into the window's edit box over what it holds, the way a keyboard does: a key
+// press and release per character, any script.
+void type(QWidget* window, const char* edit, const QString& text);
+
 // Clicks "Считать!!!" and reads the result box.
 QString press(QWidget* window);
 

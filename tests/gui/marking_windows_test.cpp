@@ -6,7 +6,6 @@
 
 #include <QAccessible>
 #include <QApplication>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -42,21 +41,12 @@ QPlainTextEdit* resultBox(const QWidget* window) {
     return window->findChild<QPlainTextEdit*>("Memo1");
 }
 
-// Types the code into the edit box over what it holds, a key event per character of any
-// script, goes on to the button with Tab and presses it with a key.
+// Types the code into the edit box, goes on to the button with Tab and presses it with a key.
 void readCode(QWidget* window, const QString& code, Qt::Key pressKey) {
     // Offscreen there is no window manager to make the window active again after a box.
     QApplication::setActiveWindow(window);
-    QLineEdit* edit = codeBox(window);
-    edit->setFocus();
-    edit->selectAll();
-    for (const QChar character : code) {
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(character));
-        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(character));
-        QApplication::sendEvent(edit, &press);
-        QApplication::sendEvent(edit, &release);
-    }
-    QTest::keyClick(edit, Qt::Key_Tab);
+    test::type(window, "Edit1", code);
+    QTest::keyClick(codeBox(window), Qt::Key_Tab);
     auto* button = window->findChild<QPushButton*>("Button1");
     ASSERT_EQ(QApplication::focusWidget(), button);
     QTest::keyClick(button, pressKey);
