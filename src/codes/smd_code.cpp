@@ -10,8 +10,6 @@ namespace {
 
 using value::Decimal;
 
-constexpr std::string_view kCheckCode = "Проверь код!";
-
 constexpr Lookalike kLookalikes[] = {{"А", "A"}, {"а", "A"}, {"В", "B"}, {"в", "B"}, {"С", "C"},
                                      {"с", "C"}, {"Е", "E"}, {"е", "E"}, {"Х", "X"}, {"х", "X"}};
 

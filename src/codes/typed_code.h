@@ -9,6 +9,9 @@
 
 namespace vantrel::codes {
 
+// What a press of a typed-code window says to a text that is no code.
+inline constexpr std::string_view kCheckCode = "Проверь код!";
+
 // A character or two, as typed, and what the code reads there.
 struct Lookalike {
     std::string_view typed;

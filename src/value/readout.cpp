@@ -56,19 +56,30 @@ std::string valueLine(const Reading& reading) {
     return line;
 }
 
+std::string seriesLine(Quantity quantity, Decimal value) {
+    if (value.significand == 0)
+        return {};
+    if (const auto series = firstSeriesHolding(value))
+        return "Ряд " + std::string(nameOf(*series));
+    const Neighbours near = nearestStandardValues(value);
+    const int step = unitStep(quantity, value);
+    return "Нет в рядах E6–E192, ближайшие: " + inStep(quantity, near.lower, step) + " и " +
+           inStep(quantity, near.higher, step);
+}
+
+std::string inEveryUnit(Quantity quantity, Decimal value) {
+    std::string text;
+    const auto steps = static_cast<int>(unitsOf(quantity).size());
+    for (int step = 0; step < steps; ++step)
+        if (value.significand != 0 && value.leadingExponent() >= 3 * step - 3)
+            text += (text.empty() ? "= " : " = ") + inStep(quantity, value, step);
+    return text;
+}
+
 std::string readout(const Reading& reading, const std::optional<Reading>& otherEnd) {
     std::string text = valueLine(reading);
-    if (reading.value.significand != 0) {
-        if (const auto series = firstSeriesHolding(reading.value)) {
-            text += "\nРяд " + std::string(nameOf(*series));
-        } else {
-            const Neighbours near = nearestStandardValues(reading.value);
-            const int step = unitStep(reading.quantity, reading.value);
-            text +=
-                "\nНет в рядах E6–E192, ближайшие: " + inStep(reading.quantity, near.lower, step) +
-                " и " + inStep(reading.quantity, near.higher, step);
-        }
-    }
+    if (const std::string series = seriesLine(reading.quantity, reading.value); !series.empty())
+        text += "\n" + series;
     if (otherEnd)
         text += "\nС другого конца: " + valueLine(*otherEnd);
     return text;

@@ -26,9 +26,15 @@ std::string quantityText(Quantity quantity, Decimal value);
 // The readout's first line: the value, then " ±5 %" and ", ТКС ±15 ppm/°C" where given.
 std::string valueLine(const Reading& reading);
 
-// The whole readout, its lines joined by "\n": the value; the first series that holds it, or
-// its nearest standard values (none for zero); and, where given, the reading from the other
-// end of the body.
+// "Ряд E6": the first series that holds the value; or, for a value in none, its nearest
+// standard values in the value's unit. Empty for zero.
+std::string seriesLine(Quantity quantity, Decimal value);
+
+// "= 4700 пФ = 4,7 нФ = 0,0047 мкФ": the value in each unit whose number is at least 0,001.
+std::string inEveryUnit(Quantity quantity, Decimal value);
+
+// The whole readout, its lines joined by "\n": the value, its series line where it has one,
+// and, where given, the reading from the other end of the body.
 std::string readout(const Reading& reading, const std::optional<Reading>& otherEnd = {});
 
 } // namespace vantrel::value
