@@ -217,6 +217,28 @@ QImage smdResistor() {
     return image;
 }
 
+// A ceramic disc capacitor on its two leads, marked «2A104J»: 100 В, 0,1 мкФ, ±5 %.
+QImage ceramicCapacitor() {
+    QImage image = canvas(160, 105, Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(150, 150, 156), 3)); // the tinned leads
+    painter.drawLine(QPointF(60, 60), QPointF(60, 105));
+    painter.drawLine(QPointF(100, 60), QPointF(100, 105));
+    painter.setPen(QPen(QColor(150, 84, 20), 1.5));
+    painter.setBrush(QColor(214, 128, 40));
+    const QRectF disc(14, 6, 132, 76);
+    painter.drawEllipse(disc);
+    QFont marking(QStringLiteral("Liberation Sans"));
+    marking.setPixelSize(24);
+    marking.setBold(true);
+    marking.setLetterSpacing(QFont::AbsoluteSpacing, 1);
+    painter.setFont(marking);
+    painter.setPen(QColor(40, 24, 8));
+    painter.drawText(disc, Qt::AlignCenter, QStringLiteral("2A104J"));
+    return image;
+}
+
 // A stylised seated figure with folded arms, in a dark sweater, before a plain yellow wall.
 QImage aboutPicture() {
     QImage image = canvas(194, 199, QColor(236, 200, 70));
@@ -272,6 +294,7 @@ int main(int argc, char* argv[]) {
                          writeJpeg(letterCode(true), folder + "letter_code_2.jpg", 85) &&
                          writeJpeg(aboutPicture(), folder + "about.jpg", 88) &&
                          writeJpeg(smdResistor(), folder + "smd_resistor.jpg", 90) &&
+                         writeJpeg(ceramicCapacitor(), folder + "ceramic_capacitor.jpg", 90) &&
                          icon().save(folder + "icon.png") &&
                          iconDrawing(256).save(folder + "icon-256.png");
     if (!written)

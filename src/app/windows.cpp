@@ -23,7 +23,8 @@ Windows windowsOf(TForm1* main) {
             one<TForm11>(main),
             one<bands::TForm12>(main),
             one<bands::TForm13>(main),
-            one<codes::SmdCodeWindow>(main)};
+            one<codes::SmdCodeWindow>(main),
+            one<codes::CapacitorMarkingWindow>(main)};
 }
 
 } // namespace vantrel::app

@@ -6,7 +6,7 @@
 #include "app/shell_windows.h"
 #include "bands/colour_windows.h"
 #include "codes/code_windows.h"
-#include "codes/smd_window.h"
+#include "codes/marking_windows.h"
 
 #include <array>
 
@@ -26,7 +26,8 @@ struct Windows {
     TForm11* Form11;
     bands::TForm12* Form12;
     bands::TForm13* Form13;
-    codes::SmdCodeWindow* SmdCode; // null until its menu item first shows it
+    codes::SmdCodeWindow* SmdCode; // these two are null until their menu items first show them
+    codes::CapacitorMarkingWindow* LetteredCode;
 
     // Every window but the main one, in creation order.
     std::array<ui::Window*, 12> secondary() const {

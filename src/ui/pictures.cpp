@@ -43,6 +43,7 @@ constexpr Name kNames[] = {
     {":/pictures/letter_code_2.jpg", "Места знаков кода R33G и необязательной буквы"},
     {":/pictures/about.jpg", "Фотография"},
     {":/pictures/smd_resistor.jpg", "Чип-резистор с кодом 472 на корпусе"},
+    {":/pictures/ceramic_capacitor.jpg", "Керамический конденсатор с кодом 2A104J на корпусе"},
 };
 
 QString nameOf(const QString& resource) {

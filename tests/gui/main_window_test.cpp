@@ -47,7 +47,8 @@ TEST(StartUp, CreatesThirteenWindowsAndShowsOnlyTheMain) {
         EXPECT_EQ(secondary[i]->windowTitle(), expected[i]);
         EXPECT_EQ(secondary[i]->parentWidget(), f.Form1);
     }
-    EXPECT_EQ(f.SmdCode, nullptr); // created on its first showing
+    EXPECT_EQ(f.SmdCode, nullptr); // these two are created on their first showing
+    EXPECT_EQ(f.LetteredCode, nullptr);
     // From start-up until the first ticks the caption and the clock are empty.
     EXPECT_EQ(f.Form1->windowTitle(), "");
     EXPECT_EQ(f.Form1->findChild<QLabel*>("Label1")->text(), "");
@@ -80,7 +81,7 @@ TEST(MainWindow, MenuItemsInOrderWithTheirAccessKeys) {
     EXPECT_EQ(captions(submenu(bar, "N4")), (QStringList{"Цветовая", "Кодовая", "&SMD-код"}));
     EXPECT_EQ(captions(submenu(bar, "N8")),
               (QStringList{"&3 полосы", "&4 полосы", "&5 полос", "&6 полос"}));
-    EXPECT_EQ(captions(submenu(bar, "N5")), QStringList{"Кодовая"});
+    EXPECT_EQ(captions(submenu(bar, "N5")), (QStringList{"Кодовая", "Код с буквами"}));
     EXPECT_EQ(captions(submenu(bar, "N33")), (QStringList{"&3-мя цифрами", "&4-мя цифрами"}));
     EXPECT_EQ(captions(submenu(bar, "N11")), (QStringList{"&3 полосы", "&4 полосы"}));
 }
