@@ -78,7 +78,8 @@ struct Marking {
 };
 
 // Left to right: a voltage code where more follows it, the value, a tolerance letter at the
-// end. No capacitor is of zero picofarads.
+// end. A value below 0,001 pF, "p0007" or zero, is no capacitor's: the readout has no unit
+// to give it in.
 std::optional<Marking> read(std::string_view code) {
     Marking marking;
     if (code.size() > 2 && (marking.voltage = find(kVoltages, code.substr(0, 2))))
@@ -86,7 +87,7 @@ std::optional<Marking> read(std::string_view code) {
     if (!code.empty() && (marking.tolerance = find(kTolerances, code.substr(code.size() - 1))))
         code.remove_suffix(1);
     const std::optional<Decimal> value = picofarads(code);
-    if (!value || value->significand == 0)
+    if (!value || value->significand == 0 || value->leadingExponent() < -3)
         return std::nullopt;
     marking.value = *value;
     return marking;

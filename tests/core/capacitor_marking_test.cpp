@@ -112,10 +112,10 @@ TEST(CapacitorMarking, LookalikesAndSpaces) {
 TEST(CapacitorMarking, AnythingElseIsChecked) {
     using namespace std::literals;
     const std::string_view rejects[] = {
-        "",       "   ",  "107",   "1X104", "4n7n",   "104JJ",   "abc",      "2A",
-        "2AJ",    "1CC",  "0",     "000",   "0n",     "n",       "4n7.",     "10004",
-        "4n7000", "104j", "2a104", "1c1",   "4N7",    "4м7",     "4к7",      "104Ж",
-        "4,7n",   "١٠٤",  "१०४",   "-104",  "104 K7", "2A2A104", "\xFF\xFE", "10\0004"sv};
+        "",       "   ",  "107",   "1X104",  "4n7n",    "104JJ",    "abc",      "2A",   "2AJ",
+        "1CC",    "0",    "000",   "0n",     "p0007",   "п0000",    "n",        "4n7.", "10004",
+        "4n7000", "104j", "2a104", "1c1",    "4N7",     "4м7",      "4к7",      "104Ж", "4,7n",
+        "١٠٤",    "१०४",  "-104",  "104 K7", "2A2A104", "\xFF\xFE", "10\0004"sv};
     for (std::string_view typed : rejects) {
         const PressResult result = readCapacitorMarking(typed);
         EXPECT_EQ(result.messages, std::vector<std::string_view>{"Проверь код!"}) << typed;
