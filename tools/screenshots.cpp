@@ -91,6 +91,7 @@ int main(int argc, char* argv[]) {
 
     const auto main = app::startUp();
     showOnce(main.get(), "SmdCode");
+    showOnce(main.get(), "LetteredCode");
     const app::Windows f = app::windowsOf(main.get());
     f.Form1->setClock([] { return QDateTime(QDate(2026, 12, 8), QTime(14, 5, 9)); });
     QMetaObject::invokeMethod(f.Form1, "Timer1Timer");
@@ -114,9 +115,11 @@ int main(int argc, char* argv[]) {
     type(f.Form10, "Edit1", "100");
     type(f.Form10, "Edit2", "2");
     type(f.SmdCode, "Edit1", "01C");
+    type(f.LetteredCode, "Edit1", "2A104J");
     for (ui::Window* window : f.secondary())
         press(window);
     press(f.SmdCode);
+    press(f.LetteredCode);
 
     const std::pair<QWidget*, const char*> shots[] = {{f.Form1, "main"},
                                                       {f.Form6, "about"},
@@ -127,6 +130,7 @@ int main(int argc, char* argv[]) {
                                                       {f.Form8, "resistor-letter-code"},
                                                       {f.Form9, "capacitor-3-digits"},
                                                       {f.Form10, "capacitor-4-digits"},
+                                                      {f.LetteredCode, "capacitor-lettered-code"},
                                                       {f.SmdCode, "resistor-smd-code"},
                                                       {f.Form12, "inductor-3-bands"},
                                                       {f.Form13, "inductor-4-bands"}};
