@@ -1,6 +1,7 @@
 // Capacitor codes as printed: each value form, every voltage code and tolerance letter, the
 // look-alike letters, the order that settles short codes, and what is no code.
 #include "codes/capacitor_marking.h"
+#include "typed_code_cases.h"
 
 #include <gtest/gtest.h>
 
@@ -8,20 +9,8 @@ using namespace vantrel::codes;
 
 namespace {
 
-struct Case {
-    std::string_view typed;
-    std::string_view line;
-};
-
-// Each line, and a readout that starts with the line without "C=" and has three lines.
-void expectLines(std::initializer_list<Case> cases) {
-    for (const Case& c : cases) {
-        const PressResult result = readCapacitorMarking(c.typed);
-        EXPECT_TRUE(result.messages.empty()) << c.typed;
-        EXPECT_EQ(result.line, c.line) << c.typed;
-        EXPECT_EQ(result.readout.substr(0, result.readout.find('\n')), c.line.substr(2)) << c.typed;
-        EXPECT_EQ(std::count(result.readout.begin(), result.readout.end(), '\n'), 2) << c.typed;
-    }
+void expectLines(std::initializer_list<vantrel::test::TypedCase> cases) {
+    vantrel::test::expectLines(&readCapacitorMarking, cases, 3);
 }
 
 } // namespace
@@ -116,10 +105,5 @@ TEST(CapacitorMarking, AnythingElseIsChecked) {
         "1CC",    "0",    "000",   "0n",     "p0007",   "п0000",    "n",        "4n7.", "10004",
         "4n7000", "104j", "2a104", "1c1",    "4N7",     "4м7",      "4к7",      "104Ж", "4,7n",
         "١٠٤",    "१०४",  "-104",  "104 K7", "2A2A104", "\xFF\xFE", "10\0004"sv};
-    for (std::string_view typed : rejects) {
-        const PressResult result = readCapacitorMarking(typed);
-        EXPECT_EQ(result.messages, std::vector<std::string_view>{"Проверь код!"}) << typed;
-        EXPECT_EQ(result.line, "") << typed;
-        EXPECT_EQ(result.readout, "") << typed;
-    }
+    vantrel::test::expectChecked(&readCapacitorMarking, rejects);
 }

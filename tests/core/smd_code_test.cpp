@@ -1,5 +1,6 @@
 // The SMD resistor codes: each form, the look-alike letters and what is no code.
 #include "codes/smd_code.h"
+#include "typed_code_cases.h"
 
 #include <gtest/gtest.h>
 
@@ -7,18 +8,8 @@ using namespace vantrel::codes;
 
 namespace {
 
-struct Case {
-    std::string_view typed;
-    std::string_view line;
-};
-
-void expectLines(std::initializer_list<Case> cases) {
-    for (const Case& c : cases) {
-        const PressResult result = readSmdCode(c.typed);
-        EXPECT_TRUE(result.messages.empty()) << c.typed;
-        EXPECT_EQ(result.line, c.line) << c.typed;
-        EXPECT_EQ(result.readout.substr(0, result.readout.find('\n')), c.line.substr(2)) << c.typed;
-    }
+void expectLines(std::initializer_list<vantrel::test::TypedCase> cases) {
+    vantrel::test::expectLines(&readSmdCode, cases);
 }
 
 } // namespace
@@ -70,10 +61,5 @@ TEST(SmdCode, AnythingElseIsChecked) {
         "12",    "1",     "R",    "RR",       "4R7R",     "R4R",  "00R1",
         "10002", "4700R", " 472", "472 ",     "4 7",      "47.2", "01Р" /* Cyrillic Р */,
         "01К",   "١٠٢",   "४७२",  "\xFF\xFE", "47\0002"sv};
-    for (std::string_view typed : rejects) {
-        const PressResult result = readSmdCode(typed);
-        EXPECT_EQ(result.messages, std::vector<std::string_view>{"Проверь код!"}) << typed;
-        EXPECT_EQ(result.line, "") << typed;
-        EXPECT_EQ(result.readout, "") << typed;
-    }
+    vantrel::test::expectChecked(&readSmdCode, rejects);
 }
