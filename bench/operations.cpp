@@ -1,7 +1,7 @@
 // Times a pick and a press of "Считать!!!" in process, on the real windows (offscreen), with
 // no message box involved: prints the median of many runs of each in microseconds.
 #include "app/start_up.h"
-#include "app/windows.h"
+#include "support/windows_of.h"
 #include "ui/radio_group.h"
 
 #include <QApplication>
@@ -38,7 +38,7 @@ int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     const auto main = app::startUp();
-    const app::Windows forms = app::windowsOf(main.get());
+    const test::Windows forms = test::windowsOf(main.get());
     QDialog* window = forms.Form5; // the 6-band window: the longest line
     window->show();
     auto* band2 = window->findChild<ui::RadioGroup*>(QStringLiteral("RadioGroup2"));

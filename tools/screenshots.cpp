@@ -1,7 +1,7 @@
 // Draws every window that a user can open, each with a worked example filled in, into PNG
 // files: cmake --build build --target screenshots   (writes docs/*.png, needs no display)
 #include "app/start_up.h"
-#include "app/windows.h"
+#include "support/windows_of.h"
 #include "ui/pictures.h"
 #include "ui/radio_group.h"
 
@@ -91,8 +91,8 @@ int main(int argc, char* argv[]) {
 
     const auto main = app::startUp();
     showOnce(main.get(), "SmdCode");
-    showOnce(main.get(), "LetteredCode");
-    const app::Windows f = app::windowsOf(main.get());
+    showOnce(main.get(), "PrintedCapacitorCode");
+    const test::Windows f = test::windowsOf(main.get());
     f.Form1->setClock([] { return QDateTime(QDate(2026, 12, 8), QTime(14, 5, 9)); });
     QMetaObject::invokeMethod(f.Form1, "Timer1Timer");
     for (int tick = 0; tick < 12; ++tick)
@@ -115,25 +115,26 @@ int main(int argc, char* argv[]) {
     type(f.Form10, "Edit1", "100");
     type(f.Form10, "Edit2", "2");
     type(f.SmdCode, "Edit1", "01C");
-    type(f.LetteredCode, "Edit1", "2A104J");
+    type(f.PrintedCapacitorCode, "Edit1", "2A104J");
     for (ui::Window* window : f.secondary())
         press(window);
     press(f.SmdCode);
-    press(f.LetteredCode);
+    press(f.PrintedCapacitorCode);
 
-    const std::pair<QWidget*, const char*> shots[] = {{f.Form1, "main"},
-                                                      {f.Form6, "about"},
-                                                      {f.Form2, "resistor-3-bands"},
-                                                      {f.Form3, "resistor-4-bands"},
-                                                      {f.Form4, "resistor-5-bands"},
-                                                      {f.Form5, "resistor-6-bands"},
-                                                      {f.Form8, "resistor-letter-code"},
-                                                      {f.Form9, "capacitor-3-digits"},
-                                                      {f.Form10, "capacitor-4-digits"},
-                                                      {f.LetteredCode, "capacitor-lettered-code"},
-                                                      {f.SmdCode, "resistor-smd-code"},
-                                                      {f.Form12, "inductor-3-bands"},
-                                                      {f.Form13, "inductor-4-bands"}};
+    const std::pair<QWidget*, const char*> shots[] = {
+        {f.Form1, "main"},
+        {f.Form6, "about"},
+        {f.Form2, "resistor-3-bands"},
+        {f.Form3, "resistor-4-bands"},
+        {f.Form4, "resistor-5-bands"},
+        {f.Form5, "resistor-6-bands"},
+        {f.Form8, "resistor-letter-code"},
+        {f.Form9, "capacitor-3-digits"},
+        {f.Form10, "capacitor-4-digits"},
+        {f.PrintedCapacitorCode, "capacitor-printed-code"},
+        {f.SmdCode, "resistor-smd-code"},
+        {f.Form12, "inductor-3-bands"},
+        {f.Form13, "inductor-4-bands"}};
     bool saved = true;
     for (const auto& [window, name] : shots)
         saved = save(window, folder, name) && saved;

@@ -1,12 +1,12 @@
 // Vantrel: reads a component's marking and states its nominal value.
-#include "app/command_line.h"
 #include "app/start_up.h"
+#include "core/cli/command_line.h"
 
 #include <QApplication>
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
-    if (const auto answer = vantrel::app::answerCommandLine(argc, argv)) {
+    if (const auto answer = vantrel::cli::answerCommandLine(argc, argv)) {
         std::fputs(answer->standardOutput.c_str(), stdout);
         std::fputs(answer->standardError.c_str(), stderr);
         return answer->exitCode;

@@ -1,14 +1,14 @@
 #include "app/main_window.h"
 
 #include "app/shell_windows.h"
-#include "bands/colour_windows.h"
-#include "codes/code_windows.h"
-#include "codes/marking_windows.h"
 #include "ui/caption_bar.h"
 #include "ui/controls.h"
 #include "ui/menu_keys.h"
 #include "ui/pictures.h"
 #include "ui/window_frame.h"
+#include "windows/code_windows.h"
+#include "windows/colour_windows.h"
+#include "windows/marking_windows.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -145,7 +145,8 @@ void TForm1::buildMenu() {
     N33 = submenu(N5, "Кодовая", "N33");
     N34 = addCommand(N33, "3-мя цифрами", "N34", &TForm1::N34Click);
     N43 = addCommand(N33, "4-мя цифрами", "N43", &TForm1::N43Click);
-    LetteredCode = addCommand(N5, "Код с буквами", "LetteredCode", &TForm1::LetteredCodeClick);
+    PrintedCapacitorCode =
+        addCommand(N5, "Код с буквами", "PrintedCapacitorCode", &TForm1::PrintedCapacitorCodeClick);
     N11 = submenu(N3, "Индуктивность", "N11");
     N35 = addCommand(N11, "3 полосы", "N35", &TForm1::N35Click);
     N44 = addCommand(N11, "4 полосы", "N44", &TForm1::N44Click);
@@ -190,8 +191,8 @@ void TForm1::N44Click() {
 void TForm1::SmdCodeClick() {
     showKept<codes::SmdCodeWindow>(this, SmdCodeForm);
 }
-void TForm1::LetteredCodeClick() {
-    showKept<codes::CapacitorMarkingWindow>(this, LetteredCodeForm);
+void TForm1::PrintedCapacitorCodeClick() {
+    showKept<codes::PrintedCapacitorCodeWindow>(this, PrintedCapacitorCodeForm);
 }
 void TForm1::N12Click() {
     close();

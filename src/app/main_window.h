@@ -46,7 +46,7 @@ private slots:
     void Timer3Timer();
     void N44Click();
     void SmdCodeClick();
-    void LetteredCodeClick();
+    void PrintedCapacitorCodeClick();
 
 private:
     void buildMenu();
@@ -56,13 +56,13 @@ private:
     // What the menu opens; each window returns nothing that matters here.
     QDialog *Form2, *Form3, *Form4, *Form5, *Form6, *Form8, *Form9, *Form10, *Form12, *Form13;
     QDialog* SmdCodeForm = nullptr; // these two are created on their first showing
-    QDialog* LetteredCodeForm = nullptr;
+    QDialog* PrintedCapacitorCodeForm = nullptr;
     Clock clock_ = &QDateTime::currentDateTime;
     QString scrollPrefix_; // only ever spaces: the caption drifts right one space a tick
 
     QMenu *N1, *N3, *N5, *N4, *N8, *N33, *N11;
     QAction *N7, *N31, *N41, *N51, *N61, *N9, *N34, *N43, *N35, *N44, *N12;
-    QAction *SmdCode, *LetteredCode;
+    QAction *SmdCode, *PrintedCapacitorCode;
     QLabel* Label1;
     QTimer* Timer1;
     QTimer* Timer2;

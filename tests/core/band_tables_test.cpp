@@ -1,5 +1,5 @@
 // The band tables: which colours each table rejects and what the others store.
-#include "bands/band_tables.h"
+#include "core/bands/band_tables.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

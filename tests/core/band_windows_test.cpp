@@ -1,6 +1,6 @@
 // The colour windows' rules: picks, the missing-data order and the result lines.
-#include "bands/recipes.h"
 #include "colour_names.h"
+#include "core/bands/recipes.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The capacitor codes, and a fuzz pass over every press that takes typed text.
-#include "codes/capacitor_code.h"
-#include "codes/letter_code.h"
+#include "core/codes/capacitor_code.h"
+#include "core/codes/letter_code.h"
 #include "line_forms.h"
 
 #include <gtest/gtest.h>

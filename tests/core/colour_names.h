@@ -1,7 +1,7 @@
 // Test helper: picks colours by English name in a band set and reads the result.
 #pragma once
 
-#include "bands/band_set.h"
+#include "core/bands/band_set.h"
 
 #include <algorithm>
 #include <initializer_list>

@@ -1,14 +1,14 @@
 // The command line: what is answered before a window exists, and what is left to Qt.
-#include "app/command_line.h"
+#include "core/cli/command_line.h"
 
 #include <gtest/gtest.h>
 #include <vector>
 
-using vantrel::app::answerCommandLine;
+using vantrel::cli::answerCommandLine;
 
 namespace {
 
-std::optional<vantrel::app::CommandLineAnswer> answer(std::vector<const char*> arguments) {
+std::optional<vantrel::cli::CommandLineAnswer> answer(std::vector<const char*> arguments) {
     arguments.insert(arguments.begin(), "vantrel");
     return answerCommandLine(static_cast<int>(arguments.size()), arguments.data());
 }

@@ -1,5 +1,5 @@
 // The resistor letter code: lines, look-alike letters, message order and the kept strings.
-#include "codes/letter_code.h"
+#include "core/codes/letter_code.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // The readout behind a line: exact values in plain units, the standard series, and the
 // reading from the other end of a colour-banded body.
-#include "bands/recipes.h"
-#include "codes/capacitor_code.h"
-#include "codes/letter_code.h"
 #include "colour_names.h"
-#include "value/readout.h"
+#include "core/bands/recipes.h"
+#include "core/codes/capacitor_code.h"
+#include "core/codes/letter_code.h"
+#include "core/value/readout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The SMD resistor codes: each form, the look-alike letters and what is no code.
-#include "codes/smd_code.h"
+#include "core/codes/smd_code.h"
 #include "typed_code_cases.h"
 
 #include <gtest/gtest.h>

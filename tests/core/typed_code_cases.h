@@ -2,7 +2,7 @@
 // codes gives, and the check message that every text of a list gets instead.
 #pragma once
 
-#include "codes/press_result.h"
+#include "core/codes/press_result.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

@@ -108,7 +108,7 @@ TEST(LetterCodeWindow, AnyTextIsTakenAndKeptExactly) {
 
 TEST(LetterCodeWindow, KeepsTextsModeAndLineAcrossCloseAndReopen) {
     App program;
-    const app::Windows& f = program.forms;
+    const test::Windows& f = program.forms;
     QAction* item = f.Form1->findChild<QAction*>("N9");
     QDialog* window = f.Form8;
     test::whileOpen(

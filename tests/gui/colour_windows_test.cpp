@@ -53,7 +53,7 @@ QString shownColour(QWidget* window, int band) {
 
 TEST(ColourWindows, WorkedExamplesByRealClicks) {
     App program;
-    const app::Windows& f = program.forms;
+    const test::Windows& f = program.forms;
     MessageBoxWatcher boxes;
     struct Case {
         QDialog* window;
@@ -89,7 +89,7 @@ TEST(ColourWindows, WorkedExamplesByRealClicks) {
 
 TEST(ColourWindows, SelectorsOfferTheirLists) {
     App program;
-    const app::Windows& f = program.forms;
+    const test::Windows& f = program.forms;
     for (ui::Window* window : f.secondary())
         window->ensureBuilt();
     const QStringList colours = kColourNames.mid(0, 10);
@@ -183,7 +183,7 @@ TEST(ColourWindows, EditableInductorResultBoxIsDiscardedByAPress) {
 
 TEST(ColourWindows, KeepStateAcrossCloseAndReopenAndApartFromEachOther) {
     App program;
-    const app::Windows& f = program.forms;
+    const test::Windows& f = program.forms;
     MessageBoxWatcher boxes;
     QAction* threeBands = f.Form1->findChild<QAction*>("N31");
     test::whileOpen(
@@ -231,7 +231,7 @@ TEST(ColourWindows, ThousandsOfOpenCloseCyclesChangeNothing) {
 
 TEST(ColourWindows, FramesAndClientSizes) {
     App program;
-    const app::Windows& f = program.forms;
+    const test::Windows& f = program.forms;
     const std::pair<QDialog*, QSize> sizes[] = {{f.Form2, {362, 411}},
                                                 {f.Form3, {498, 453}},
                                                 {f.Form4, {610, 453}},

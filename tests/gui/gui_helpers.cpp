@@ -86,7 +86,7 @@ QString press(QWidget* window) {
 
 App::App()
     : main(app::startUp())
-    , forms(app::windowsOf(main.get())) {
+    , forms(test::windowsOf(main.get())) {
     main->show();
 }
 

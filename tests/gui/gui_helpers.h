@@ -3,7 +3,7 @@
 #pragma once
 
 #include "app/start_up.h"
-#include "app/windows.h"
+#include "support/windows_of.h"
 
 #include <QMessageBox>
 #include <QObject>
@@ -68,7 +68,7 @@ struct App {
     App();
     ~App();
     std::unique_ptr<app::TForm1> main;
-    app::Windows forms;
+    test::Windows forms;
 };
 
 } // namespace vantrel::test

@@ -34,7 +34,7 @@ void tick(QObject* window, const char* slot, int times = 1) {
 
 TEST(StartUp, CreatesThirteenWindowsAndShowsOnlyTheMain) {
     App program;
-    const app::Windows& f = program.forms;
+    const test::Windows& f = program.forms;
     const auto secondary = f.secondary();
     EXPECT_TRUE(f.Form1->isVisible());
     const QStringList expected{"3 полосы",     "4 полосы",          "5 полос",       "6 полос",
@@ -48,7 +48,7 @@ TEST(StartUp, CreatesThirteenWindowsAndShowsOnlyTheMain) {
         EXPECT_EQ(secondary[i]->parentWidget(), f.Form1);
     }
     EXPECT_EQ(f.SmdCode, nullptr); // these two are created on their first showing
-    EXPECT_EQ(f.LetteredCode, nullptr);
+    EXPECT_EQ(f.PrintedCapacitorCode, nullptr);
     // From start-up until the first ticks the caption and the clock are empty.
     EXPECT_EQ(f.Form1->windowTitle(), "");
     EXPECT_EQ(f.Form1->findChild<QLabel*>("Label1")->text(), "");
@@ -150,7 +150,7 @@ TEST(MainWindow, CloseCommandClosesTheMainWindow) {
 
 TEST(MainWindow, MenuOpensEachWindowModally) {
     App program;
-    const app::Windows& f = program.forms;
+    const test::Windows& f = program.forms;
     const std::pair<const char*, QDialog*> items[] = {
         {"N31", f.Form2},  {"N41", f.Form3}, {"N51", f.Form4}, {"N61", f.Form5},
         {"N7", f.Form6},   {"N9", f.Form8},  {"N34", f.Form9}, {"N43", f.Form10},

@@ -64,7 +64,7 @@ struct MarkingCase {
 const MarkingCase kWindows[] = {
     {"SmdCode", "SMD-код", "68х" /* Cyrillic х */, "R=49,9 Ом ±1 %", "49,9 Ом ±1 %\nРяд E96",
      "4K7"},
-    {"LetteredCode", "Код с буквами", "2А104J" /* Cyrillic А */, "C=100 нФ ±5 %, 100 В",
+    {"PrintedCapacitorCode", "Код с буквами", "2А104J" /* Cyrillic А */, "C=100 нФ ±5 %, 100 В",
      "100 нФ ±5 %, 100 В\nРяд E6\n= 100000 пФ = 100 нФ = 0,1 мкФ", "104JJ"},
 };
 

@@ -87,7 +87,7 @@ TEST(AboutWindow, OpensTwiceWithTheSameContent) {
 
 TEST(UnusedWindows, ExistWithTheirContentAndNoMenuShowsThem) {
     App program;
-    const app::Windows& f = program.forms;
+    const test::Windows& f = program.forms;
     EXPECT_EQ(test::built(f.Form7)->findChild<QLabel*>("Label1")->text(),
               "Введите код в эту строку.");
     EXPECT_TRUE(f.Form7->findChild<QLineEdit*>("Edit1"));
@@ -115,7 +115,7 @@ protected:
     Keyboard() { QApplication::setActiveWindow(f.Form1); }
 
     App program;
-    app::Windows& f = program.forms;
+    test::Windows& f = program.forms;
     MessageBoxWatcher boxes;
     QString line; // the result box, read before the window closes
 };
@@ -170,7 +170,7 @@ TEST_F(Keyboard, CodeWindowFromMenuToLine) {
 
 TEST(Accessibility, ControlsWithoutTextOfTheirOwnAreNamed) {
     App program;
-    const app::Windows& f = program.forms;
+    const test::Windows& f = program.forms;
     for (ui::Window* window : f.secondary())
         window->ensureBuilt();
     EXPECT_EQ(accessibleName(f.Form5->findChild<QWidget*>("RadioGroup6")), "6-я полоса");

@@ -2,7 +2,7 @@
 // item, then 100,000 random picks, typings and presses. Memory must settle and no message box
 // may be left open.
 #include "app/start_up.h"
-#include "app/windows.h"
+#include "support/windows_of.h"
 #include "ui/radio_group.h"
 
 #include <QAbstractButton>
@@ -56,7 +56,7 @@ const QStringList kTexts{"",   "1",   "2", "3",   "4", "9",      "8", "47",   "1
 TEST(Soak, ThousandsOfWindowsAndOperations) {
     const auto main = app::startUp();
     main->show();
-    const app::Windows forms = app::windowsOf(main.get());
+    const test::Windows forms = test::windowsOf(main.get());
     BoxAnswerer boxes;
     qApp->installEventFilter(&boxes);
 

@@ -1,0 +1,70 @@
+#include "core/bands/band_reading.h"
+
+#include "core/value/series.h"
+
+#include <algorithm>
+#include <array>
+
+namespace vantrel::bands {
+namespace {
+
+using value::Decimal;
+using value::Reading;
+
+enum class Strictness { ForwardLine, OtherEnd };
+
+// Reads the colours as the recipe's bands. A colour that a band's table rejects gives no
+// reading; a tolerance band that stores no number ("Error") gives no tolerance when the
+// window wrote its line from it, and no reading from the other end.
+std::optional<Reading> read(const WindowRecipe& recipe, std::span<const int> colours,
+                            Strictness strictness) {
+    Reading reading{recipe.quantity, {0, recipe.exponent}, recipe.impliedTolerance, {}};
+    for (std::size_t band = 0; band < recipe.bands.size(); ++band) {
+        const BandRecipe& bandRecipe = recipe.bands[band];
+        const int colour = colours[band];
+        if (colour < 0 || static_cast<std::size_t>(colour) >= bandRecipe.table->effects.size())
+            return std::nullopt;
+        const Effect& effect = bandRecipe.table->effects[static_cast<std::size_t>(colour)];
+        if (!effect.stores)
+            return std::nullopt;
+        switch (bandRecipe.role) {
+        case Role::Digit: // the colour code: black 0 to white 9
+            reading.value.significand = reading.value.significand * 10 + colour;
+            break;
+        case Role::Multiplier: // black 10^0 to white 10^9; silver 10^-2, gold 10^-1
+            reading.value.exponent += colour < 10 ? colour : colour - 12;
+            break;
+        case Role::Tolerance: // the band stores its percentage, "5%"
+            reading.tolerance = value::fromText(effect.text.substr(0, effect.text.find('%')));
+            if (!reading.tolerance && strictness == Strictness::OtherEnd)
+                return std::nullopt;
+            break;
+        case Role::TemperatureCoefficient: // and its ppm/°C, "15"
+            reading.temperatureCoefficient = value::fromText(effect.text);
+            break;
+        }
+    }
+    return reading;
+}
+
+} // namespace
+
+std::string bandReadout(const WindowRecipe& recipe, std::span<const int> colours) {
+    if (colours.size() != recipe.bands.size() || colours.size() > kMaxBands)
+        return {};
+    const std::optional<Reading> forward = read(recipe, colours, Strictness::ForwardLine);
+    if (!forward)
+        return {};
+    // The other end offers itself only when it is a different standard value: people
+    // solder the one for the other, and only the band spacing tells them apart.
+    std::array<int, kMaxBands> reversed{};
+    std::reverse_copy(colours.begin(), colours.end(), reversed.begin());
+    std::optional<Reading> otherEnd =
+        read(recipe, std::span(reversed).first(colours.size()), Strictness::OtherEnd);
+    if (otherEnd && (!value::firstSeriesHolding(otherEnd->value) ||
+                     value::valueLine(*otherEnd) == value::valueLine(*forward)))
+        otherEnd.reset();
+    return value::readout(*forward, otherEnd);
+}
+
+} // namespace vantrel::bands

@@ -1,0 +1,34 @@
+// The resistor letter code: digits, the letter's place, the multiplier letter and the
+// tolerance letter, turned into one result line.
+#pragma once
+
+#include "core/codes/press_result.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace vantrel::codes {
+
+// How many digits the code has, as the window's selector offers it, and the selector's
+// item for each, in that order.
+enum class DigitCount { Two, Three };
+inline constexpr std::array<std::string_view, 2> kDigitCountNames{"2 цифры", "3 цифры"};
+
+struct LetterCodeFields {
+    DigitCount digitCount;
+    std::string_view digits;           // field 1, copied as typed
+    std::string_view position;         // field №2
+    std::string_view multiplierLetter; // field №3
+    std::string_view toleranceLetter;  // field №4
+};
+
+// What a press leaves for the next: the last accepted tolerance and unit prefix.
+struct LetterCodeMemory {
+    std::string tolerance;
+    std::string prefix;
+};
+
+PressResult pressLetterCode(const LetterCodeFields& fields, LetterCodeMemory& memory);
+
+} // namespace vantrel::codes

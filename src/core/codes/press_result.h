@@ -1,0 +1,28 @@
+// What one press of a code window's "Считать!!!" shows: its check messages, then its line.
+#pragma once
+
+#include "core/value/readout.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vantrel::codes {
+
+struct PressResult {
+    std::vector<std::string_view> messages; // in the order they are shown
+    std::string line;                       // empty whenever a message was shown
+    std::string readout;                    // the value behind the line, where it has one
+};
+
+// A press that had to show a check message writes no line: a line built from what an
+// earlier press left would state a value the user did not enter.
+inline PressResult finish(std::vector<std::string_view> messages, std::string line,
+                          const std::optional<value::Reading>& reading = {}) {
+    if (!messages.empty())
+        return {std::move(messages), {}, {}};
+    return {std::move(messages), std::move(line), reading ? value::readout(*reading) : ""};
+}
+
+} // namespace vantrel::codes

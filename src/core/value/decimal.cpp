@@ -1,0 +1,72 @@
+#include "core/value/decimal.h"
+
+namespace vantrel::value {
+
+Decimal Decimal::normalised() const {
+    if (significand == 0)
+        return {};
+    Decimal result = *this;
+    while (result.significand % 10 == 0) {
+        result.significand /= 10;
+        ++result.exponent;
+    }
+    return result;
+}
+
+int Decimal::significantDigits() const {
+    int digits = 1;
+    for (std::int64_t rest = normalised().significand; rest >= 10; rest /= 10)
+        ++digits;
+    return digits;
+}
+
+int Decimal::leadingExponent() const {
+    const Decimal value = normalised();
+    return value.exponent + value.significantDigits() - 1;
+}
+
+bool Decimal::operator==(const Decimal& other) const {
+    const Decimal a = normalised();
+    const Decimal b = other.normalised();
+    return a.significand == b.significand && a.exponent == b.exponent;
+}
+
+std::optional<Decimal> fromDigits(std::string_view digits, int exponent) {
+    if (digits.empty())
+        return std::nullopt;
+    Decimal value{0, exponent};
+    for (const char c : digits) {
+        if (c < '0' || c > '9' || value.significand > kMaxSignificand / 10)
+            return std::nullopt;
+        value.significand = value.significand * 10 + (c - '0');
+    }
+    return value;
+}
+
+std::optional<Decimal> fromText(std::string_view text) {
+    const std::size_t point = text.find_first_of(".,");
+    if (point == std::string_view::npos)
+        return fromDigits(text);
+    const std::string_view fraction = text.substr(point + 1);
+    if (point == 0 || fraction.empty())
+        return std::nullopt;
+    std::string digits(text.substr(0, point));
+    digits.append(fraction);
+    return fromDigits(digits, -static_cast<int>(fraction.size()));
+}
+
+std::string spell(Decimal value, int shift) {
+    value = value.normalised();
+    const std::string digits = std::to_string(value.significand);
+    const int point = static_cast<int>(digits.size()) + value.exponent - shift; // digits before ","
+    if (value.significand == 0)
+        return "0";
+    if (point <= 0)
+        return "0," + std::string(static_cast<std::size_t>(-point), '0') + digits;
+    if (point >= static_cast<int>(digits.size()))
+        return digits + std::string(static_cast<std::size_t>(point) - digits.size(), '0');
+    const auto whole = static_cast<std::size_t>(point);
+    return digits.substr(0, whole) + "," + digits.substr(whole);
+}
+
+} // namespace vantrel::value

@@ -1,0 +1,88 @@
+#include "core/value/readout.h"
+
+#include "core/value/series.h"
+
+#include <algorithm>
+#include <span>
+#include <string_view>
+
+namespace vantrel::value {
+namespace {
+
+// Units a thousand apart, from the quantity's smallest.
+constexpr std::string_view kOhms[] = {"Ом", "кОм", "МОм", "ГОм", "ТОм"};
+constexpr std::string_view kFarads[] = {"пФ", "нФ", "мкФ"};
+constexpr std::string_view kHenries[] = {"нГн", "мкГн", "мГн", "Гн"};
+
+std::span<const std::string_view> unitsOf(Quantity quantity) {
+    switch (quantity) {
+    case Quantity::Capacitance:
+        return kFarads;
+    case Quantity::Inductance:
+        return kHenries;
+    case Quantity::Resistance:
+        break;
+    }
+    return kOhms;
+}
+
+// The step of the unit ladder whose number for this value lies in [1, 1000); values below
+// the smallest unit stay in it, values above the largest too.
+int unitStep(Quantity quantity, Decimal value) {
+    const auto steps = static_cast<int>(unitsOf(quantity).size());
+    if (value.significand == 0)
+        return 0;
+    const int leading = value.leadingExponent();
+    return std::clamp(leading >= 0 ? leading / 3 : 0, 0, steps - 1);
+}
+
+std::string inStep(Quantity quantity, Decimal value, int step) {
+    return spell(value, 3 * step) + " " +
+           std::string(unitsOf(quantity)[static_cast<std::size_t>(step)]);
+}
+
+} // namespace
+
+std::string quantityText(Quantity quantity, Decimal value) {
+    return inStep(quantity, value, unitStep(quantity, value));
+}
+
+std::string valueLine(const Reading& reading) {
+    std::string line = quantityText(reading.quantity, reading.value);
+    if (reading.tolerance)
+        line += " ±" + spell(*reading.tolerance) + " %";
+    if (reading.temperatureCoefficient)
+        line += ", ТКС ±" + spell(*reading.temperatureCoefficient) + " ppm/°C";
+    return line;
+}
+
+std::string seriesLine(Quantity quantity, Decimal value) {
+    if (value.significand == 0)
+        return {};
+    if (const auto series = firstSeriesHolding(value))
+        return "Ряд " + std::string(nameOf(*series));
+    const Neighbours near = nearestStandardValues(value);
+    const int step = unitStep(quantity, value);
+    return "Нет в рядах E6–E192, ближайшие: " + inStep(quantity, near.lower, step) + " и " +
+           inStep(quantity, near.higher, step);
+}
+
+std::string inEveryUnit(Quantity quantity, Decimal value) {
+    std::string text;
+    const auto steps = static_cast<int>(unitsOf(quantity).size());
+    for (int step = 0; step < steps; ++step)
+        if (value.significand != 0 && value.leadingExponent() >= 3 * step - 3)
+            text += (text.empty() ? "= " : " = ") + inStep(quantity, value, step);
+    return text;
+}
+
+std::string readout(const Reading& reading, const std::optional<Reading>& otherEnd) {
+    std::string text = valueLine(reading);
+    if (const std::string series = seriesLine(reading.quantity, reading.value); !series.empty())
+        text += "\n" + series;
+    if (otherEnd)
+        text += "\nС другого конца: " + valueLine(*otherEnd);
+    return text;
+}
+
+} // namespace vantrel::value
