@@ -1,6 +1,5 @@
 // libFuzzer target for the capacitor codes typed as text: both digit-code presses with any
-// typed texts, one memory each across inputs, and the printed-code reader with the whole
-// input as its code.
+// typed texts, and the printed-code reader with the whole input as its code.
 #include "core/codes/capacitor_code.h"
 #include "core/codes/printed_capacitor_code.h"
 #include "fuzz_input.h"
@@ -43,16 +42,14 @@ void checkPrintedCapacitorCode(std::string_view typed) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace vantrel;
-    static codes::ThreeDigitMemory three;
-    static codes::FourDigitMemory four;
     checkPrintedCapacitorCode(std::string_view(reinterpret_cast<const char*>(data), size));
     const auto texts = fuzz::fields(data, size, 2);
-    const codes::PressResult first = codes::pressThreeDigitCode(texts[0], texts[1], three);
+    const codes::PressResult first = codes::pressThreeDigitCode(texts[0], texts[1]);
     if (first.messages.size() > 2 || (!first.messages.empty() && !first.line.empty()))
         std::abort();
     if (!first.line.empty() && !forms::isThreeDigitLine(first.line, texts[0]))
         std::abort();
-    const codes::PressResult second = codes::pressFourDigitCode(texts[0], texts[1], four);
+    const codes::PressResult second = codes::pressFourDigitCode(texts[0], texts[1]);
     if (!forms::isCodeReadout(first.line, first.readout, texts[0], 2) ||
         !forms::isCodeReadout(second.line, second.readout, texts[0], 3))
         std::abort();

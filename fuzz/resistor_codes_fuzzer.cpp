@@ -1,5 +1,5 @@
 // libFuzzer target for the resistor codes typed as text: the letter-code press with any typed
-// texts, one memory across inputs, and the SMD code decoder with the whole input as its code.
+// texts, and the SMD code decoder with the whole input as its code.
 #include "core/codes/letter_code.h"
 #include "core/codes/smd_code.h"
 #include "fuzz_input.h"
@@ -34,13 +34,12 @@ void checkSmdCode(std::string_view typed) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace vantrel;
-    static codes::LetterCodeMemory memory;
     checkSmdCode(std::string_view(reinterpret_cast<const char*>(data), size));
     const auto texts = fuzz::fields(data, size, 5);
     const auto digitCount =
         !texts[0].empty() && texts[0][0] == '3' ? codes::DigitCount::Three : codes::DigitCount::Two;
     const codes::PressResult result =
-        codes::pressLetterCode({digitCount, texts[1], texts[2], texts[3], texts[4]}, memory);
+        codes::pressLetterCode({digitCount, texts[1], texts[2], texts[3], texts[4]});
     if (result.messages.size() > 3 || (!result.messages.empty() && !result.line.empty()))
         std::abort();
     if (!result.line.empty() && !forms::isLetterCodeLine(result.line, texts[1]))

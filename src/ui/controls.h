@@ -22,6 +22,9 @@ enum Style : unsigned {
     WordWrap = 1u << 4, // result boxes that wrap instead of scrolling sideways
 };
 
+// The caption of every decoding window's one button, which writes its result.
+inline constexpr const char* kCalculate = "Считать!!!";
+
 struct Control {
     Kind kind;
     const char* name; // the object name, as the window's table gives it

@@ -31,7 +31,7 @@ constexpr Control kForm8[] = {
     {Kind::Picture,  "Image2",      104, 216, 193, 169, ":/pictures/letter_code_2.jpg"},
     {Kind::Picture,  "Image1",      416, 216, 193, 169, ":/pictures/letter_code_1.jpg"},
     {Kind::Label,    "Label5",      120, 416, 490,  16, "Если строка остаётся пустой, то проверь буквы и их написание!!!", kBold13, -1, 0, 0, Colour::Highlight},
-    {Kind::Button,   "Button1",     208, 440, 313,  25, kCount, {}, 3},
+    {Kind::Button,   "Button1",     208, 440, 313,  25, kCalculate, {}, 3},
     {Kind::Memo,     "Memo1",       208, 472, 313,  24, "", {}, 2, ui::Tooltip | ui::ReadOnly},
 };
 
@@ -40,7 +40,7 @@ constexpr Control kForm9[] = {
     {Kind::Label,    "Label2",        0,  56, 188,  16, "Введите первые 2 цифры", kBold13},
     {Kind::Label,    "Label3",      280,  56, 204,  16, "Введите последнюю цифру", kBold13},
     {Kind::Edit,     "Edit1",        64,  80,  49,  24, "", kBold13, 0, ui::Aqua, 2},
-    {Kind::Button,   "Button1",     200, 128, 113,  41, kCount, {}, 1},
+    {Kind::Button,   "Button1",     200, 128, 113,  41, kCalculate, {}, 1},
     {Kind::Memo,     "Memo1",       200, 176, 113,  25, "", kTitle, 2, ui::Tooltip | ui::WordWrap},
     {Kind::Edit,     "Edit2",       384,  80,  41,  24, "", kBold13, 3, ui::Aqua, 1},
 };
@@ -51,7 +51,7 @@ constexpr Control kForm10[] = {
     {Kind::Label,    "Label2",        0,  56, 188,  16, "Введите первые 3 цифры", kBold13},
     {Kind::Label,    "Label3",      280,  56, 204,  16, "Введите последнюю цифру", kBold13},
     {Kind::Edit,     "Edit1",        64,  80,  49,  24, "", kBold13, 0, ui::Aqua, 3},
-    {Kind::Button,   "Button1",     192, 128, 113,  41, kCount, {}, 1},
+    {Kind::Button,   "Button1",     192, 128, 113,  41, kCalculate, {}, 1},
     {Kind::Memo,     "Memo1",       192, 176, 113,  25, "", kTitle, 2, ui::Tooltip | ui::WordWrap},
     {Kind::Edit,     "Edit2",       384,  80,  41,  24, "", kBold13, 3, ui::Aqua, 1},
 };
@@ -118,7 +118,7 @@ void TForm8::Button1Click() {
     const std::string position = text(Edit2);
     const std::string multiplier = text(Edit4);
     const std::string tolerance = text(Edit3);
-    present(pressLetterCode({digitCount, digits, position, multiplier, tolerance}, memory_));
+    present(pressLetterCode({digitCount, digits, position, multiplier, tolerance}));
 }
 
 CapacitorWindow::CapacitorWindow(const ui::WindowFrame& frame, QWidget* parent)
@@ -135,7 +135,7 @@ TForm9::TForm9(QWidget* parent)
                       parent) {}
 
 void TForm9::Button1Click() {
-    present(pressThreeDigitCode(text(Edit1), text(Edit2), memory_));
+    present(pressThreeDigitCode(text(Edit1), text(Edit2)));
 }
 
 // Outer size 497 x 234: a 4-pixel sizing border and a 23-pixel caption bar.
@@ -144,7 +144,7 @@ TForm10::TForm10(QWidget* parent)
                       parent) {}
 
 void TForm10::Button1Click() {
-    present(pressFourDigitCode(text(Edit1), text(Edit2), memory_));
+    present(pressFourDigitCode(text(Edit1), text(Edit2)));
 }
 
 MarkingWindow::MarkingWindow(const char* caption, std::span<const ui::Control> controls,

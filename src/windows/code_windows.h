@@ -17,8 +17,7 @@ class RadioGroup;
 
 namespace vantrel::codes {
 
-// The code windows' look: the button's caption, the headings' and the edit boxes' fonts.
-inline constexpr const char* kCount = "Считать!!!";
+// The code windows' look: the headings' and the edit boxes' fonts.
 inline constexpr ui::FontSpec kTitle{"MS Sans Serif", 16, true};
 inline constexpr ui::FontSpec kBold13{"MS Sans Serif", 13, true};
 
@@ -57,7 +56,6 @@ private:
     QLineEdit* Edit2 = nullptr; // field 2, the letter's place
     QLineEdit* Edit4 = nullptr; // field 3, the multiplier letter
     QLineEdit* Edit3 = nullptr; // field 4, the tolerance letter
-    LetterCodeMemory memory_;
 };
 
 // The capacitor windows: the significant digits and the multiplier digit.
@@ -78,9 +76,6 @@ public:
 
 private slots:
     void Button1Click() override;
-
-private:
-    ThreeDigitMemory memory_;
 };
 
 class TForm10 final : public CapacitorWindow { // 4 digits
@@ -90,9 +85,6 @@ public:
 
 private slots:
     void Button1Click() override;
-
-private:
-    FourDigitMemory memory_;
 };
 
 // A window that reads one code, typed as the body prints it, from its one edit box: the
@@ -121,7 +113,7 @@ constexpr std::array<ui::Control, 5> markingControls(const char* picture, int ma
     return {{
         {Kind::Label,   "Label1",    8,   8, 216,  20, "Введите код с корпуса", kTitle},
         {Kind::Edit,    "Edit1",     8,  40, 121,  24, "", kBold13, 0, ui::Aqua, maxLength},
-        {Kind::Button,  "Button1",   8,  72, 121,  41, kCount, {}, 1},
+        {Kind::Button,  "Button1",   8,  72, 121,  41, ui::kCalculate, {}, 1},
         {Kind::Picture, "Image1",  232,   8, 160, 105, picture},
         {Kind::Memo,    "Memo1",     8, 128, 384,  25, "", kTitle, 2, ui::Tooltip | ui::ReadOnly},
     }};

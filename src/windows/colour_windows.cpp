@@ -11,7 +11,6 @@ namespace {
 using namespace ui;
 
 constexpr const char* kColours = ":/pictures/colours.jpg";
-constexpr const char* kCount = "Считать!!!";
 constexpr FontSpec kSansSerif11{"MS Sans Serif", 11};
 constexpr FontSpec kSansSerif13{"MS Sans Serif", 13};
 constexpr FontSpec kHeading{"MS Sans Serif", 13, true};
@@ -38,7 +37,7 @@ constexpr std::array<Control, 10> kForm2{{
     {Kind::Selector, "RadioGroup1",  75,  23,  76, 255, "", kSansSerif13, 0, 0, 0, Colour::Black},
     {Kind::Selector, "RadioGroup2", 180,  23,  68, 255, "", kSansSerif13, 1, 0, 0, Colour::Black},
     {Kind::Selector, "RadioGroup3", 278,  23,  75, 300, "", kSansSerif13, 2, 0, 0, Colour::Black},
-    {Kind::Button,   "Button1",       8, 323, 345,  46, kCount, kSansSerif13, 3, 0, 0, Colour::Black},
+    {Kind::Button,   "Button1",       8, 323, 345,  46, kCalculate, kSansSerif13, 3, 0, 0, Colour::Black},
     {Kind::Memo,     "Memo1",        53, 375, 270,  23, "", {"Courier New", 15, true}, 4, kResultBox, 0, Colour::Black},
 }};
 
@@ -60,7 +59,7 @@ constexpr auto kForm3 = join(kFirstTwoBands, std::array<Control, 6>{{
     kFourthHeading,
     {Kind::Selector, "RadioGroup3", 296,  24,  81, 321, "", kSansSerif13, 2},
     {Kind::Selector, "RadioGroup4", 408,  24,  81, 321, "", kSansSerif13, 3},
-    {Kind::Button,   "Button1",       8, 352, 481,  57, kCount, kSansSerif13, 4},
+    {Kind::Button,   "Button1",       8, 352, 481,  57, kCalculate, kSansSerif13, 4},
     {Kind::Memo,     "Memo1",        48, 416, 401,  25, "", kResult, 5, kResultBox},
 }});
 
@@ -75,14 +74,14 @@ constexpr std::array<Control, 6> kPrecisionBands{{
 }};
 
 constexpr auto kForm4 = join(kFirstTwoBands, kPrecisionBands, std::array<Control, 2>{{
-    {Kind::Button,   "Button1",       8, 352, 601,  57, kCount, kSansSerif13, 5},
+    {Kind::Button,   "Button1",       8, 352, 601,  57, kCalculate, kSansSerif13, 5},
     {Kind::Memo,     "Memo1",        56, 416, 497,  25, "", kResult, 6, kResultBox},
 }});
 
 constexpr auto kForm5 = join(kFirstTwoBands, kPrecisionBands, std::array<Control, 4>{{
     {Kind::Label,    "Label7",      632,   0,  79,  16, "6-я полоса", kHeading},
     {Kind::Selector, "RadioGroup6", 632,  24,  81, 273, "", kSansSerif13, 5},
-    {Kind::Button,   "Button1",       8, 352, 697,  57, kCount, kSansSerif13, 6},
+    {Kind::Button,   "Button1",       8, 352, 697,  57, kCalculate, kSansSerif13, 6},
     {Kind::Memo,     "Memo1",        48, 416, 617,  25, "", kResult, 7, kResultBox},
 }});
 
@@ -90,7 +89,7 @@ constexpr auto kForm5 = join(kFirstTwoBands, kPrecisionBands, std::array<Control
 constexpr auto kForm12 = join(kFirstTwoBands, std::array<Control, 4>{{
     kThirdHeading,
     {Kind::Selector, "RadioGroup3", 296,  24,  81, 321, "", kSansSerif13, 2},
-    {Kind::Button,   "Button1",       8, 352, 377,  57, kCount, kSansSerif13, 3},
+    {Kind::Button,   "Button1",       8, 352, 377,  57, kCalculate, kSansSerif13, 3},
     {Kind::Memo,     "Memo1",         8, 416, 377,  25, "", kResult, 4, ui::Aqua},
 }});
 
@@ -100,7 +99,7 @@ constexpr auto kForm13 = join(kFirstTwoBands, std::array<Control, 6>{{
     {Kind::Label,    "Label4",      417,   0,  79,  16, "4-я полоса", kHeading, -1, 0, 0, Colour::Black},
     {Kind::Selector, "RadioGroup3", 304,  24,  81, 321, "", kSansSerif13, 2},
     {Kind::Selector, "RadioGroup4", 416,  24,  81, 321, "", kSansSerif13, 5},
-    {Kind::Button,   "Button1",       8, 352, 489,  57, kCount, kSansSerif13, 3},
+    {Kind::Button,   "Button1",       8, 352, 489,  57, kCalculate, kSansSerif13, 3},
     {Kind::Memo,     "Memo1",         8, 416, 489,  25, "", kResult, 4, kResultBox},
 }});
 

@@ -224,13 +224,3 @@ TEST(Press, NamesTheFirstBandNeverGiven) {
         EXPECT_EQ(outcome.line, "");
     }
 }
-
-TEST(Press, WindowsKeepSeparateBands) {
-    BandSet three(kResistor3Recipe);
-    BandSet four(kResistor4Recipe);
-    for (int band = 0; band < 3; ++band)
-        pickColour(three, band, "red");
-    EXPECT_EQ(three.press().line, "R=2200 Om");
-    EXPECT_EQ(four.press().missing, "Не хватает данных в первом столбце!");
-    EXPECT_EQ(three.press().line, "R=2200 Om"); // a press changes nothing
-}

@@ -18,72 +18,43 @@ TEST(ThreeDigitCode, LinesForEveryMultiplier) {
         {"9", "C=47*0,1 пФ"}, {"0", "C=47пФ"}, {"1", "C=470 пФ"},
         {"2", "C=47*0,1 нФ"}, {"3", "C=47нФ"}, {"4", "C=470 нФ"}};
     for (const auto& [multiplier, line] : cases) {
-        ThreeDigitMemory memory;
-        const PressResult result = pressThreeDigitCode("47", multiplier, memory);
+        const PressResult result = pressThreeDigitCode("47", multiplier);
         EXPECT_EQ(result.messages, Messages{});
         EXPECT_EQ(result.line, line);
     }
-    ThreeDigitMemory memory;
-    EXPECT_EQ(pressThreeDigitCode("10", "4", memory).line, "C=100 нФ");
+    EXPECT_EQ(pressThreeDigitCode("10", "4").line, "C=100 нФ");
 }
 
 TEST(ThreeDigitCode, OnlyE6PairsAreTaken) {
-    for (std::string_view digits : {"10", "15", "22", "33", "47", "68"}) {
-        ThreeDigitMemory memory;
-        EXPECT_EQ(pressThreeDigitCode(digits, "0", memory).line,
+    for (std::string_view digits : {"10", "15", "22", "33", "47", "68"})
+        EXPECT_EQ(pressThreeDigitCode(digits, "0").line,
                   std::string("C=") + std::string(digits) + "пФ");
-    }
-    for (std::string_view digits : {"12", "56", "", " 4", "4", "4 ", "١٠", "ab"}) {
-        ThreeDigitMemory memory;
-        EXPECT_EQ(pressThreeDigitCode(digits, "0", memory).messages, kOneCheck) << digits;
-    }
+    for (std::string_view digits : {"12", "56", "", " 4", "4", "4 ", "١٠", "ab"})
+        EXPECT_EQ(pressThreeDigitCode(digits, "0").messages, kOneCheck) << digits;
 }
 
 // A press that shows a check message writes nothing, not a line from an earlier press.
 TEST(ThreeDigitCode, RefusedFieldWritesNoLine) {
-    ThreeDigitMemory memory;
-    EXPECT_EQ(pressThreeDigitCode("47", "3", memory).line, "C=47нФ");
-    for (auto [digits, multiplier] : {std::pair{"56", "3"}, {"47", "5"}}) {
-        const PressResult refused = pressThreeDigitCode(digits, multiplier, memory);
+    for (auto [digits, multiplier] : {std::pair{"56", "3"}, {"47", "5"}, {"12", "3"}}) {
+        const PressResult refused = pressThreeDigitCode(digits, multiplier);
         EXPECT_EQ(refused.messages, kOneCheck);
         EXPECT_EQ(refused.line, "");
+        EXPECT_EQ(refused.readout, "");
     }
-    EXPECT_EQ(memory.digits, "47");
-    EXPECT_EQ(memory.unit, "нФ");
-
-    ThreeDigitMemory fresh;
-    EXPECT_EQ(pressThreeDigitCode("12", "3", fresh).line, "");
-    EXPECT_EQ(pressThreeDigitCode("", "", fresh).messages,
-              (Messages{"Проверь цифры!", "Проверь цифры!"}));
-    // Fragments are replaced, never appended.
-    pressThreeDigitCode("47", "1", fresh);
-    EXPECT_EQ(pressThreeDigitCode("33", "0", fresh).line, "C=33пФ");
+    EXPECT_EQ(pressThreeDigitCode("", "").messages, (Messages{"Проверь цифры!", "Проверь цифры!"}));
 }
 
 TEST(FourDigitCode, CopiesTheDigitsAsTyped) {
     const std::pair<std::string_view, std::string_view> cases[] = {
         {"9", "100*0,1 пФ"}, {"0", "100пФ"}, {"1", "1000 пФ"},
         {"2", "100*0,1 нФ"}, {"3", "100нФ"}, {"4", "1000 нФ"}};
-    for (const auto& [multiplier, line] : cases) {
-        FourDigitMemory memory;
-        EXPECT_EQ(pressFourDigitCode("100", multiplier, memory).line, line);
-    }
-    FourDigitMemory memory;
-    EXPECT_EQ(pressFourDigitCode("", "3", memory).line, "нФ");
-    EXPECT_EQ(pressFourDigitCode("ab", "0", memory).line, "abпФ");
-    const PressResult refused = pressFourDigitCode("470", "8", memory);
+    for (const auto& [multiplier, line] : cases)
+        EXPECT_EQ(pressFourDigitCode("100", multiplier).line, line);
+    EXPECT_EQ(pressFourDigitCode("", "3").line, "нФ");
+    EXPECT_EQ(pressFourDigitCode("ab", "0").line, "abпФ");
+    const PressResult refused = pressFourDigitCode("470", "8");
     EXPECT_EQ(refused.messages, kOneCheck);
     EXPECT_EQ(refused.line, "");
-    EXPECT_EQ(memory.unit, "пФ");
-}
-
-TEST(CapacitorCodes, WindowsKeepSeparateUnits) {
-    ThreeDigitMemory three;
-    FourDigitMemory four;
-    pressThreeDigitCode("47", "3", three);
-    EXPECT_EQ(four.unit, "");
-    EXPECT_EQ(pressFourDigitCode("470", "0", four).line, "470пФ");
-    EXPECT_EQ(three.unit, "нФ");
 }
 
 namespace {
@@ -142,14 +113,11 @@ std::string randomText(std::mt19937& random) {
 // Whatever is typed, a press only ever writes a line of one of the program's forms, or nothing.
 TEST(CodePresses, RandomTextNeverBreaksTheLineForms) {
     std::mt19937 random(20261208);
-    LetterCodeMemory letters;
-    ThreeDigitMemory three;
-    FourDigitMemory four;
     for (int round = 0; round < 3000; ++round) {
         const DigitCount mode = random() % 2 ? DigitCount::Two : DigitCount::Three;
         const std::string a = randomText(random), b = randomText(random), c = randomText(random),
                           d = randomText(random);
-        const PressResult letter = pressLetterCode({mode, a, b, c, d}, letters);
+        const PressResult letter = pressLetterCode({mode, a, b, c, d});
         EXPECT_LE(letter.messages.size(), 3u);
         EXPECT_TRUE(vantrel::forms::isCodeReadout(letter.line, letter.readout, a, 15));
         if (!letter.line.empty()) {
@@ -157,14 +125,14 @@ TEST(CodePresses, RandomTextNeverBreaksTheLineForms) {
             EXPECT_TRUE(vantrel::forms::isLetterCodeLine(letter.line, a))
                 << letter.line.substr(0, 80);
         }
-        const PressResult cap3 = pressThreeDigitCode(a, b, three);
+        const PressResult cap3 = pressThreeDigitCode(a, b);
         EXPECT_LE(cap3.messages.size(), 2u);
         EXPECT_TRUE(vantrel::forms::isCodeReadout(cap3.line, cap3.readout, a, 2));
         if (!cap3.line.empty()) {
             EXPECT_TRUE(cap3.messages.empty());
             EXPECT_TRUE(vantrel::forms::isThreeDigitLine(cap3.line, a)) << cap3.line;
         }
-        const PressResult cap4 = pressFourDigitCode(c, d, four);
+        const PressResult cap4 = pressFourDigitCode(c, d);
         EXPECT_LE(cap4.messages.size(), 1u);
         EXPECT_TRUE(vantrel::forms::isCodeReadout(cap4.line, cap4.readout, c, 3));
         if (!cap4.line.empty()) {

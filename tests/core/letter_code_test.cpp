@@ -7,9 +7,9 @@ using namespace vantrel::codes;
 
 namespace {
 
-PressResult press(LetterCodeMemory& memory, DigitCount mode, std::string_view digits,
-                  std::string_view position, std::string_view letter, std::string_view tolerance) {
-    return pressLetterCode({mode, digits, position, letter, tolerance}, memory);
+PressResult press(DigitCount mode, std::string_view digits, std::string_view position,
+                  std::string_view letter, std::string_view tolerance) {
+    return pressLetterCode({mode, digits, position, letter, tolerance});
 }
 
 using Messages = std::vector<std::string_view>;
@@ -35,9 +35,7 @@ TEST(LetterCode, WorkedExamplesFromAFreshStart) {
         {DigitCount::Two, "a\tб", "3", "T", "N", "R=a\tб ТOm ТКС=+/- 30%"},
     };
     for (const Case& c : cases) {
-        LetterCodeMemory memory;
-        const PressResult result =
-            press(memory, c.mode, c.digits, c.position, c.letter, c.tolerance);
+        const PressResult result = press(c.mode, c.digits, c.position, c.letter, c.tolerance);
         EXPECT_EQ(result.messages, Messages{});
         EXPECT_EQ(result.line, c.line);
     }
@@ -61,8 +59,7 @@ TEST(LetterCode, LookAlikeLettersAreDifferentCharacters) {
                           {"Р", false},
                           {"", false},
                           {"KK", false}}) {
-        LetterCodeMemory memory;
-        const PressResult result = press(memory, DigitCount::Two, "1", "3", c.letter, "J");
+        const PressResult result = press(DigitCount::Two, "1", "3", c.letter, "J");
         EXPECT_EQ(result.messages.empty(), c.multiplierAccepted) << c.letter;
     }
     // The tolerance letter is the reverse: Latin only.
@@ -83,54 +80,44 @@ TEST(LetterCode, LookAlikeLettersAreDifferentCharacters) {
                           {"", false},
                           {"R", true},
                           {"M", true}}) {
-        LetterCodeMemory memory;
-        const PressResult result = press(memory, DigitCount::Two, "1", "3", "R", c.letter);
+        const PressResult result = press(DigitCount::Two, "1", "3", "R", c.letter);
         EXPECT_EQ(result.messages.empty(), c.multiplierAccepted) << c.letter;
     }
 }
 
 TEST(LetterCode, MessagesComeInFieldOrderAndNoLineFollowsThem) {
-    LetterCodeMemory memory;
-    EXPECT_EQ(press(memory, DigitCount::Two, "", "", "", "").messages,
+    EXPECT_EQ(press(DigitCount::Two, "", "", "", "").messages,
               (Messages{"Проверь цифры в поле №4!", "Проверь буквы в поле №3!",
                         "Проверь положение в поле №2!"}));
-    const PressResult three = press(memory, DigitCount::Three, "", "", "", "");
+    const PressResult three = press(DigitCount::Three, "", "", "", "");
     EXPECT_EQ(three.messages, (Messages{"Проверь цифры в поле №4!", "Проверь буквы в поле №3!",
                                         "Проверь положение!"}));
     EXPECT_EQ(three.line, "");
 
     // Lower-case letters are refused; the box stays empty instead of showing «R=33 Om ТКС=».
-    const PressResult lower = press(memory, DigitCount::Two, "33", "3", "k", "j");
+    const PressResult lower = press(DigitCount::Two, "33", "3", "k", "j");
     EXPECT_EQ(lower.messages.size(), 2u);
     EXPECT_EQ(lower.line, "");
 }
 
 TEST(LetterCode, PositionsBelongToTheirMode) {
     for (std::string_view position : {"4", "0", "5", "a", "", "11", " 1"}) {
-        LetterCodeMemory memory;
-        const PressResult result = press(memory, DigitCount::Two, "33", position, "K", "J");
+        const PressResult result = press(DigitCount::Two, "33", position, "K", "J");
         EXPECT_EQ(result.messages, Messages{"Проверь положение в поле №2!"});
         EXPECT_EQ(result.line, "");
-        // The letters were still taken: the next good press uses them.
-        EXPECT_EQ(memory.prefix, "k");
-        EXPECT_EQ(memory.tolerance, "+/- 5%");
     }
     for (std::string_view position : {"0", "5", "", "x"}) {
-        LetterCodeMemory memory;
-        EXPECT_EQ(press(memory, DigitCount::Three, "330", position, "K", "J").messages,
+        EXPECT_EQ(press(DigitCount::Three, "330", position, "K", "J").messages,
                   Messages{"Проверь положение!"});
     }
 }
 
-TEST(LetterCode, RefusedLetterKeepsTheEarlierOne) {
-    LetterCodeMemory memory;
-    press(memory, DigitCount::Two, "33", "1", "K", "J");
-    const PressResult refused = press(memory, DigitCount::Two, "33", "1", "K", "X");
+TEST(LetterCode, RefusedLetterWritesNoLine) {
+    const PressResult refused = press(DigitCount::Two, "33", "1", "K", "X");
     EXPECT_EQ(refused.messages, Messages{"Проверь цифры в поле №4!"});
     EXPECT_EQ(refused.line, "");
-    EXPECT_EQ(memory.tolerance, "+/- 5%");
-    // "R" and Cyrillic "Е" bring the unit back to plain ohms.
-    EXPECT_EQ(press(memory, DigitCount::Two, "33", "1", "R", "J").line, "R=33 Om *0.01 ТКС=+/- 5%");
-    press(memory, DigitCount::Two, "33", "1", "K", "J");
-    EXPECT_EQ(press(memory, DigitCount::Two, "33", "1", "Е", "J").line, "R=33 Om *0.01 ТКС=+/- 5%");
+    EXPECT_EQ(refused.readout, "");
+    // "R" and Cyrillic "Е" are plain ohms.
+    EXPECT_EQ(press(DigitCount::Two, "33", "1", "R", "J").line, "R=33 Om *0.01 ТКС=+/- 5%");
+    EXPECT_EQ(press(DigitCount::Two, "33", "1", "Е", "J").line, "R=33 Om *0.01 ТКС=+/- 5%");
 }

@@ -33,23 +33,21 @@ void expectReadouts(std::initializer_list<BandsCase> cases) {
 std::string letterReadout(codes::DigitCount mode, std::string_view digits,
                           std::string_view position, std::string_view unit,
                           std::string_view tolerance) {
-    codes::LetterCodeMemory memory;
     const codes::PressResult result =
-        codes::pressLetterCode({mode, digits, position, unit, tolerance}, memory);
+        codes::pressLetterCode({mode, digits, position, unit, tolerance});
     EXPECT_TRUE(result.messages.empty());
     EXPECT_FALSE(result.line.empty());
     return result.readout;
 }
 
 std::string fourDigitReadout(std::string_view digits, std::string_view multiplier) {
-    codes::FourDigitMemory memory;
-    const codes::PressResult result = codes::pressFourDigitCode(digits, multiplier, memory);
+    const codes::PressResult result = codes::pressFourDigitCode(digits, multiplier);
     EXPECT_FALSE(result.line.empty());
     return result.readout;
 }
 
 std::string readoutOf(Quantity quantity, Decimal amount) {
-    return value::readout({quantity, amount, {}, {}});
+    return value::readout(value::Reading(quantity, amount));
 }
 
 } // namespace
@@ -162,10 +160,9 @@ TEST(Readout, CodeWindowsGiveAValueOnlyForDigits) {
     for (std::string_view digits : {"", "3a", " 33", "٣٣", "3.3", "9999999999999999999"})
         EXPECT_EQ(letterReadout(codes::DigitCount::Two, digits, "3", "R", "F"), "") << digits;
 
-    codes::ThreeDigitMemory memory;
-    EXPECT_EQ(codes::pressThreeDigitCode("47", "2", memory).readout, "4,7 нФ\nРяд E6");
-    EXPECT_EQ(codes::pressThreeDigitCode("68", "9", memory).readout, "6,8 пФ\nРяд E6");
-    EXPECT_EQ(codes::pressThreeDigitCode("47", "7", memory).readout, ""); // a message, no line
+    EXPECT_EQ(codes::pressThreeDigitCode("47", "2").readout, "4,7 нФ\nРяд E6");
+    EXPECT_EQ(codes::pressThreeDigitCode("68", "9").readout, "6,8 пФ\nРяд E6");
+    EXPECT_EQ(codes::pressThreeDigitCode("47", "7").readout, ""); // a message, no line
 
     EXPECT_EQ(fourDigitReadout("100", "2"), "10 нФ\nРяд E6");
     EXPECT_EQ(fourDigitReadout("475", "4"), "4,75 мкФ\nРяд E96");

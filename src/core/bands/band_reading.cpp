@@ -13,12 +13,13 @@ using value::Reading;
 
 enum class Strictness { ForwardLine, OtherEnd };
 
-// Reads the colours as the recipe's bands. A colour that a band's table rejects gives no
-// reading; a tolerance band that stores no number ("Error") gives no tolerance when the
-// window wrote its line from it, and no reading from the other end.
+// Reads the colours as the recipe's bands, each by the number its table's row gives. A colour
+// that a band's table rejects gives no reading; a tolerance band that names no number
+// ("Error") gives no tolerance when the window wrote its line from it, and no reading from the
+// other end.
 std::optional<Reading> read(const WindowRecipe& recipe, std::span<const int> colours,
                             Strictness strictness) {
-    Reading reading{recipe.quantity, {0, recipe.exponent}, recipe.impliedTolerance, {}};
+    Reading reading(recipe.quantity, {0, recipe.exponent}, recipe.impliedTolerance);
     for (std::size_t band = 0; band < recipe.bands.size(); ++band) {
         const BandRecipe& bandRecipe = recipe.bands[band];
         const int colour = colours[band];
@@ -27,20 +28,26 @@ std::optional<Reading> read(const WindowRecipe& recipe, std::span<const int> col
         const Effect& effect = bandRecipe.table->effects[static_cast<std::size_t>(colour)];
         if (!effect.stores)
             return std::nullopt;
-        switch (bandRecipe.role) {
-        case Role::Digit: // the colour code: black 0 to white 9
-            reading.value.significand = reading.value.significand * 10 + colour;
-            break;
-        case Role::Multiplier: // black 10^0 to white 10^9; silver 10^-2, gold 10^-1
-            reading.value.exponent += colour < 10 ? colour : colour - 12;
-            break;
-        case Role::Tolerance: // the band stores its percentage, "5%"
-            reading.tolerance = value::fromText(effect.text.substr(0, effect.text.find('%')));
-            if (!reading.tolerance && strictness == Strictness::OtherEnd)
+        if (!effect.number) { // only a tolerance row names no number
+            if (strictness == Strictness::OtherEnd)
                 return std::nullopt;
+            reading.tolerance.reset();
+            continue;
+        }
+        const Decimal number = *effect.number;
+        switch (bandRecipe.role) {
+        case Role::Digit:
+            reading.value.significand = reading.value.significand * 10 + number.significand;
             break;
-        case Role::TemperatureCoefficient: // and its ppm/°C, "15"
-            reading.temperatureCoefficient = value::fromText(effect.text);
+        case Role::Multiplier:
+            reading.value.significand *= number.significand;
+            reading.value.exponent += number.exponent;
+            break;
+        case Role::Tolerance:
+            reading.tolerance = value::Tolerance::percent(number);
+            break;
+        case Role::TemperatureCoefficient:
+            reading.temperatureCoefficient = number;
             break;
         }
     }
@@ -61,8 +68,7 @@ std::string bandReadout(const WindowRecipe& recipe, std::span<const int> colours
     std::reverse_copy(colours.begin(), colours.end(), reversed.begin());
     std::optional<Reading> otherEnd =
         read(recipe, std::span(reversed).first(colours.size()), Strictness::OtherEnd);
-    if (otherEnd && (!value::firstSeriesHolding(otherEnd->value) ||
-                     value::valueLine(*otherEnd) == value::valueLine(*forward)))
+    if (otherEnd && (!value::firstSeriesHolding(otherEnd->value) || *otherEnd == *forward))
         otherEnd.reset();
     return value::readout(*forward, otherEnd);
 }

@@ -39,7 +39,7 @@ struct WindowRecipe {
     std::span<const Piece> line;
     value::Quantity quantity;
     int exponent = 0; // the bands give a value in 10^exponent of the quantity's smallest unit
-    std::optional<value::Decimal> impliedTolerance = {}; // of a marking with no tolerance band
+    std::optional<value::Tolerance> impliedTolerance = {}; // of a marking with no tolerance band
 };
 
 struct PickOutcome {

@@ -3,34 +3,77 @@
 namespace vantrel::bands {
 namespace {
 
-constexpr Effect kLeadingDigit[] = {kReject, "1", "2", "3", "4", "5", "6", "7", "8", "9"};
-constexpr Effect kDigit[] = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
+using value::Decimal;
 
-// Ten to the n as n zeros, with a "." before the third, sixth and ninth zero from the right.
-// Black is x1: it stores the empty fragment and still counts as a given band.
-constexpr Effect kResistorMultiplier[] = {
-    "",         "0",         "00",         ".000",         "0.000", "00.000",
-    ".000.000", "0.000.000", "00.000.000", ".000.000.000", "*0,01", "*0,1"};
+constexpr Effect kLeadingDigit[] = {kReject,    {"1", {1}}, {"2", {2}}, {"3", {3}}, {"4", {4}},
+                                    {"5", {5}}, {"6", {6}}, {"7", {7}}, {"8", {8}}, {"9", {9}}};
+constexpr Effect kDigit[] = {{"0", {0}}, {"1", {1}}, {"2", {2}}, {"3", {3}}, {"4", {4}},
+                             {"5", {5}}, {"6", {6}}, {"7", {7}}, {"8", {8}}, {"9", {9}}};
 
-constexpr Effect kResistorTolerance[] = {kReject, "1%",   "2%",    kReject, kReject, "0.5%",
-                                         "0.25%", "0.1%", "0.05%", kReject, "10%",   "5%"};
-constexpr Effect kFiveBandTolerance[] = {kReject, "1%",   "2%",    "Error", "Error", "0.5%",
-                                         "0.25%", "0.1%", "0.05%", kReject, "10%",   "5%"};
+// Factors are 1 × 10^n. Ten to the n is written as n zeros, with a "." before the third,
+// sixth and ninth zero from the right. Black is ×1: it stores the empty fragment and still
+// counts as a given band.
+constexpr Effect kResistorMultiplier[] = {{"", {1, 0}},           {"0", {1, 1}},
+                                          {"00", {1, 2}},         {".000", {1, 3}},
+                                          {"0.000", {1, 4}},      {"00.000", {1, 5}},
+                                          {".000.000", {1, 6}},   {"0.000.000", {1, 7}},
+                                          {"00.000.000", {1, 8}}, {".000.000.000", {1, 9}},
+                                          {"*0,01", {1, -2}},     {"*0,1", {1, -1}}};
 
-constexpr Effect kTemperatureCoefficient[] = {kReject, "100", "50", "15",    "25",
-                                              kReject, "10",  "5",  kReject, "1"};
+constexpr Effect kResistorTolerance[] = {kReject,
+                                         {"1%", {1}},
+                                         {"2%", {2}},
+                                         kReject,
+                                         kReject,
+                                         {"0.5%", {5, -1}},
+                                         {"0.25%", {25, -2}},
+                                         {"0.1%", {1, -1}},
+                                         {"0.05%", {5, -2}},
+                                         kReject,
+                                         {"10%", {10}},
+                                         {"5%", {5}}};
+// Orange and yellow store "Error", which names no tolerance.
+constexpr Effect kFiveBandTolerance[] = {kReject,
+                                         {"1%", {1}},
+                                         {"2%", {2}},
+                                         Effect::withoutNumber("Error"),
+                                         Effect::withoutNumber("Error"),
+                                         {"0.5%", {5, -1}},
+                                         {"0.25%", {25, -2}},
+                                         {"0.1%", {1, -1}},
+                                         {"0.05%", {5, -2}},
+                                         kReject,
+                                         {"10%", {10}},
+                                         {"5%", {5}}};
+
+// In ppm/°C.
+constexpr Effect kTemperatureCoefficient[] = {
+    kReject, {"100", {100}}, {"50", {50}}, {"15", {15}}, {"25", {25}},
+    kReject, {"10", {10}},   {"5", {5}},   kReject,      {"1", {1}}};
 
 // Silver and gold in the 3-band window write the same factors as the 4-band window.
-constexpr Effect kInductorMultiplier3[] = {"1",     "10",    "100",   "1000",  kReject, kReject,
-                                           kReject, kReject, kReject, kReject, "0,01",  "0,1"};
-constexpr Effect kInductorMultiplier4[] = {"*1",    "*10",   "*100",  "*1000", kReject, kReject,
-                                           kReject, kReject, kReject, kReject, "*0,01", "*0,1"};
+constexpr Effect kInductorMultiplier3[] = {{"1", {1, 0}},    {"10", {1, 1}},    {"100", {1, 2}},
+                                           {"1000", {1, 3}}, kReject,           kReject,
+                                           kReject,          kReject,           kReject,
+                                           kReject,          {"0,01", {1, -2}}, {"0,1", {1, -1}}};
+constexpr Effect kInductorMultiplier4[] = {{"*1", {1, 0}},
+                                           {"*10", {1, 1}},
+                                           {"*100", {1, 2}},
+                                           {"*1000", {1, 3}},
+                                           kReject,
+                                           kReject,
+                                           kReject,
+                                           kReject,
+                                           kReject,
+                                           kReject,
+                                           {"*0,01", {1, -2}},
+                                           {"*0,1", {1, -1}}};
 
 // Green's own message text is the program's text as it has always read.
 constexpr Effect kGreenTolerance = Effect::reject("Проверь чсетвёртую полосу!");
-constexpr Effect kInductorTolerance[] = {"20%",   kReject,         kReject, kReject,
-                                         kReject, kGreenTolerance, kReject, kReject,
-                                         kReject, kReject,         "10%",   "5%"};
+constexpr Effect kInductorTolerance[] = {{"20%", {20}},   kReject,    kReject, kReject, kReject,
+                                         kGreenTolerance, kReject,    kReject, kReject, kReject,
+                                         {"10%", {10}},   {"5%", {5}}};
 
 template <std::size_t N> constexpr BandTable table(const Effect (&effects)[N]) {
     static_assert(N == 10 || N == 12, "a band table covers the colour list or the extended one");

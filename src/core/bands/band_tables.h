@@ -1,6 +1,8 @@
 // The colour lists and every band table of the colour-band windows, as fixed data.
 #pragma once
 
+#include "core/value/decimal.h"
+
 #include <array>
 #include <optional>
 #include <span>
@@ -18,14 +20,23 @@ inline constexpr std::array<std::string_view, 12> kColourNames{"Чёрн.", "К�
 inline constexpr ColourList kColourList{kColourNames.data(), 10};
 inline constexpr ColourList kExtendedColourList{kColourNames};
 
-// What picking one colour does to a band: store a fragment (possibly empty) or reject
-// the colour. A rejected colour shows the band's check message unless the row has its own.
+// What picking one colour does to a band: store a fragment (possibly empty) with the number
+// it stands for, or reject the colour. A rejected colour shows the band's check message unless
+// the row has its own. The number is what the band's role makes of the colour: a digit, a
+// factor, a tolerance in per cent, a temperature coefficient in ppm/°C; a fragment that names
+// no number ("Error") has none.
 struct Effect {
-    constexpr Effect(const char* storedFragment)
+    constexpr Effect(const char* storedFragment, value::Decimal itsNumber)
         : stores(true)
-        , text(storedFragment) {}
+        , text(storedFragment)
+        , number(itsNumber) {}
+    static constexpr Effect withoutNumber(const char* storedFragment) {
+        Effect effect{storedFragment, {}};
+        effect.number.reset();
+        return effect;
+    }
     static constexpr Effect reject(std::string_view ownMessage = {}) {
-        Effect effect{""};
+        Effect effect = withoutNumber("");
         effect.stores = false;
         effect.text = ownMessage;
         return effect;
@@ -33,6 +44,7 @@ struct Effect {
 
     bool stores;
     std::string_view text; // the fragment, or the row's own check message
+    std::optional<value::Decimal> number;
 };
 inline constexpr Effect kReject = Effect::reject();
 

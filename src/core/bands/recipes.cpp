@@ -64,7 +64,7 @@ constexpr auto kOhms = value::Quantity::Resistance;
 constexpr auto kMicrohenries = value::Quantity::Inductance;
 constexpr int kMicro = 3; // a microhenry in nanohenries
 // A resistor marked without a tolerance band is a ±20 % part.
-constexpr value::Decimal kNoToleranceBand{20, 0};
+constexpr auto kNoToleranceBand = value::Tolerance::percent({20});
 
 } // namespace
 

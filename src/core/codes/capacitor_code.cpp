@@ -19,54 +19,45 @@ struct Multiplier {
 constexpr Multiplier kMultipliers[] = {{"9", "*0,1 пФ", -1}, {"0", "пФ", 0}, {"1", "0 пФ", 1},
                                        {"2", "*0,1 нФ", 2},  {"3", "нФ", 3}, {"4", "0 нФ", 4}};
 
-// Stores the unit of the multiplier digit and gives its power of ten, or records the check
-// message.
-std::optional<int> readMultiplier(std::string_view typed, std::string& unit,
-                                  std::vector<std::string_view>& messages) {
+const Multiplier* findMultiplier(std::string_view typed) {
     const auto* found = std::find_if(std::begin(kMultipliers), std::end(kMultipliers),
                                      [typed](const Multiplier& m) { return m.digit == typed; });
-    if (found == std::end(kMultipliers)) {
-        messages.push_back(kCheckDigits);
-        return std::nullopt;
-    }
-    unit = found->unit;
-    return found->exponent;
+    return found == std::end(kMultipliers) ? nullptr : found;
 }
 
 // The capacitance of digits × 10^exponent picofarads, where the digits are a number.
-std::optional<value::Reading> capacitance(std::string_view digits, std::optional<int> exponent) {
-    const auto amount = exponent ? value::fromDigits(digits, *exponent) : std::nullopt;
+std::optional<value::Reading> capacitance(std::string_view digits, int exponent) {
+    const auto amount = value::fromDigits(digits, exponent);
     if (!amount)
         return std::nullopt;
-    return value::Reading{value::Quantity::Capacitance, *amount, {}, {}};
+    return value::Reading(value::Quantity::Capacitance, *amount);
 }
 
 } // namespace
 
-PressResult pressThreeDigitCode(std::string_view digits, std::string_view multiplier,
-                                ThreeDigitMemory& memory) {
+PressResult pressThreeDigitCode(std::string_view digits, std::string_view multiplier) {
     std::vector<std::string_view> messages;
-    if (std::find(kE6Pairs.begin(), kE6Pairs.end(), digits) != kE6Pairs.end())
-        memory.digits =
-            std::string(digits); // a copy: GCC 12 misreads assigning a view (-Wrestrict)
-    else
+    if (std::find(kE6Pairs.begin(), kE6Pairs.end(), digits) == kE6Pairs.end())
         messages.push_back(kCheckDigits);
-    const std::optional<int> exponent = readMultiplier(multiplier, memory.unit, messages);
+    const Multiplier* unit = findMultiplier(multiplier);
+    if (!unit)
+        messages.push_back(kCheckDigits);
+    if (!messages.empty())
+        return refused(std::move(messages));
     std::string line = "C=";
-    line.append(memory.digits).append(memory.unit);
-    return finish(std::move(messages), std::move(line), capacitance(memory.digits, exponent));
+    line.append(digits).append(unit->unit);
+    return written(std::move(line), capacitance(digits, unit->exponent));
 }
 
-PressResult pressFourDigitCode(std::string_view digits, std::string_view multiplier,
-                               FourDigitMemory& memory) {
-    std::vector<std::string_view> messages;
-    const std::optional<int> exponent = readMultiplier(multiplier, memory.unit, messages);
+PressResult pressFourDigitCode(std::string_view digits, std::string_view multiplier) {
+    const Multiplier* unit = findMultiplier(multiplier);
+    if (!unit)
+        return refused({kCheckDigits});
     std::string line{digits};
-    line.append(memory.unit);
+    line.append(unit->unit);
     // The digits are copied whatever they are; only one to three of them make a value.
     const bool number = !digits.empty() && digits.size() <= 3;
-    return finish(std::move(messages), std::move(line),
-                  number ? capacitance(digits, exponent) : std::nullopt);
+    return written(std::move(line), number ? capacitance(digits, unit->exponent) : std::nullopt);
 }
 
 } // namespace vantrel::codes

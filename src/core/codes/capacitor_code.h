@@ -3,25 +3,15 @@
 
 #include "core/codes/press_result.h"
 
-#include <string>
 #include <string_view>
 
 namespace vantrel::codes {
 
-// The 3-digit window remembers its last accepted digit pair and unit.
-struct ThreeDigitMemory {
-    std::string digits;
-    std::string unit;
-};
+// "C=", an E6 digit pair and the multiplier's unit, or "Проверь цифры!" for each field that
+// is no part of a code and no line.
+PressResult pressThreeDigitCode(std::string_view digits, std::string_view multiplier);
 
-// The 4-digit window remembers only its last accepted unit; it copies its digits as typed.
-struct FourDigitMemory {
-    std::string unit;
-};
-
-PressResult pressThreeDigitCode(std::string_view digits, std::string_view multiplier,
-                                ThreeDigitMemory& memory);
-PressResult pressFourDigitCode(std::string_view digits, std::string_view multiplier,
-                               FourDigitMemory& memory);
+// The digits as typed and the multiplier's unit, or "Проверь цифры!" and no line.
+PressResult pressFourDigitCode(std::string_view digits, std::string_view multiplier);
 
 } // namespace vantrel::codes

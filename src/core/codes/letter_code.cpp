@@ -6,23 +6,33 @@
 namespace vantrel::codes {
 namespace {
 
-struct Letter {
+using value::Decimal;
+
+struct ToleranceLetter {
     std::string_view typed;
-    std::string_view stored;
+    std::string_view text; // as the line writes it
+    Decimal percent;
 };
 
 // Tolerance letters are Latin capitals only; "E" and "D" write a decimal comma.
-constexpr Letter kToleranceLetters[] = {
-    {"L", "+/- 0.002%"}, {"E", "+/- 0,001%"}, {"R", "+/- 0.005%"}, {"P", "+/- 0.01%"},
-    {"U", "+/- 0.02%"},  {"A", "+/- 0.05%"},  {"B", "+/- 0.1%"},   {"C", "+/- 0.25%"},
-    {"D", "+/- 0,5%"},   {"F", "+/- 1%"},     {"G", "+/- 2%"},     {"J", "+/- 5%"},
-    {"K", "+/- 10%"},    {"M", "+/- 20%"},    {"N", "+/- 30%"}};
+constexpr ToleranceLetter kToleranceLetters[] = {
+    {"L", "+/- 0.002%", {2, -3}}, {"E", "+/- 0,001%", {1, -3}}, {"R", "+/- 0.005%", {5, -3}},
+    {"P", "+/- 0.01%", {1, -2}},  {"U", "+/- 0.02%", {2, -2}},  {"A", "+/- 0.05%", {5, -2}},
+    {"B", "+/- 0.1%", {1, -1}},   {"C", "+/- 0.25%", {25, -2}}, {"D", "+/- 0,5%", {5, -1}},
+    {"F", "+/- 1%", {1}},         {"G", "+/- 2%", {2}},         {"J", "+/- 5%", {5}},
+    {"K", "+/- 10%", {10}},       {"M", "+/- 20%", {20}},       {"N", "+/- 30%", {30}}};
+
+struct MultiplierLetter {
+    std::string_view typed;
+    std::string_view prefix; // as the line writes it before "Om"
+    int exponent;            // the prefix's power of ten
+};
 
 // Each unit letter is taken in Latin and in Cyrillic (Cyrillic "Е" stands for "R").
 // The prefixes k and M are Latin, Г and Т Cyrillic.
-constexpr Letter kMultiplierLetters[] = {{"R", ""},  {"Е", ""},  {"K", "k"}, {"К", "k"},
-                                         {"M", "M"}, {"М", "M"}, {"G", "Г"}, {"Г", "Г"},
-                                         {"T", "Т"}, {"Т", "Т"}};
+constexpr MultiplierLetter kMultiplierLetters[] = {
+    {"R", "", 0},  {"Е", "", 0},  {"K", "k", 3}, {"К", "k", 3},  {"M", "M", 6},
+    {"М", "M", 6}, {"G", "Г", 9}, {"Г", "Г", 9}, {"T", "Т", 12}, {"Т", "Т", 12}};
 
 struct LineRow {
     DigitCount digitCount;
@@ -39,59 +49,41 @@ constexpr LineRow kLines[] = {{Two, "1", "R=", " *0.01", -2},   {Two, "2", "R=",
                               {Three, "2", "R=", " *0.01", -2}, {Three, "3", "", " *0.1", -1},
                               {Three, "4", "", "", 0}};
 
-// The resistance the line states: the digits (when they are a number) × the factor × the
-// unit prefix, with the tolerance letter's percentage.
-std::optional<value::Reading> resistance(std::string_view digits, const LineRow& row,
-                                         const LetterCodeMemory& memory) {
-    constexpr std::string_view kPrefixes[] = {"", "k", "M", "Г", "Т"}; // a thousand apart
-    const auto prefix = std::find(std::begin(kPrefixes), std::end(kPrefixes), memory.prefix);
-    const int exponent = row.exponent + 3 * static_cast<int>(prefix - std::begin(kPrefixes));
-    const std::optional<value::Decimal> amount = value::fromDigits(digits, exponent);
-    if (!amount)
-        return std::nullopt;
-    std::string_view tolerance = memory.tolerance; // "+/- 0,5%"
-    tolerance.remove_prefix(std::min(tolerance.size(), tolerance.find(' ') + 1));
-    return value::Reading{value::Quantity::Resistance,
-                          *amount,
-                          value::fromText(tolerance.substr(0, tolerance.find('%'))),
-                          {}};
-}
-
-template <std::size_t N>
-std::optional<std::string_view> find(const Letter (&letters)[N], std::string_view typed) {
-    const auto* found =
-        std::find_if(std::begin(letters), std::end(letters),
-                     [typed](const Letter& letter) { return letter.typed == typed; });
-    if (found == std::end(letters))
-        return std::nullopt;
-    return found->stored;
+template <typename Row, std::size_t N>
+const Row* find(const Row (&rows)[N], std::string_view typed) {
+    const Row* found = std::find_if(std::begin(rows), std::end(rows),
+                                    [typed](const Row& row) { return row.typed == typed; });
+    return found == std::end(rows) ? nullptr : found;
 }
 
 } // namespace
 
-PressResult pressLetterCode(const LetterCodeFields& fields, LetterCodeMemory& memory) {
+PressResult pressLetterCode(const LetterCodeFields& fields) {
     std::vector<std::string_view> messages;
-    if (const auto tolerance = find(kToleranceLetters, fields.toleranceLetter))
-        memory.tolerance = *tolerance;
-    else
+    const ToleranceLetter* tolerance = find(kToleranceLetters, fields.toleranceLetter);
+    if (!tolerance)
         messages.push_back("Проверь цифры в поле №4!");
-    if (const auto prefix = find(kMultiplierLetters, fields.multiplierLetter))
-        memory.prefix = *prefix;
-    else
+    const MultiplierLetter* multiplier = find(kMultiplierLetters, fields.multiplierLetter);
+    if (!multiplier)
         messages.push_back("Проверь буквы в поле №3!");
-
     const auto* row = std::find_if(std::begin(kLines), std::end(kLines), [&](const LineRow& r) {
         return r.digitCount == fields.digitCount && r.position == fields.position;
     });
-    if (row == std::end(kLines)) {
+    if (row == std::end(kLines))
         messages.push_back(fields.digitCount == Two ? "Проверь положение в поле №2!"
                                                     : "Проверь положение!");
-        return finish(std::move(messages), {});
-    }
+    if (!messages.empty())
+        return refused(std::move(messages));
+
     std::string line;
-    line.append(row->lead).append(fields.digits).append(" ").append(memory.prefix);
-    line.append("Om").append(row->factor).append(" ТКС=").append(memory.tolerance);
-    return finish(std::move(messages), std::move(line), resistance(fields.digits, *row, memory));
+    line.append(row->lead).append(fields.digits).append(" ").append(multiplier->prefix);
+    line.append("Om").append(row->factor).append(" ТКС=").append(tolerance->text);
+    // The digits are copied as typed; only a number of them has a value behind the line.
+    std::optional<value::Reading> reading;
+    if (const auto ohms = value::fromDigits(fields.digits, row->exponent + multiplier->exponent))
+        reading = value::Reading(value::Quantity::Resistance, *ohms,
+                                 value::Tolerance::percent(tolerance->percent));
+    return written(std::move(line), reading);
 }
 
 } // namespace vantrel::codes

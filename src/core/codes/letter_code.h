@@ -23,12 +23,8 @@ struct LetterCodeFields {
     std::string_view toleranceLetter;  // field №4
 };
 
-// What a press leaves for the next: the last accepted tolerance and unit prefix.
-struct LetterCodeMemory {
-    std::string tolerance;
-    std::string prefix;
-};
-
-PressResult pressLetterCode(const LetterCodeFields& fields, LetterCodeMemory& memory);
+// The line the fields make; or, when a field is no part of a code, the check messages (for
+// fields №4, №3, then the position) and no line.
+PressResult pressLetterCode(const LetterCodeFields& fields);
 
 } // namespace vantrel::codes

@@ -12,17 +12,19 @@ namespace vantrel::codes {
 
 struct PressResult {
     std::vector<std::string_view> messages; // in the order they are shown
-    std::string line;                       // empty whenever a message was shown
+    std::string line;                       // empty whenever a message is shown
     std::string readout;                    // the value behind the line, where it has one
 };
 
-// A press that had to show a check message writes no line: a line built from what an
-// earlier press left would state a value the user did not enter.
-inline PressResult finish(std::vector<std::string_view> messages, std::string line,
-                          const std::optional<value::Reading>& reading = {}) {
-    if (!messages.empty())
-        return {std::move(messages), {}, {}};
-    return {std::move(messages), std::move(line), reading ? value::readout(*reading) : ""};
+// A press that shows a check message writes no line: a line built from what an earlier press
+// left would state a value the user did not enter.
+inline PressResult refused(std::vector<std::string_view> messages) {
+    return {std::move(messages), {}, {}};
+}
+
+// The line, and the readout of the value behind it where it has one.
+inline PressResult written(std::string line, const std::optional<value::Reading>& reading = {}) {
+    return {{}, std::move(line), reading ? value::readout(*reading) : ""};
 }
 
 } // namespace vantrel::codes

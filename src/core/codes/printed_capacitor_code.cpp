@@ -9,34 +9,39 @@ namespace vantrel::codes {
 namespace {
 
 using value::Decimal;
-using value::Quantity;
+using value::Tolerance;
 
-// Small p, n and µ are read as the ASCII p, n and u; a no-break space is a space.
-constexpr Lookalike kLookalikes[] = {
-    {"А", "A"}, {"В", "B"}, {"С", "C"},  {"Е", "E"}, {"Н", "H"}, {"К", "K"},     {"М", "M"},
-    {"п", "p"}, {"н", "n"}, {"мк", "u"}, {"µ", "u"}, {"μ", "u"}, {"\u00A0", " "}};
+// Small п, н and мк are the Russian p, n and µ, as are the micro sign and the Greek μ; a
+// no-break space is a space.
+constexpr Lookalike kUnitLetters[] = {{"п", "p"}, {"н", "n"}, {"мк", "u"},
+                                      {"µ", "u"}, {"μ", "u"}, {"\u00A0", " "}};
 
-// A letter code and what it stands for in the line.
-struct Mark {
+// The rated voltage codes of EIA part numbers, a digit and a capital, in volts.
+struct VoltageCode {
     std::string_view code;
-    std::string_view text;
+    Decimal volts;
 };
+constexpr VoltageCode kVoltages[] = {{"0G", {4}},   {"0J", {63, -1}}, {"1A", {10}},  {"1C", {16}},
+                                     {"1E", {25}},  {"1V", {35}},     {"1H", {50}},  {"1J", {63}},
+                                     {"2A", {100}}, {"2C", {160}},    {"2D", {200}}, {"2E", {250}},
+                                     {"2V", {350}}, {"2G", {400}},    {"2W", {450}}, {"2J", {630}}};
 
-// The rated voltage codes of EIA part numbers, a digit and a capital.
-constexpr Mark kVoltages[] = {{"0G", "4 В"},   {"0J", "6,3 В"}, {"1A", "10 В"},  {"1C", "16 В"},
-                              {"1E", "25 В"},  {"1V", "35 В"},  {"1H", "50 В"},  {"1J", "63 В"},
-                              {"2A", "100 В"}, {"2C", "160 В"}, {"2D", "200 В"}, {"2E", "250 В"},
-                              {"2V", "350 В"}, {"2G", "400 В"}, {"2W", "450 В"}, {"2J", "630 В"}};
+// The IEC 60062 tolerance letters; the absolute ones in picofarads.
+struct ToleranceLetter {
+    std::string_view code;
+    Tolerance tolerance;
+};
+constexpr ToleranceLetter kTolerances[] = {
+    {"B", Tolerance::absolute({1, -1})},     {"C", Tolerance::absolute({25, -2})},
+    {"D", Tolerance::absolute({5, -1})},     {"F", Tolerance::percent({1})},
+    {"G", Tolerance::percent({2})},          {"J", Tolerance::percent({5})},
+    {"K", Tolerance::percent({10})},         {"M", Tolerance::percent({20})},
+    {"Z", Tolerance::asymmetric({80}, {20})}};
 
-// The IEC 60062 tolerance letters.
-constexpr Mark kTolerances[] = {{"B", "±0,1 пФ"}, {"C", "±0,25 пФ"}, {"D", "±0,5 пФ"},
-                                {"F", "±1 %"},    {"G", "±2 %"},     {"J", "±5 %"},
-                                {"K", "±10 %"},   {"M", "±20 %"},    {"Z", "+80/-20 %"}};
-
-const Mark* find(std::span<const Mark> marks, std::string_view code) {
-    const auto found = std::find_if(marks.begin(), marks.end(),
-                                    [code](const Mark& mark) { return mark.code == code; });
-    return found == marks.end() ? nullptr : &*found;
+template <typename Row> const Row* find(std::span<const Row> rows, std::string_view code) {
+    const auto found =
+        std::find_if(rows.begin(), rows.end(), [code](const Row& row) { return row.code == code; });
+    return found == rows.end() ? nullptr : &*found;
 }
 
 // The power of ten a last digit multiplies by: 0 to 6 as written, 8 and 9 for 0,01 and 0,1.
@@ -71,46 +76,39 @@ std::optional<Decimal> picofarads(std::string_view code) {
     return value::fromDigits(code.substr(0, code.size() - 1), *exponent);
 }
 
-struct Marking {
-    Decimal value; // in pF
-    const Mark* tolerance = nullptr;
-    const Mark* voltage = nullptr;
-};
-
 // Left to right: a voltage code where more follows it, the value, a tolerance letter at the
 // end. A value below 0,001 pF, "p0007" or zero, is no capacitor's: the readout has no unit
 // to give it in.
-std::optional<Marking> read(std::string_view code) {
-    Marking marking;
-    if (code.size() > 2 && (marking.voltage = find(kVoltages, code.substr(0, 2))))
+std::optional<value::Reading> read(std::string_view code) {
+    value::Reading reading(value::Quantity::Capacitance);
+    if (const auto* voltage =
+            code.size() > 2 ? find<VoltageCode>(kVoltages, code.substr(0, 2)) : nullptr) {
+        reading.voltage = voltage->volts;
         code.remove_prefix(2);
-    if (!code.empty() && (marking.tolerance = find(kTolerances, code.substr(code.size() - 1))))
+    }
+    if (const auto* tolerance =
+            code.empty() ? nullptr
+                         : find<ToleranceLetter>(kTolerances, code.substr(code.size() - 1))) {
+        reading.tolerance = tolerance->tolerance;
         code.remove_suffix(1);
+    }
     const std::optional<Decimal> value = picofarads(code);
     if (!value || value->significand == 0 || value->leadingExponent() < -3)
         return std::nullopt;
-    marking.value = *value;
-    return marking;
+    reading.value = *value;
+    return reading;
 }
 
 } // namespace
 
 PressResult readPrintedCapacitorCode(std::string_view typed) {
-    std::optional<std::string> code = readLookalikes(typed, kLookalikes);
+    std::optional<std::string> code = readLookalikes(typed, kUnitLetters);
     if (code)
         std::erase(*code, ' ');
-    const std::optional<Marking> marking = code ? read(*code) : std::nullopt;
-    if (!marking)
-        return finish({kCheckCode}, {});
-    std::string first = value::quantityText(Quantity::Capacitance, marking->value);
-    if (marking->tolerance)
-        first += " " + std::string(marking->tolerance->text);
-    if (marking->voltage)
-        first += ", " + std::string(marking->voltage->text);
-    return {{},
-            "C=" + first,
-            first + "\n" + value::seriesLine(Quantity::Capacitance, marking->value) + "\n" +
-                value::inEveryUnit(Quantity::Capacitance, marking->value)};
+    const std::optional<value::Reading> reading = code ? read(*code) : std::nullopt;
+    if (!reading)
+        return refused({kCheckCode});
+    return {{}, "C=" + value::valueLine(*reading), value::readoutInEveryUnit(*reading)};
 }
 
 } // namespace vantrel::codes

@@ -10,9 +10,6 @@ namespace {
 
 using value::Decimal;
 
-constexpr Lookalike kLookalikes[] = {{"А", "A"}, {"а", "A"}, {"В", "B"}, {"в", "B"}, {"С", "C"},
-                                     {"с", "C"}, {"Е", "E"}, {"е", "E"}, {"Х", "X"}, {"х", "X"}};
-
 // The EIA-96 multiplier letters; R, S and H are left out, as tables disagree on them.
 struct Multiplier {
     char letter;
@@ -54,7 +51,7 @@ std::optional<value::Reading> read(std::string_view code) {
     const auto ohms = [](std::optional<Decimal> value) -> std::optional<value::Reading> {
         if (!value)
             return std::nullopt;
-        return value::Reading{value::Quantity::Resistance, *value, {}, {}};
+        return value::Reading(value::Quantity::Resistance, *value);
     };
     if (code.empty() || code.size() > 4)
         return std::nullopt;
@@ -69,22 +66,18 @@ std::optional<value::Reading> read(std::string_view code) {
         return reading;
     auto reading = ohms(eia96Form(code));
     if (reading)
-        reading->tolerance = Decimal{1, 0}; // an EIA-96 part is a 1 % part
+        reading->tolerance = value::Tolerance::percent({1}); // an EIA-96 part is a 1 % part
     return reading;
 }
 
 } // namespace
 
 PressResult readSmdCode(std::string_view typed) {
-    std::optional<std::string> code = readLookalikes(typed, kLookalikes);
-    if (code) // ASCII only, whatever the locale says of other letters
-        for (char& c : *code)
-            if (c >= 'a' && c <= 'z')
-                c = static_cast<char>(c - 'a' + 'A');
+    const std::optional<std::string> code = readLookalikes(inCapitals(typed));
     const std::optional<value::Reading> reading = code ? read(*code) : std::nullopt;
     if (!reading)
-        return finish({kCheckCode}, {});
-    return finish({}, "R=" + value::valueLine(*reading), reading);
+        return refused({kCheckCode});
+    return written("R=" + value::valueLine(*reading), reading);
 }
 
 } // namespace vantrel::codes

@@ -1,9 +1,24 @@
 #include "core/codes/typed_code.h"
 
 namespace vantrel::codes {
+namespace {
+
+// The one table of look-alikes: what a Russian layout types for the Latin capitals that codes
+// print.
+constexpr Lookalike kCyrillicCapitals[] = {{"А", "A"}, {"В", "B"}, {"С", "C"}, {"Е", "E"},
+                                           {"Н", "H"}, {"К", "K"}, {"М", "M"}, {"Х", "X"}};
+
+const Lookalike* firstFitting(std::string_view text, std::span<const Lookalike> rows) {
+    for (const Lookalike& row : rows)
+        if (text.starts_with(row.typed))
+            return &row;
+    return nullptr;
+}
+
+} // namespace
 
 std::optional<std::string> readLookalikes(std::string_view text,
-                                          std::span<const Lookalike> lookalikes) {
+                                          std::span<const Lookalike> ownRows) {
     std::string read;
     while (!text.empty()) {
         if (static_cast<unsigned char>(text.front()) < 0x80) {
@@ -11,19 +26,37 @@ std::optional<std::string> readLookalikes(std::string_view text,
             text.remove_prefix(1);
             continue;
         }
-        const Lookalike* found = nullptr;
-        for (const Lookalike& lookalike : lookalikes) {
-            if (text.starts_with(lookalike.typed)) {
-                found = &lookalike;
-                break;
-            }
-        }
+        const Lookalike* found = firstFitting(text, ownRows);
+        if (!found)
+            found = firstFitting(text, kCyrillicCapitals);
         if (!found)
             return std::nullopt;
         read += found->read;
         text.remove_prefix(found->typed.size());
     }
     return read;
+}
+
+std::string inCapitals(std::string_view text) {
+    std::string result(text);
+    for (std::size_t i = 0; i < result.size(); ++i) {
+        auto& c = reinterpret_cast<unsigned char&>(result[i]);
+        if (c >= 'a' && c <= 'z') {
+            c = static_cast<unsigned char>(c - 'a' + 'A');
+        } else if ((c == 0xD0 || c == 0xD1) && i + 1 < result.size()) {
+            // а to п are D0 B0 to D0 BF, р to я D1 80 to D1 8F; А to Я are D0 90 to D0 AF.
+            auto& next = reinterpret_cast<unsigned char&>(result[i + 1]);
+            if (c == 0xD0 && next >= 0xB0 && next <= 0xBF) {
+                next = static_cast<unsigned char>(next - 0x20);
+                ++i;
+            } else if (c == 0xD1 && next >= 0x80 && next <= 0x8F) {
+                c = 0xD0;
+                next = static_cast<unsigned char>(next + 0x20);
+                ++i;
+            }
+        }
+    }
+    return result;
 }
 
 } // namespace vantrel::codes

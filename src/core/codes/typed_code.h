@@ -18,9 +18,14 @@ struct Lookalike {
     std::string_view read;
 };
 
-// The UTF-8 text with every look-alike replaced by what it reads as, the first row that fits
-// winning; ASCII passes as it is. Nothing when any other character is in the text.
+// The UTF-8 text with every Cyrillic capital that looks like a Latin one (А В С Е Н К М Х)
+// read as that Latin capital, and every row of the reader's own table read as it says, its
+// rows winning; ASCII passes as it is. Nothing when any other character is in the text.
 std::optional<std::string> readLookalikes(std::string_view text,
-                                          std::span<const Lookalike> lookalikes);
+                                          std::span<const Lookalike> ownRows = {});
+
+// The text with the small letters of ASCII and of the Russian alphabet (а to я) made capitals,
+// for a code that is read in either case; every other byte stays as it is.
+std::string inCapitals(std::string_view text);
 
 } // namespace vantrel::codes

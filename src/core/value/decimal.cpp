@@ -43,18 +43,6 @@ std::optional<Decimal> fromDigits(std::string_view digits, int exponent) {
     return value;
 }
 
-std::optional<Decimal> fromText(std::string_view text) {
-    const std::size_t point = text.find_first_of(".,");
-    if (point == std::string_view::npos)
-        return fromDigits(text);
-    const std::string_view fraction = text.substr(point + 1);
-    if (point == 0 || fraction.empty())
-        return std::nullopt;
-    std::string digits(text.substr(0, point));
-    digits.append(fraction);
-    return fromDigits(digits, -static_cast<int>(fraction.size()));
-}
-
 std::string spell(Decimal value, int shift) {
     value = value.normalised();
     const std::string digits = std::to_string(value.significand);

@@ -31,10 +31,6 @@ inline constexpr std::int64_t kMaxSignificand = 999'999'999'999'999;
 // anything else or more significant digits than a Decimal keeps.
 std::optional<Decimal> fromDigits(std::string_view digits, int exponent = 0);
 
-// A number as the tables write it: ASCII digits with at most one "." or "," as the decimal
-// point, "0.05" or "0,5"; nothing for any other text.
-std::optional<Decimal> fromText(std::string_view text);
-
 // The value divided by 10^shift, with a decimal comma, without trailing zeros or thousands
 // separators: 4700 with shift 3 is "4,7", 47 with shift 0 is "47", 47 × 10^-2 is "0,47".
 std::string spell(Decimal value, int shift = 0);

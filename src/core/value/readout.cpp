@@ -49,10 +49,23 @@ std::string quantityText(Quantity quantity, Decimal value) {
 
 std::string valueLine(const Reading& reading) {
     std::string line = quantityText(reading.quantity, reading.value);
-    if (reading.tolerance)
-        line += " ±" + spell(*reading.tolerance) + " %";
+    if (const auto& tolerance = reading.tolerance) {
+        switch (tolerance->kind) {
+        case Tolerance::Kind::Percent:
+            line += " ±" + spell(tolerance->above) + " %";
+            break;
+        case Tolerance::Kind::Absolute:
+            line += " ±" + quantityText(reading.quantity, tolerance->above);
+            break;
+        case Tolerance::Kind::Asymmetric:
+            line += " +" + spell(tolerance->above) + "/-" + spell(tolerance->below) + " %";
+            break;
+        }
+    }
     if (reading.temperatureCoefficient)
         line += ", ТКС ±" + spell(*reading.temperatureCoefficient) + " ppm/°C";
+    if (reading.voltage)
+        line += ", " + spell(*reading.voltage) + " В";
     return line;
 }
 
@@ -83,6 +96,10 @@ std::string readout(const Reading& reading, const std::optional<Reading>& otherE
     if (otherEnd)
         text += "\nС другого конца: " + valueLine(*otherEnd);
     return text;
+}
+
+std::string readoutInEveryUnit(const Reading& reading) {
+    return readout(reading) + "\n" + inEveryUnit(reading.quantity, reading.value);
 }
 
 } // namespace vantrel::value

@@ -12,18 +12,43 @@ namespace vantrel::value {
 // Each quantity counts in its smallest unit: ohms, picofarads, nanohenries.
 enum class Quantity { Resistance, Capacitance, Inductance };
 
+// A tolerance as markings state it: in per cent either way (±5 %), in the quantity's smallest
+// unit either way (±0,25 пФ), or in per cent, more above than below (+80/-20 %).
+struct Tolerance {
+    enum class Kind { Percent, Absolute, Asymmetric };
+    Kind kind = Kind::Percent;
+    Decimal above; // per cent, or the quantity's smallest unit for an absolute tolerance
+    Decimal below; // the same as above unless asymmetric
+
+    static constexpr Tolerance percent(Decimal both) { return {Kind::Percent, both, both}; }
+    static constexpr Tolerance absolute(Decimal both) { return {Kind::Absolute, both, both}; }
+    static constexpr Tolerance asymmetric(Decimal above, Decimal below) {
+        return {Kind::Asymmetric, above, below};
+    }
+    bool operator==(const Tolerance&) const = default;
+};
+
 // What a marking says: a value and what else it carries.
 struct Reading {
+    explicit Reading(Quantity what = Quantity::Resistance, Decimal amount = {},
+                     std::optional<Tolerance> within = {})
+        : quantity(what)
+        , value(amount)
+        , tolerance(within) {}
+
     Quantity quantity = Quantity::Resistance;
-    Decimal value;                                 // in the quantity's smallest unit
-    std::optional<Decimal> tolerance;              // in per cent
-    std::optional<Decimal> temperatureCoefficient; // in ppm/°C
+    Decimal value; // in the quantity's smallest unit
+    std::optional<Tolerance> tolerance;
+    std::optional<Decimal> temperatureCoefficient;   // in ppm/°C
+    std::optional<Decimal> voltage;                  // rated, in volts
+    bool operator==(const Reading&) const = default; // the same value and marks, however written
 };
 
 // "4,7 кОм": the value in the unit that puts its number in [1, 1000), where one does.
 std::string quantityText(Quantity quantity, Decimal value);
 
-// The readout's first line: the value, then " ±5 %" and ", ТКС ±15 ppm/°C" where given.
+// The readout's first line: the value, then " ±5 %", ", ТКС ±15 ppm/°C" and ", 100 В" where
+// given.
 std::string valueLine(const Reading& reading);
 
 // "Ряд E6": the first series that holds the value; or, for a value in none, its nearest
@@ -36,5 +61,9 @@ std::string inEveryUnit(Quantity quantity, Decimal value);
 // The whole readout, its lines joined by "\n": the value, its series line where it has one,
 // and, where given, the reading from the other end of the body.
 std::string readout(const Reading& reading, const std::optional<Reading>& otherEnd = {});
+
+// The readout of a printed capacitor code: the value, its series line, then the value in
+// every unit.
+std::string readoutInEveryUnit(const Reading& reading);
 
 } // namespace vantrel::value
