@@ -7,6 +7,8 @@
 #                         locale repeats and the package checks run in the plain build only)
 #   ./build.sh fuzz       build the libFuzzer targets with clang and run each for a while
 #                         (FUZZ_SECONDS, 60 by default)
+#   ./build.sh mutants    apply each change of tools/mutants/mutants.txt to the core and check
+#                         that a core test fails
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -17,14 +19,14 @@ mode=${1:-run}
 packages=(g++ cmake make pkg-config qt6-base-dev libjpeg62-turbo-dev libxcb1-dev libgtest-dev
     fonts-liberation2 qt6-translations-l10n)
 case "$mode" in
-run) ;;
+run | mutants) ;;
 test | sanitize)
     packages+=(desktop-file-utils appstream dpkg-dev file lintian man-db groff-base
         xvfb xauth xdotool x11-utils locales)
     ;;
 fuzz) packages+=(clang libclang-rt-14-dev) ;;
 *)
-    echo "usage: $0 [run|test|sanitize|fuzz]" >&2
+    echo "usage: $0 [run|test|sanitize|fuzz|mutants]" >&2
     exit 2
     ;;
 esac
@@ -69,6 +71,7 @@ sanitize)
     cmake --build --preset sanitize --parallel "$jobs"
     exec ctest --preset sanitize --parallel "$jobs"
     ;;
+mutants) exec tools/mutants/run.sh ;;
 fuzz)
     cmake --preset fuzz
     cmake --build --preset fuzz --parallel "$jobs"

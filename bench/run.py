@@ -23,7 +23,8 @@ BUILD = os.path.join(ROOT, "build-bench")
 
 def build():
     subprocess.run(["cmake", "-S", ROOT, "-B", BUILD, "-DCMAKE_BUILD_TYPE=Release",
-                    "-DVANTREL_BENCHMARK=ON", "-DBUILD_TESTING=OFF"], check=True,
+                    "-DVANTREL_BENCHMARK=ON", "-DBUILD_TESTING=OFF",
+                    "-DCMAKE_COMPILE_WARNING_AS_ERROR=ON"], check=True,
                    stdout=subprocess.DEVNULL)
     subprocess.run(["cmake", "--build", BUILD, "--parallel", str(os.cpu_count() or 2), "--target",
                     "vantrel", "vantrel_first_paint", "bench_bare_qt", "bench_operations"],

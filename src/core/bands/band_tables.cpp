@@ -3,8 +3,6 @@
 namespace vantrel::bands {
 namespace {
 
-using value::Decimal;
-
 constexpr Effect kLeadingDigit[] = {kReject,    {"1", {1}}, {"2", {2}}, {"3", {3}}, {"4", {4}},
                                     {"5", {5}}, {"6", {6}}, {"7", {7}}, {"8", {8}}, {"9", {9}}};
 constexpr Effect kDigit[] = {{"0", {0}}, {"1", {1}}, {"2", {2}}, {"3", {3}}, {"4", {4}},

@@ -1,0 +1,91 @@
+#!/usr/bin/env bash
+# Mutation check of the core: applies each single-line change of mutants.txt to a copy of the
+# sources, one at a time, rebuilds only what the change touches, and runs the core tests. Every
+# change must fail at least one test; one that survives names a table row or rule that no test
+# checks. Exits 1 when a mutant survives, 2 when the list no longer fits the sources.
+#   tools/mutants/run.sh [BUILD_DIR [LIST]]     (build-mutants and mutants.txt by default)
+set -euo pipefail
+top=$(cd "$(dirname "$0")/../.." && pwd)
+list=$(realpath "${2:-$top/tools/mutants/mutants.txt}")
+work=$(realpath -m "${1:-$top/build-mutants}")
+tree="$work/tree"
+build="$work/build"
+started=$SECONDS
+
+# Only files whose text differs are copied again, so a rebuild compiles only what changed
+# since the last run; a file put back after its mutant is newer than the mutant's objects.
+mkdir -p "$tree"
+while IFS= read -r -d '' path; do
+    if ! cmp -s "$top/$path" "$tree/$path"; then
+        mkdir -p "$tree/$(dirname "$path")"
+        cp "$top/$path" "$tree/$path"
+    fi
+done < <(cd "$top" && git ls-files -z --cached --others --exclude-standard)
+cmake -S "$tree" -B "$build" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_COMPILE_WARNING_AS_ERROR=ON \
+    >"$work/configure.log" || { cat "$work/configure.log"; exit 2; }
+tests=(timeout 120 "$build/tests/core_tests" --gtest_brief=1)
+build() { cmake --build "$build" --target core_tests --parallel "$(nproc)" >"$work/build.log" 2>&1; }
+build || { tail -n 30 "$work/build.log"; exit 2; }
+"${tests[@]}" >"$work/test.log" 2>&1 || { echo "the core tests fail without a mutant"; exit 2; }
+
+total=0 survived=0
+mutate() { # name file anchor from to
+    local name=$1 file=$tree/$2 anchor=$3 from=$4 to=$5 line at=-1 matches=0 i
+    [[ -f $file ]] || { echo "mutants.txt: no file $2 ($name)" >&2; exit 2; }
+    local -a lines
+    mapfile -t lines <"$file"
+    local searching=$([[ -z $anchor ]] && echo 1 || echo 0)
+    for i in "${!lines[@]}"; do
+        line=${lines[$i]}
+        if ((!searching)) && [[ $line == *"$anchor"* ]]; then searching=1; fi
+        if ((searching)) && [[ $line == *"$from"* ]]; then
+            ((++matches))
+            ((at < 0)) && at=$i
+            [[ -n $anchor ]] && break
+        fi
+    done
+    if ((matches != 1)); then
+        echo "mutants.txt: «$from» is on $matches lines of $2, not one ($name)" >&2
+        exit 2
+    fi
+    cp -p "$file" "$work/original"
+    lines[$at]=${lines[$at]/"$from"/"$to"}
+    printf '%s\n' "${lines[@]}" >"$file"
+    local begun=$SECONDS verdict
+    if ! build; then
+        tail -n 20 "$work/build.log"
+        echo "mutants.txt: the mutant does not build ($name)" >&2
+        exit 2
+    fi
+    if "${tests[@]}" >"$work/test.log" 2>&1; then
+        verdict=SURVIVED
+        ((++survived))
+    else
+        verdict=killed
+    fi
+    ((++total))
+    # Back to the original, newer than the mutant's objects so that the next build takes it.
+    cp "$work/original" "$file"
+    touch "$file"
+    printf '%-8s %3d s  %s\n' "$verdict" $((SECONDS - begun)) "$name"
+}
+
+name='' file='' anchor='' from=''
+while IFS= read -r entry || [[ -n $entry ]]; do
+    case "$entry" in
+    '# '*) name=${entry#'# '} ;;
+    'file '*) file=${entry#file } anchor='' ;;
+    'after '*) anchor=${entry#after } ;;
+    '- '*) from=${entry#'- '} ;;
+    '+ '*)
+        mutate "$name" "$file" "$anchor" "$from" "${entry#'+ '}"
+        anchor=''
+        ;;
+    '' | '#'*) ;;
+    *) echo "mutants.txt: cannot read «$entry»" >&2; exit 2 ;;
+    esac
+done <"$list"
+build >/dev/null || true # leave the build as the sources are
+
+echo "$total mutants of the core, $((total - survived)) killed, $survived survived, in $((SECONDS - started)) s"
+((survived == 0))
