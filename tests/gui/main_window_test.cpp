@@ -1,4 +1,5 @@
 // The main window on the real application: windows at start-up, menu, caption and clock.
+#include "core/cli/command_line.h"
 #include "gui_helpers.h"
 #include "qt_test.h"
 #include "ui/pictures.h"
@@ -7,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace vantrel;
@@ -84,6 +86,25 @@ TEST(MainWindow, MenuItemsInOrderWithTheirAccessKeys) {
     EXPECT_EQ(captions(submenu(bar, "N5")), (QStringList{"Кодовая", "Код с буквами"}));
     EXPECT_EQ(captions(submenu(bar, "N33")), (QStringList{"&3-мя цифрами", "&4-мя цифрами"}));
     EXPECT_EQ(captions(submenu(bar, "N11")), (QStringList{"&3 полосы", "&4 полосы"}));
+}
+
+// The command line's help names every window: each caption on the way through «&Элемент».
+TEST(MainWindow, HelpNamesEveryWindowOfTheMenu) {
+    App program;
+    const char* argv[] = {"vantrel", "--help"};
+    const QString help = QString::fromStdString(cli::answerCommandLine(2, argv)->standardOutput);
+    int named = 0;
+    const std::function<void(const QMenu*)> walk = [&](const QMenu* menu) {
+        for (const QAction* action : menu->actions()) {
+            const QString caption = QString(action->text()).remove(u'&');
+            EXPECT_TRUE(help.contains(caption)) << caption.toStdString();
+            ++named;
+            if (action->menu())
+                walk(action->menu());
+        }
+    };
+    walk(submenu(program.forms.Form1->menuBar(), "N3"));
+    EXPECT_EQ(named, 16);
 }
 
 TEST(MainWindow, CaptionScrollsAndWrapsAfter122Ticks) {

@@ -16,8 +16,8 @@ struct PressResult {
     std::string readout;                    // the value behind the line, where it has one
 };
 
-// A press that shows a check message writes no line: a line built from what an earlier press
-// left would state a value the user did not enter.
+// A press that shows a check message writes no line: nothing is kept from one press to the
+// next, so a line without the refused field would state a value the user did not enter.
 inline PressResult refused(std::vector<std::string_view> messages) {
     return {std::move(messages), {}, {}};
 }
