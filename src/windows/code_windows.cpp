@@ -35,26 +35,21 @@ constexpr Control kForm8[] = {
     {Kind::Memo,     "Memo1",       208, 472, 313,  24, "", {}, 2, ui::Tooltip | ui::ReadOnly},
 };
 
-constexpr Control kForm9[] = {
-    {Kind::Label,    "Label1",      200,   0, 111,  20, "Введите код", kTitle},
-    {Kind::Label,    "Label2",        0,  56, 188,  16, "Введите первые 2 цифры", kBold13},
-    {Kind::Label,    "Label3",      280,  56, 204,  16, "Введите последнюю цифру", kBold13},
-    {Kind::Edit,     "Edit1",        64,  80,  49,  24, "", kBold13, 0, ui::Aqua, 2},
-    {Kind::Button,   "Button1",     200, 128, 113,  41, kCalculate, {}, 1},
-    {Kind::Memo,     "Memo1",       200, 176, 113,  25, "", kTitle, 2, ui::Tooltip | ui::WordWrap},
-    {Kind::Edit,     "Edit2",       384,  80,  41,  24, "", kBold13, 3, ui::Aqua, 1},
-};
-
-// The 3-digit window with room for three digits and the button and result box moved left.
-constexpr Control kForm10[] = {
-    {Kind::Label,    "Label1",      200,   0, 111,  20, "Введите код", kTitle},
-    {Kind::Label,    "Label2",        0,  56, 188,  16, "Введите первые 3 цифры", kBold13},
-    {Kind::Label,    "Label3",      280,  56, 204,  16, "Введите последнюю цифру", kBold13},
-    {Kind::Edit,     "Edit1",        64,  80,  49,  24, "", kBold13, 0, ui::Aqua, 3},
-    {Kind::Button,   "Button1",     192, 128, 113,  41, kCalculate, {}, 1},
-    {Kind::Memo,     "Memo1",       192, 176, 113,  25, "", kTitle, 2, ui::Tooltip | ui::WordWrap},
-    {Kind::Edit,     "Edit2",       384,  80,  41,  24, "", kBold13, 3, ui::Aqua, 1},
-};
+// The two capacitor windows differ in their heading, the number of digits and where the
+// button and the result box stand.
+constexpr std::array<Control, 7> capacitorControls(const char* heading, int digits, int left) {
+    return {{
+        {Kind::Label,    "Label1",      200,   0, 111,  20, "Введите код", kTitle},
+        {Kind::Label,    "Label2",        0,  56, 188,  16, heading, kBold13},
+        {Kind::Label,    "Label3",      280,  56, 204,  16, "Введите последнюю цифру", kBold13},
+        {Kind::Edit,     "Edit1",        64,  80,  49,  24, "", kBold13, 0, ui::Aqua, digits},
+        {Kind::Button,   "Button1",    left, 128, 113,  41, kCalculate, {}, 1},
+        {Kind::Memo,     "Memo1",      left, 176, 113,  25, "", kTitle, 2, ui::Tooltip | ui::WordWrap},
+        {Kind::Edit,     "Edit2",       384,  80,  41,  24, "", kBold13, 3, ui::Aqua, 1},
+    }};
+}
+constexpr auto kForm9 = capacitorControls("Введите первые 2 цифры", 2, 200);
+constexpr auto kForm10 = capacitorControls("Введите первые 3 цифры", 3, 192);
 
 // clang-format on
 

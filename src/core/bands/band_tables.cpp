@@ -1,5 +1,7 @@
 #include "core/bands/band_tables.h"
 
+#include <array>
+
 namespace vantrel::bands {
 namespace {
 
@@ -30,19 +32,14 @@ constexpr Effect kResistorTolerance[] = {kReject,
                                          kReject,
                                          {"10%", {10}},
                                          {"5%", {5}}};
-// Orange and yellow store "Error", which names no tolerance.
-constexpr Effect kFiveBandTolerance[] = {kReject,
-                                         {"1%", {1}},
-                                         {"2%", {2}},
-                                         Effect::withoutNumber("Error"),
-                                         Effect::withoutNumber("Error"),
-                                         {"0.5%", {5, -1}},
-                                         {"0.25%", {25, -2}},
-                                         {"0.1%", {1, -1}},
-                                         {"0.05%", {5, -2}},
-                                         kReject,
-                                         {"10%", {10}},
-                                         {"5%", {5}}};
+// The 5-band window's tolerance band: orange and yellow store "Error", which names no
+// tolerance, where the other resistor windows refuse them.
+constexpr std::array<Effect, 12> fiveBandTolerance() {
+    auto effects = std::to_array(kResistorTolerance);
+    effects[3] = effects[4] = Effect::withoutNumber("Error");
+    return effects;
+}
+constexpr auto kFiveBandTolerance = fiveBandTolerance();
 
 // In ppm/°C.
 constexpr Effect kTemperatureCoefficient[] = {
@@ -76,6 +73,9 @@ constexpr Effect kInductorTolerance[] = {{"20%", {20}},   kReject,    kReject, k
 template <std::size_t N> constexpr BandTable table(const Effect (&effects)[N]) {
     static_assert(N == 10 || N == 12, "a band table covers the colour list or the extended one");
     return {N == 10 ? kColourList : kExtendedColourList, effects};
+}
+constexpr BandTable table(const std::array<Effect, 12>& effects) {
+    return {kExtendedColourList, effects};
 }
 
 } // namespace
