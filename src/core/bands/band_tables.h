@@ -31,20 +31,18 @@ struct Effect {
         , text(storedFragment)
         , number(itsNumber) {}
     static constexpr Effect withoutNumber(const char* storedFragment) {
-        Effect effect{storedFragment, {}};
-        effect.number.reset();
-        return effect;
+        return {true, storedFragment};
     }
-    static constexpr Effect reject(std::string_view ownMessage = {}) {
-        Effect effect = withoutNumber("");
-        effect.stores = false;
-        effect.text = ownMessage;
-        return effect;
-    }
+    static constexpr Effect reject(std::string_view ownMessage = {}) { return {false, ownMessage}; }
 
     bool stores;
     std::string_view text; // the fragment, or the row's own check message
     std::optional<value::Decimal> number;
+
+private:
+    constexpr Effect(bool doesStore, std::string_view fragmentOrMessage)
+        : stores(doesStore)
+        , text(fragmentOrMessage) {}
 };
 inline constexpr Effect kReject = Effect::reject();
 
