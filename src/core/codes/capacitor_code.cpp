@@ -1,5 +1,7 @@
 #include "core/codes/capacitor_code.h"
 
+#include "core/codes/rows.h"
+
 #include <algorithm>
 #include <array>
 
@@ -12,18 +14,12 @@ constexpr std::string_view kCheckDigits = "Проверь цифры!";
 constexpr std::array<std::string_view, 6> kE6Pairs{"10", "15", "22", "33", "47", "68"};
 
 struct Multiplier {
-    std::string_view digit;
+    std::string_view typed; // the multiplier digit
     std::string_view unit;
     int exponent; // the digits count in 10^exponent picofarads
 };
 constexpr Multiplier kMultipliers[] = {{"9", "*0,1 пФ", -1}, {"0", "пФ", 0}, {"1", "0 пФ", 1},
                                        {"2", "*0,1 нФ", 2},  {"3", "нФ", 3}, {"4", "0 нФ", 4}};
-
-const Multiplier* findMultiplier(std::string_view typed) {
-    const auto* found = std::find_if(std::begin(kMultipliers), std::end(kMultipliers),
-                                     [typed](const Multiplier& m) { return m.digit == typed; });
-    return found == std::end(kMultipliers) ? nullptr : found;
-}
 
 // The capacitance of digits × 10^exponent picofarads, where the digits are a number.
 std::optional<value::Reading> capacitance(std::string_view digits, int exponent) {
@@ -39,7 +35,7 @@ PressResult pressThreeDigitCode(std::string_view digits, std::string_view multip
     std::vector<std::string_view> messages;
     if (std::find(kE6Pairs.begin(), kE6Pairs.end(), digits) == kE6Pairs.end())
         messages.push_back(kCheckDigits);
-    const Multiplier* unit = findMultiplier(multiplier);
+    const Multiplier* unit = rowFor<Multiplier>(kMultipliers, multiplier);
     if (!unit)
         messages.push_back(kCheckDigits);
     if (!messages.empty())
@@ -50,7 +46,7 @@ PressResult pressThreeDigitCode(std::string_view digits, std::string_view multip
 }
 
 PressResult pressFourDigitCode(std::string_view digits, std::string_view multiplier) {
-    const Multiplier* unit = findMultiplier(multiplier);
+    const Multiplier* unit = rowFor<Multiplier>(kMultipliers, multiplier);
     if (!unit)
         return refused({kCheckDigits});
     std::string line{digits};

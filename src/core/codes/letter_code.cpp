@@ -1,5 +1,7 @@
 #include "core/codes/letter_code.h"
 
+#include "core/codes/rows.h"
+
 #include <algorithm>
 #include <optional>
 
@@ -49,21 +51,16 @@ constexpr LineRow kLines[] = {{Two, "1", "R=", " *0.01", -2},   {Two, "2", "R=",
                               {Three, "2", "R=", " *0.01", -2}, {Three, "3", "", " *0.1", -1},
                               {Three, "4", "", "", 0}};
 
-template <typename Row, std::size_t N>
-const Row* find(const Row (&rows)[N], std::string_view typed) {
-    const Row* found = std::find_if(std::begin(rows), std::end(rows),
-                                    [typed](const Row& row) { return row.typed == typed; });
-    return found == std::end(rows) ? nullptr : found;
-}
-
 } // namespace
 
 PressResult pressLetterCode(const LetterCodeFields& fields) {
     std::vector<std::string_view> messages;
-    const ToleranceLetter* tolerance = find(kToleranceLetters, fields.toleranceLetter);
+    const ToleranceLetter* tolerance =
+        rowFor<ToleranceLetter>(kToleranceLetters, fields.toleranceLetter);
     if (!tolerance)
         messages.push_back("Проверь цифры в поле №4!");
-    const MultiplierLetter* multiplier = find(kMultiplierLetters, fields.multiplierLetter);
+    const MultiplierLetter* multiplier =
+        rowFor<MultiplierLetter>(kMultiplierLetters, fields.multiplierLetter);
     if (!multiplier)
         messages.push_back("Проверь буквы в поле №3!");
     const auto* row = std::find_if(std::begin(kLines), std::end(kLines), [&](const LineRow& r) {

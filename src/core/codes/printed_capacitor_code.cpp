@@ -1,9 +1,7 @@
 #include "core/codes/printed_capacitor_code.h"
 
+#include "core/codes/rows.h"
 #include "core/codes/typed_code.h"
-
-#include <algorithm>
-#include <span>
 
 namespace vantrel::codes {
 namespace {
@@ -18,7 +16,7 @@ constexpr Lookalike kUnitLetters[] = {{"п", "p"}, {"н", "n"}, {"мк", "u"},
 
 // The rated voltage codes of EIA part numbers, a digit and a capital, in volts.
 struct VoltageCode {
-    std::string_view code;
+    std::string_view typed;
     Decimal volts;
 };
 constexpr VoltageCode kVoltages[] = {{"0G", {4}},   {"0J", {63, -1}}, {"1A", {10}},  {"1C", {16}},
@@ -28,7 +26,7 @@ constexpr VoltageCode kVoltages[] = {{"0G", {4}},   {"0J", {63, -1}}, {"1A", {10
 
 // The IEC 60062 tolerance letters; the absolute ones in picofarads.
 struct ToleranceLetter {
-    std::string_view code;
+    std::string_view typed;
     Tolerance tolerance;
 };
 constexpr ToleranceLetter kTolerances[] = {
@@ -37,12 +35,6 @@ constexpr ToleranceLetter kTolerances[] = {
     {"G", Tolerance::percent({2})},          {"J", Tolerance::percent({5})},
     {"K", Tolerance::percent({10})},         {"M", Tolerance::percent({20})},
     {"Z", Tolerance::asymmetric({80}, {20})}};
-
-template <typename Row> const Row* find(std::span<const Row> rows, std::string_view code) {
-    const auto found =
-        std::find_if(rows.begin(), rows.end(), [code](const Row& row) { return row.code == code; });
-    return found == rows.end() ? nullptr : &*found;
-}
 
 // The power of ten a last digit multiplies by: 0 to 6 as written, 8 and 9 for 0,01 and 0,1.
 std::optional<int> multiplierExponent(char digit) {
@@ -82,13 +74,13 @@ std::optional<Decimal> picofarads(std::string_view code) {
 std::optional<value::Reading> read(std::string_view code) {
     value::Reading reading(value::Quantity::Capacitance);
     if (const auto* voltage =
-            code.size() > 2 ? find<VoltageCode>(kVoltages, code.substr(0, 2)) : nullptr) {
+            code.size() > 2 ? rowFor<VoltageCode>(kVoltages, code.substr(0, 2)) : nullptr) {
         reading.voltage = voltage->volts;
         code.remove_prefix(2);
     }
     if (const auto* tolerance =
             code.empty() ? nullptr
-                         : find<ToleranceLetter>(kTolerances, code.substr(code.size() - 1))) {
+                         : rowFor<ToleranceLetter>(kTolerances, code.substr(code.size() - 1))) {
         reading.tolerance = tolerance->tolerance;
         code.remove_suffix(1);
     }
