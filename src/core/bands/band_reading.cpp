@@ -56,21 +56,24 @@ std::optional<Reading> read(const WindowRecipe& recipe, std::span<const int> col
 
 } // namespace
 
-std::string bandReadout(const WindowRecipe& recipe, std::span<const int> colours) {
+BandReadings readBands(const WindowRecipe& recipe, std::span<const int> colours) {
     if (colours.size() != recipe.bands.size() || colours.size() > kMaxBands)
         return {};
-    const std::optional<Reading> forward = read(recipe, colours, Strictness::ForwardLine);
-    if (!forward)
-        return {};
-    // The other end offers itself only when it is a different standard value: people
-    // solder the one for the other, and only the band spacing tells them apart.
+    BandReadings readings{read(recipe, colours, Strictness::ForwardLine), {}};
     std::array<int, kMaxBands> reversed{};
     std::reverse_copy(colours.begin(), colours.end(), reversed.begin());
-    std::optional<Reading> otherEnd =
+    readings.otherEnd =
         read(recipe, std::span(reversed).first(colours.size()), Strictness::OtherEnd);
-    if (otherEnd && (!value::firstSeriesHolding(otherEnd->value) || *otherEnd == *forward))
-        otherEnd.reset();
-    return value::readout(*forward, otherEnd);
+    if (readings.forward && readings.otherEnd &&
+        (!value::firstSeriesHolding(readings.otherEnd->value) ||
+         *readings.otherEnd == *readings.forward))
+        readings.otherEnd.reset();
+    return readings;
+}
+
+std::string bandReadout(const WindowRecipe& recipe, std::span<const int> colours) {
+    const BandReadings readings = readBands(recipe, colours);
+    return readings.forward ? value::readout(*readings.forward, readings.otherEnd) : "";
 }
 
 } // namespace vantrel::bands

@@ -3,9 +3,23 @@
 
 #include "core/bands/band_set.h"
 
+#include <optional>
 #include <span>
 
 namespace vantrel::bands {
+
+// What the colours say, read from the band order given and, where that differs, from the
+// other end of the body.
+struct BandReadings {
+    std::optional<value::Reading> forward; // nothing when a band's table rejects its colour
+    // Beside a forward reading, only when it is a different standard value: people solder the
+    // one for the other, and only the band spacing tells them apart. Without one, whenever the
+    // bands read from that end: the colours were given from the other end.
+    std::optional<value::Reading> otherEnd;
+};
+// The colours are positions in the extended colour list, one per band in band order; any other
+// count gives no reading.
+BandReadings readBands(const WindowRecipe& recipe, std::span<const int> colours);
 
 // The readout of a press whose bands all hold a colour: the colours are positions in the
 // extended colour list, one per band in band order.

@@ -43,6 +43,17 @@ std::optional<Decimal> fromDigits(std::string_view digits, int exponent) {
     return value;
 }
 
+std::optional<Decimal> readNumber(std::string_view text) {
+    const std::size_t point = text.find_first_of(".,");
+    if (point == std::string_view::npos)
+        return fromDigits(text);
+    const std::string_view fraction = text.substr(point + 1); // a second point fails fromDigits
+    if (fraction.empty())
+        return std::nullopt;
+    return fromDigits(std::string(text.substr(0, point)) + std::string(fraction),
+                      -static_cast<int>(fraction.size()));
+}
+
 std::string spell(Decimal value, int shift) {
     value = value.normalised();
     const std::string digits = std::to_string(value.significand);

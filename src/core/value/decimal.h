@@ -31,6 +31,10 @@ inline constexpr std::int64_t kMaxSignificand = 999'999'999'999'999;
 // anything else or more significant digits than a Decimal keeps.
 std::optional<Decimal> fromDigits(std::string_view digits, int exponent = 0);
 
+// A number as typed: digits with at most one point or comma among them, "4700", "6.3",
+// "0,1", ".047"; nothing for anything else.
+std::optional<Decimal> readNumber(std::string_view text);
+
 // The value divided by 10^shift, with a decimal comma, without trailing zeros or thousands
 // separators: 4700 with shift 3 is "4,7", 47 with shift 0 is "47", 47 × 10^-2 is "0,47".
 std::string spell(Decimal value, int shift = 0);

@@ -14,18 +14,6 @@ constexpr std::string_view kOhms[] = {"Ом", "кОм", "МОм", "ГОм", "Т�
 constexpr std::string_view kFarads[] = {"пФ", "нФ", "мкФ"};
 constexpr std::string_view kHenries[] = {"нГн", "мкГн", "мГн", "Гн"};
 
-std::span<const std::string_view> unitsOf(Quantity quantity) {
-    switch (quantity) {
-    case Quantity::Capacitance:
-        return kFarads;
-    case Quantity::Inductance:
-        return kHenries;
-    case Quantity::Resistance:
-        break;
-    }
-    return kOhms;
-}
-
 // The step of the unit ladder whose number for this value lies in [1, 1000); values below
 // the smallest unit stay in it, values above the largest too.
 int unitStep(Quantity quantity, Decimal value) {
@@ -43,27 +31,44 @@ std::string inStep(Quantity quantity, Decimal value, int step) {
 
 } // namespace
 
+std::span<const std::string_view> unitsOf(Quantity quantity) {
+    switch (quantity) {
+    case Quantity::Capacitance:
+        return kFarads;
+    case Quantity::Inductance:
+        return kHenries;
+    case Quantity::Resistance:
+        break;
+    }
+    return kOhms;
+}
+
 std::string quantityText(Quantity quantity, Decimal value) {
     return inStep(quantity, value, unitStep(quantity, value));
 }
 
+std::string toleranceText(Quantity quantity, const Tolerance& tolerance) {
+    switch (tolerance.kind) {
+    case Tolerance::Kind::Absolute:
+        return "±" + quantityText(quantity, tolerance.above);
+    case Tolerance::Kind::Asymmetric:
+        return "+" + spell(tolerance.above) + "/-" + spell(tolerance.below) + " %";
+    case Tolerance::Kind::Percent:
+        break;
+    }
+    return "±" + spell(tolerance.above) + " %";
+}
+
+std::string temperatureCoefficientText(Decimal ppm) {
+    return "±" + spell(ppm) + " ppm/°C";
+}
+
 std::string valueLine(const Reading& reading) {
     std::string line = quantityText(reading.quantity, reading.value);
-    if (const auto& tolerance = reading.tolerance) {
-        switch (tolerance->kind) {
-        case Tolerance::Kind::Percent:
-            line += " ±" + spell(tolerance->above) + " %";
-            break;
-        case Tolerance::Kind::Absolute:
-            line += " ±" + quantityText(reading.quantity, tolerance->above);
-            break;
-        case Tolerance::Kind::Asymmetric:
-            line += " +" + spell(tolerance->above) + "/-" + spell(tolerance->below) + " %";
-            break;
-        }
-    }
+    if (reading.tolerance)
+        line += " " + toleranceText(reading.quantity, *reading.tolerance);
     if (reading.temperatureCoefficient)
-        line += ", ТКС ±" + spell(*reading.temperatureCoefficient) + " ppm/°C";
+        line += ", ТКС " + temperatureCoefficientText(*reading.temperatureCoefficient);
     if (reading.voltage)
         line += ", " + spell(*reading.voltage) + " В";
     return line;

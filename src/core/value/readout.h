@@ -5,7 +5,9 @@
 #include "core/value/decimal.h"
 
 #include <optional>
+#include <span>
 #include <string>
+#include <string_view>
 
 namespace vantrel::value {
 
@@ -44,8 +46,17 @@ struct Reading {
     bool operator==(const Reading&) const = default; // the same value and marks, however written
 };
 
+// The quantity's units, a thousand apart from its smallest: "Ом", "кОм" ... "ТОм".
+std::span<const std::string_view> unitsOf(Quantity quantity);
+
 // "4,7 кОм": the value in the unit that puts its number in [1, 1000), where one does.
 std::string quantityText(Quantity quantity, Decimal value);
+
+// "±5 %", "±0,25 пФ", "+80/-20 %": a tolerance as the value line writes it.
+std::string toleranceText(Quantity quantity, const Tolerance& tolerance);
+
+// "±15 ppm/°C".
+std::string temperatureCoefficientText(Decimal ppm);
 
 // The readout's first line: the value, then " ±5 %", ", ТКС ±15 ppm/°C" and ", 100 В" where
 // given.
