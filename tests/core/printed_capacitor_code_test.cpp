@@ -4,6 +4,8 @@
 #include "typed_code_cases.h"
 
 #include <gtest/gtest.h>
+#include <map>
+#include <set>
 
 using namespace vantrel::codes;
 
@@ -70,11 +72,16 @@ TEST(PrintedCapacitorCode, VoltageCodesAndToleranceLetters) {
                  {"2G1", "C=1 пФ, 400 В"},
                  {"2W1", "C=1 пФ, 450 В"},
                  {"2J1", "C=1 пФ, 630 В"},
+                 {"p47A", "C=0,47 пФ ±0,05 пФ"},
                  {"p47B", "C=0,47 пФ ±0,1 пФ"},
                  {"p47C", "C=0,47 пФ ±0,25 пФ"},
                  {"1D", "C=1 пФ ±0,5 пФ"},
                  {"1F", "C=1 пФ ±1 %"},
                  {"1G", "C=1 пФ ±2 %"},
+                 {"10H", "C=10 пФ ±3 %"},
+                 {"10N", "C=10 пФ ±30 %"},
+                 {"10P", "C=10 пФ +100/-0 %"},
+                 {"10S", "C=10 пФ +50/-20 %"},
                  {"104J", "C=100 нФ ±5 %"},
                  {"104K", "C=100 нФ ±10 %"},
                  {"104M", "C=100 нФ ±20 %"},
@@ -82,6 +89,77 @@ TEST(PrintedCapacitorCode, VoltageCodesAndToleranceLetters) {
                  {"1C", "C=1 пФ ±0,25 пФ"},
                  {"2A104J", "C=100 нФ ±5 %, 100 В"},
                  {"1H 4n7 K", "C=4,7 нФ ±10 %, 50 В"}});
+}
+
+// The forms printed on films, electrolytics and old ceramics; F right after p, n or u is the
+// farad, anywhere else the tolerance letter.
+TEST(PrintedCapacitorCode, FilmAndElectrolyticForms) {
+    expectLines({{"47nF", "C=47 нФ"},
+                 {"100pF", "C=100 пФ"},
+                 {"1uF", "C=1 мкФ"},
+                 {"4n7F", "C=4,7 нФ ±1 %"},
+                 {"100pFJ", "C=100 пФ ±5 %"},
+                 {"10 нФ", "C=10 нФ"},
+                 {"4,7 мкФ", "C=4,7 мкФ"},
+                 {"1.5nf", "C=1,5 нФ"},
+                 {"1R5", "C=1,5 пФ"},
+                 {"0.1", "C=100 нФ"},
+                 {".047", "C=47 нФ"},
+                 {"0,1", "C=100 нФ"},
+                 {".1K63", "C=100 нФ ±10 %, 63 В"},
+                 {"104J100", "C=100 нФ ±5 %, 100 В"},
+                 {"473K250", "C=47 нФ ±10 %, 250 В"},
+                 {"473J250V", "C=47 нФ ±5 %, 250 В"},
+                 {"104K 630", "C=100 нФ ±10 %, 630 В"},
+                 {"47uF 25V", "C=47 мкФ, 25 В"},
+                 {"100µF/16V", "C=100 мкФ, 16 В"},
+                 {"10u 50V", "C=10 мкФ, 50 В"},
+                 {"220мкФ 35В", "C=220 мкФ, 35 В"},
+                 {"1000uF 6.3v", "C=1000 мкФ, 6,3 В"},
+                 {" 4u7 / 400 в ", "C=4,7 мкФ, 400 В"},
+                 // A Cyrillic В after a digit is the volts only where the rest reads without it.
+                 {"2Е1В", "C=1 пФ ±0,1 пФ, 250 В"},
+                 {"1X104", "C=100 нФ"},
+                 {"2Q104J", "C=100 нФ ±5 %"},
+                 {"2A", "C=2 пФ ±0,05 пФ"}});
+}
+
+// Every rated voltage code the table gives follows the rule the codes come from: the digit is
+// the power of ten, the letter a value of the R10 series (A 1, B 1,25, C 1,6, D 2, E 2,5,
+// F 3,15, G 4, H 5, J 6,3, K 8) or one of the two in between that makers added, V 3,5 and
+// W 4,5. The codes makers print from 4 V to 1000 V are all there.
+TEST(PrintedCapacitorCode, VoltageCodesFollowTheSeriesTheyComeFrom) {
+    const std::map<char, std::string> mantissas = {
+        {'A', "1"}, {'B', "1,25"}, {'C', "1,6"}, {'D', "2"}, {'E', "2,5"}, {'F', "3,15"},
+        {'G', "4"}, {'H', "5"},    {'J', "6,3"}, {'K', "8"}, {'V', "3,5"}, {'W', "4,5"}};
+    const auto volts = [](std::string mantissa, int power) {
+        const std::size_t comma = mantissa.find(',');
+        std::string digits = mantissa;
+        if (comma != std::string::npos)
+            digits.erase(comma, 1);
+        int point = static_cast<int>(comma == std::string::npos ? mantissa.size() : comma) + power;
+        while (static_cast<int>(digits.size()) < point)
+            digits += '0';
+        std::string text = digits.substr(0, static_cast<std::size_t>(point));
+        if (point < static_cast<int>(digits.size()))
+            text += "," + digits.substr(static_cast<std::size_t>(point));
+        return text;
+    };
+    std::set<std::string> read;
+    for (char digit = '0'; digit <= '9'; ++digit)
+        for (char letter = 'A'; letter <= 'Z'; ++letter) {
+            const std::string code = {digit, letter};
+            const std::string line = readPrintedCapacitorCode(code + "333").line;
+            if (!line.ends_with(" В"))
+                continue;
+            read.insert(code);
+            ASSERT_TRUE(mantissas.contains(letter)) << code;
+            EXPECT_EQ(line, "C=33 нФ, " + volts(mantissas.at(letter), digit - '0') + " В") << code;
+        }
+    for (const std::string code :
+         {"0G", "0J", "1A", "1C", "1E", "1V", "1H", "1J", "1K", "2A", "2B",
+          "2C", "2D", "2E", "2F", "2V", "2G", "2W", "2H", "2J", "2K", "3A"})
+        EXPECT_TRUE(read.contains(code)) << code;
 }
 
 // What a Russian layout types for the Latin letters, the micro signs, and spaces of both kinds.
@@ -101,9 +179,13 @@ TEST(PrintedCapacitorCode, LookalikesAndSpaces) {
 TEST(PrintedCapacitorCode, AnythingElseIsChecked) {
     using namespace std::literals;
     const std::string_view rejects[] = {
-        "",       "   ",  "107",   "1X104",  "4n7n",    "104JJ",    "abc",      "2A",   "2AJ",
-        "1CC",    "0",    "000",   "0n",     "p0007",   "п0000",    "n",        "4n7.", "10004",
-        "4n7000", "104j", "2a104", "1c1",    "4N7",     "4м7",      "4к7",      "104Ж", "4,7n",
-        "١٠٤",    "१०४",  "-104",  "104 K7", "2A2A104", "\xFF\xFE", "10\0004"sv};
+        "", "   ", "107", "4N7", "4n7n", "104JJ", "abc", "10uH", "2AJ", "1CC", "0", "000", "0n",
+        "p0007", "п0000", "n", "4n7.", "10004", "4n7000", "104j", "2a104", "1c1", "4N7", "4м7",
+        "4к7", "104Ж", "4,7n", "١٠٤", "१०४", "-104", "104K7", "2A2A104", "\xFF\xFE", "10\0004"sv,
+        // Volts after the value: a rated voltage after a tolerance letter, or any with its V;
+        // one voltage to a code.
+        "473K251", "2A104J100", "47uF 25VV", "47uF V", "47uF 0V", "/16V",
+        // Decimal fractions: below 1 without a unit, with a unit written in full.
+        "1.5", "0.0", "0.1.2", "4,7n", "4,7R", "4,7uF7", ".", "0,"};
     vantrel::test::expectChecked(&readPrintedCapacitorCode, rejects);
 }

@@ -3,26 +3,31 @@
 #include "core/codes/rows.h"
 #include "core/codes/typed_code.h"
 
+#include <algorithm>
+
 namespace vantrel::codes {
 namespace {
 
 using value::Decimal;
 using value::Tolerance;
 
-// Small п, н and мк are the Russian p, n and µ, as are the micro sign and the Greek μ; a
-// no-break space is a space.
-constexpr Lookalike kUnitLetters[] = {{"п", "p"}, {"н", "n"}, {"мк", "u"},
-                                      {"µ", "u"}, {"μ", "u"}, {"\u00A0", " "}};
+// Small п, н and мк are the Russian p, n and µ, as are the micro sign and the Greek μ; Ф is
+// the farad; a no-break space is a space.
+constexpr Lookalike kUnitLetters[] = {{"п", "p"}, {"н", "n"}, {"мк", "u"}, {"µ", "u"},
+                                      {"μ", "u"}, {"Ф", "F"}, {"ф", "F"},  {"\u00A0", " "}};
 
-// The rated voltage codes of EIA part numbers, a digit and a capital, in volts.
+// The rated voltage codes of EIA part numbers, a digit and a capital, in volts. 0L is left
+// out: tables give it as 5 V and as 5,5 V.
 struct VoltageCode {
     std::string_view typed;
     Decimal volts;
 };
-constexpr VoltageCode kVoltages[] = {{"0G", {4}},   {"0J", {63, -1}}, {"1A", {10}},  {"1C", {16}},
-                                     {"1E", {25}},  {"1V", {35}},     {"1H", {50}},  {"1J", {63}},
-                                     {"2A", {100}}, {"2C", {160}},    {"2D", {200}}, {"2E", {250}},
-                                     {"2V", {350}}, {"2G", {400}},    {"2W", {450}}, {"2J", {630}}};
+constexpr VoltageCode kVoltages[] = {
+    {"0E", {25, -1}}, {"0G", {4}},   {"0J", {63, -1}}, {"1A", {10}},  {"1C", {16}},  {"1D", {20}},
+    {"1E", {25}},     {"1V", {35}},  {"1G", {40}},     {"1H", {50}},  {"1J", {63}},  {"1K", {80}},
+    {"2A", {100}},    {"2B", {125}}, {"2C", {160}},    {"2D", {200}}, {"2E", {250}}, {"2F", {315}},
+    {"2V", {350}},    {"2G", {400}}, {"2W", {450}},    {"2H", {500}}, {"2J", {630}}, {"2K", {800}},
+    {"3A", {1000}},   {"3B", {1250}}};
 
 // The IEC 60062 tolerance letters; the absolute ones in picofarads.
 struct ToleranceLetter {
@@ -30,11 +35,22 @@ struct ToleranceLetter {
     Tolerance tolerance;
 };
 constexpr ToleranceLetter kTolerances[] = {
-    {"B", Tolerance::absolute({1, -1})},     {"C", Tolerance::absolute({25, -2})},
-    {"D", Tolerance::absolute({5, -1})},     {"F", Tolerance::percent({1})},
-    {"G", Tolerance::percent({2})},          {"J", Tolerance::percent({5})},
-    {"K", Tolerance::percent({10})},         {"M", Tolerance::percent({20})},
-    {"Z", Tolerance::asymmetric({80}, {20})}};
+    {"A", Tolerance::absolute({5, -2})},      {"B", Tolerance::absolute({1, -1})},
+    {"C", Tolerance::absolute({25, -2})},     {"D", Tolerance::absolute({5, -1})},
+    {"F", Tolerance::percent({1})},           {"G", Tolerance::percent({2})},
+    {"H", Tolerance::percent({3})},           {"J", Tolerance::percent({5})},
+    {"K", Tolerance::percent({10})},          {"M", Tolerance::percent({20})},
+    {"N", Tolerance::percent({30})},          {"P", Tolerance::asymmetric({100}, {0})},
+    {"S", Tolerance::asymmetric({50}, {20})}, {"Z", Tolerance::asymmetric({80}, {20})}};
+
+const ToleranceLetter* toleranceAtEnd(std::string_view code) {
+    return code.empty() ? nullptr
+                        : rowFor<ToleranceLetter>(kTolerances, code.substr(code.size() - 1));
+}
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // The power of ten a last digit multiplies by: 0 to 6 as written, 8 and 9 for 0,01 and 0,1.
 std::optional<int> multiplierExponent(char digit) {
@@ -46,20 +62,37 @@ std::optional<int> multiplierExponent(char digit) {
 }
 
 // The value in picofarads: one or two digits as they are; three or four digits whose last is
-// the multiplier; or up to four digits around one p, n or u standing for the point and the
-// unit. fromDigits refuses an empty or non-digit part.
-std::optional<Decimal> picofarads(std::string_view code) {
-    constexpr std::string_view kPoints = "pnu"; // 10^0, 10^3 and 10^6 pF
+// the multiplier; up to four digits around one p (or R), n or u standing for the point and the
+// unit; a number with a point or comma followed by its unit in full, "4,7uF"; or, with no
+// unit, a decimal fraction below 1 in microfarads, "0.1". fromDigits refuses an empty or
+// non-digit part.
+std::optional<Decimal> picofarads(std::string_view code, bool unitInFull) {
+    constexpr std::string_view kPoints = "pnuR"; // 10^0, 10^3, 10^6 and 10^0 pF
+    constexpr int kMicro = 6;
     const std::size_t point = code.find_first_of(kPoints);
+    const auto unitExponent = [&] { return 3 * static_cast<int>(kPoints.find(code[point]) % 3); };
+    if (code.find_first_of(".,") != std::string_view::npos) {
+        if (point == std::string_view::npos) {
+            const std::optional<Decimal> fraction = value::readNumber(code);
+            if (!fraction || fraction->leadingExponent() >= 0)
+                return std::nullopt;
+            return Decimal{fraction->significand, fraction->exponent + kMicro};
+        }
+        const std::optional<Decimal> number = value::readNumber(code.substr(0, point));
+        if (!unitInFull || point + 1 != code.size() || code[point] == 'R' || !number)
+            return std::nullopt;
+        return Decimal{number->significand, number->exponent + unitExponent()};
+    }
     if (point != std::string_view::npos) {
         const std::string digits =
             std::string(code.substr(0, point)) + std::string(code.substr(point + 1));
-        if (digits.size() > 4)
+        if (digits.size() > 4 || (unitInFull && point + 1 != code.size()))
             return std::nullopt;
         const auto fraction = static_cast<int>(code.size() - point - 1);
-        return value::fromDigits(digits,
-                                 3 * static_cast<int>(kPoints.find(code[point])) - fraction);
+        return value::fromDigits(digits, unitExponent() - fraction);
     }
+    if (unitInFull)
+        return std::nullopt;
     if (code.size() <= 2)
         return value::fromDigits(code);
     const std::optional<int> exponent = multiplierExponent(code.back());
@@ -68,36 +101,128 @@ std::optional<Decimal> picofarads(std::string_view code) {
     return value::fromDigits(code.substr(0, code.size() - 1), *exponent);
 }
 
-// Left to right: a voltage code where more follows it, the value, a tolerance letter at the
-// end. A value below 0,001 pF, "p0007" or zero, is no capacitor's: the readout has no unit
-// to give it in.
-std::optional<value::Reading> read(std::string_view code) {
+// The value and a tolerance letter at its end; F right after p, n or u is the farad, so
+// "47nF" has no tolerance and "4n7F" is ±1 %. A value below 0,001 pF, "p0007" or zero, is no
+// capacitor's: the readout has no unit to give it in.
+std::optional<value::Reading> valueAndTolerance(std::string_view code) {
+    const auto unitAtEnd = [](std::string_view rest) {
+        return rest.size() >= 2 && (rest.back() == 'F' || rest.back() == 'f') &&
+               std::string_view("pnu").find(rest[rest.size() - 2]) != std::string_view::npos;
+    };
+    if (code.size() >= 2 && code.back() == 'H' &&
+        std::string_view("pnu").find(code[code.size() - 2]) != std::string_view::npos)
+        return std::nullopt; // "10uH" is in henries
     value::Reading reading(value::Quantity::Capacitance);
-    if (const auto* voltage =
-            code.size() > 2 ? rowFor<VoltageCode>(kVoltages, code.substr(0, 2)) : nullptr) {
-        reading.voltage = voltage->volts;
-        code.remove_prefix(2);
-    }
-    if (const auto* tolerance =
-            code.empty() ? nullptr
-                         : rowFor<ToleranceLetter>(kTolerances, code.substr(code.size() - 1))) {
+    bool unitInFull = unitAtEnd(code);
+    if (const auto* tolerance = unitInFull ? nullptr : toleranceAtEnd(code)) {
         reading.tolerance = tolerance->tolerance;
         code.remove_suffix(1);
+        unitInFull = unitAtEnd(code);
     }
-    const std::optional<Decimal> value = picofarads(code);
+    if (unitInFull)
+        code.remove_suffix(1);
+    const std::optional<Decimal> value = picofarads(code, unitInFull);
     if (!value || value->significand == 0 || value->leadingExponent() < -3)
         return std::nullopt;
     reading.value = *value;
     return reading;
 }
 
+// A voltage code in front, where more follows it: a known one gives the voltage; an unknown
+// one, a digit 0 to 3 and a capital, is passed over when a code of at least three characters
+// follows, so the rest still reads.
+enum class VoltageCodes { Known, None, Unknown };
+std::optional<value::Reading> withVoltageCode(std::string_view code, VoltageCodes codes) {
+    if (codes == VoltageCodes::None)
+        return valueAndTolerance(code);
+    if (code.size() <= 2)
+        return std::nullopt;
+    const auto* known = rowFor<VoltageCode>(kVoltages, code.substr(0, 2));
+    if (codes == VoltageCodes::Known) {
+        auto reading = known ? valueAndTolerance(code.substr(2)) : std::nullopt;
+        if (reading)
+            reading->voltage = known->volts;
+        return reading;
+    }
+    const bool looksLikeOne = code[0] >= '0' && code[0] <= '3' && code[1] >= 'A' && code[1] <= 'Z';
+    if (known || !looksLikeOne || code.size() < 5 || code[1] == 'R')
+        return std::nullopt;
+    return valueAndTolerance(code.substr(2));
+}
+
+// The whole code, spaces left out: a known voltage code first, then none, then an unknown one.
+std::optional<value::Reading> readCode(std::string code) {
+    std::erase(code, ' ');
+    for (const VoltageCodes codes :
+         {VoltageCodes::Known, VoltageCodes::None, VoltageCodes::Unknown})
+        if (auto reading = withVoltageCode(code, codes))
+            return reading;
+    return std::nullopt;
+}
+
+// Rated volts written after the value: "47uF 25V", "100µF/16V", "473J250V", and, after a
+// tolerance letter, "104J100" without the V, where the number is a rated voltage the codes
+// name.
+struct RatedVolts {
+    std::string code; // the rest, look-alikes read
+    Decimal volts;
+    bool separated; // by a space or a slash, so the number is no part of the value
+};
+std::optional<RatedVolts> ratedVoltsAfter(std::string_view text) {
+    bool withV = false;
+    for (const std::string_view v : {"V", "v", "В", "в"})
+        if (text.ends_with(v)) {
+            text = trimmed(text.substr(0, text.size() - v.size())); // "400 В"
+            withV = true;
+            break;
+        }
+    std::size_t start = text.size();
+    while (start > 0 && (isDigit(text[start - 1]) ||
+                         (withV && (text[start - 1] == '.' || text[start - 1] == ','))))
+        --start;
+    const std::optional<Decimal> volts = value::readNumber(text.substr(start));
+    std::optional<std::string> code = readLookalikes(text.substr(0, start), kUnitLetters);
+    if (!volts || volts->significand == 0 || !code)
+        return std::nullopt;
+    RatedVolts rated{std::move(*code), *volts, false};
+    while (!rated.code.empty() && (rated.code.back() == ' ' || rated.code.back() == '/')) {
+        rated.code.pop_back();
+        rated.separated = true;
+    }
+    if (rated.code.empty())
+        return std::nullopt;
+    if (!withV) {
+        const bool rated_ = std::ranges::any_of(
+            kVoltages, [&](const VoltageCode& row) { return row.volts == rated.volts; });
+        if (!toleranceAtEnd(rated.code) || !rated_)
+            return std::nullopt;
+    }
+    return rated;
+}
+
 } // namespace
 
+std::optional<value::Reading> capacitorMarking(std::string_view typed) {
+    const auto withVolts = [](const RatedVolts& rated) -> std::optional<value::Reading> {
+        auto reading = readCode(rated.code);
+        if (!reading || reading->voltage) // one voltage to a marking
+            return std::nullopt;
+        reading->voltage = rated.volts;
+        return reading;
+    };
+    typed = trimmed(typed);
+    const std::optional<RatedVolts> rated = ratedVoltsAfter(typed);
+    if (rated && rated->separated)
+        if (auto reading = withVolts(*rated))
+            return reading;
+    if (const std::optional<std::string> code = readLookalikes(typed, kUnitLetters))
+        if (auto reading = readCode(*code))
+            return reading;
+    return rated && !rated->separated ? withVolts(*rated) : std::nullopt;
+}
+
 PressResult readPrintedCapacitorCode(std::string_view typed) {
-    std::optional<std::string> code = readLookalikes(typed, kUnitLetters);
-    if (code)
-        std::erase(*code, ' ');
-    const std::optional<value::Reading> reading = code ? read(*code) : std::nullopt;
+    const std::optional<value::Reading> reading = capacitorMarking(typed);
     if (!reading)
         return refused({kCheckCode});
     return {{}, "C=" + value::valueLine(*reading), value::readoutInEveryUnit(*reading)};

@@ -3,6 +3,7 @@
 
 #include "core/codes/press_result.h"
 
+#include <optional>
 #include <string_view>
 
 namespace vantrel::codes {
@@ -12,5 +13,11 @@ namespace vantrel::codes {
 // code carries, or the check message and no line. The readout adds the series and the value
 // in every unit.
 PressResult readPrintedCapacitorCode(std::string_view typed);
+
+// The value behind that line, where the code has one. Besides the codes of EIA part numbers it
+// reads rated volts written after the value ("47uF 25V", "100µF/16V", "104J100"), the farad
+// after p, n or µ ("47nF"), a value with a decimal point and its unit ("4,7 мкФ"), R as the
+// point in picofarads ("1R5"), and a decimal fraction with no unit in microfarads ("0.1").
+std::optional<value::Reading> capacitorMarking(std::string_view typed);
 
 } // namespace vantrel::codes

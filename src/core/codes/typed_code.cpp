@@ -37,6 +37,25 @@ std::optional<std::string> readLookalikes(std::string_view text,
     return read;
 }
 
+std::string_view trimmed(std::string_view text) {
+    constexpr std::string_view kNoBreakSpace = "\u00A0";
+    for (bool more = true; more;) {
+        more = false;
+        for (const std::string_view space :
+             {std::string_view(" "), std::string_view("\t"), kNoBreakSpace}) {
+            if (text.starts_with(space)) {
+                text.remove_prefix(space.size());
+                more = true;
+            }
+            if (text.ends_with(space)) {
+                text.remove_suffix(space.size());
+                more = true;
+            }
+        }
+    }
+    return text;
+}
+
 std::string inCapitals(std::string_view text) {
     std::string result(text);
     for (std::size_t i = 0; i < result.size(); ++i) {

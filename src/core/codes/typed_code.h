@@ -24,6 +24,9 @@ struct Lookalike {
 std::optional<std::string> readLookalikes(std::string_view text,
                                           std::span<const Lookalike> ownRows = {});
 
+// The text without the spaces, tabs and no-break spaces at either end.
+std::string_view trimmed(std::string_view text);
+
 // The text with the small letters of ASCII and of the Russian alphabet (а to я) made capitals,
 // for a code that is read in either case; every other byte stays as it is.
 std::string inCapitals(std::string_view text);
