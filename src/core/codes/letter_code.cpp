@@ -1,6 +1,7 @@
 #include "core/codes/letter_code.h"
 
 #include "core/codes/rows.h"
+#include "core/codes/typed_code.h"
 
 #include <algorithm>
 #include <optional>
@@ -51,7 +52,64 @@ constexpr LineRow kLines[] = {{Two, "1", "R=", " *0.01", -2},   {Two, "2", "R=",
                               {Three, "2", "R=", " *0.01", -2}, {Three, "3", "", " *0.1", -1},
                               {Three, "4", "", "", 0}};
 
+// "4K7", "R33", "1M0", "33Е": digits with one multiplier letter standing for the point.
+std::optional<value::Reading> pointForm(std::string_view code) {
+    constexpr std::size_t kMostDigits = 4;
+    std::string digits;
+    const MultiplierLetter* letter = nullptr;
+    int fraction = 0; // digits after the letter
+    while (!code.empty()) {
+        if (code.front() >= '0' && code.front() <= '9') {
+            digits += code.front();
+            fraction += letter ? 1 : 0;
+            code.remove_prefix(1);
+            continue;
+        }
+        if (letter)
+            return std::nullopt;
+        const auto* found = std::find_if(
+            std::begin(kMultiplierLetters), std::end(kMultiplierLetters),
+            [code](const MultiplierLetter& row) { return code.starts_with(row.typed); });
+        if (found == std::end(kMultiplierLetters))
+            return std::nullopt;
+        letter = found;
+        code.remove_prefix(found->typed.size());
+    }
+    const auto ohms = letter && digits.size() <= kMostDigits
+                          ? value::fromDigits(digits, letter->exponent - fraction)
+                          : std::nullopt;
+    if (!ohms)
+        return std::nullopt;
+    return value::Reading(value::Quantity::Resistance, *ohms);
+}
+
+// The tolerance letter that ends the code, Latin or the Cyrillic capital that looks like it,
+// and how many bytes it takes.
+std::pair<const ToleranceLetter*, std::size_t> toleranceAtEnd(std::string_view code) {
+    for (const std::size_t size : {std::size_t{1}, std::size_t{2}}) {
+        if (code.size() <= size)
+            continue;
+        const std::optional<std::string> latin = readLookalikes(code.substr(code.size() - size));
+        if (latin && latin->size() == 1)
+            if (const auto* row = rowFor<ToleranceLetter>(kToleranceLetters, *latin))
+                return {row, size};
+    }
+    return {nullptr, 0};
+}
+
 } // namespace
+
+std::optional<value::Reading> readLetterCode(std::string_view typed) {
+    const std::string code = inCapitals(trimmed(typed));
+    if (const auto [tolerance, size] = toleranceAtEnd(code); tolerance) {
+        auto reading = pointForm(std::string_view(code).substr(0, code.size() - size));
+        if (reading) {
+            reading->tolerance = value::Tolerance::percent(tolerance->percent);
+            return reading;
+        }
+    }
+    return pointForm(code);
+}
 
 PressResult pressLetterCode(const LetterCodeFields& fields) {
     std::vector<std::string_view> messages;

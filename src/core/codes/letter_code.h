@@ -5,6 +5,7 @@
 #include "core/codes/press_result.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -26,5 +27,10 @@ struct LetterCodeFields {
 // The line the fields make; or, when a field is no part of a code, the check messages (for
 // fields №4, №3, then the position) and no line.
 PressResult pressLetterCode(const LetterCodeFields& fields);
+
+// A letter code typed as one text, in either case: digits with one multiplier letter of the
+// window (Latin or Cyrillic) as the point, "4K7", "R33", "33Е", and a tolerance letter at the
+// end where the rest reads without it, "4K7J", "R33G".
+std::optional<value::Reading> readLetterCode(std::string_view typed);
 
 } // namespace vantrel::codes

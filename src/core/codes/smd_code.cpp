@@ -10,13 +10,19 @@ namespace {
 
 using value::Decimal;
 
-// The EIA-96 multiplier letters; R, S and H are left out, as tables disagree on them.
+// The EIA-96 multiplier letters. Some makers print R for Y, S for X and H for B; tables
+// disagree on those, so the SMD window leaves them out and the any-marking reader lists them
+// as a reading of their own.
 struct Multiplier {
     char letter;
     int exponent;
+    bool otherMakers;
 };
-constexpr Multiplier kMultipliers[] = {{'Z', -3}, {'Y', -2}, {'X', -1}, {'A', 0}, {'B', 1},
-                                       {'C', 2},  {'D', 3},  {'E', 4},  {'F', 5}};
+constexpr bool kOthers = true;
+constexpr Multiplier kMultipliers[] = {
+    {'Z', -3, !kOthers}, {'Y', -2, !kOthers}, {'X', -1, !kOthers}, {'A', 0, !kOthers},
+    {'B', 1, !kOthers},  {'C', 2, !kOthers},  {'D', 3, !kOthers},  {'E', 4, !kOthers},
+    {'F', 5, !kOthers},  {'R', -2, kOthers},  {'S', -1, kOthers},  {'H', 1, kOthers}};
 
 // "4R7", "R47", "10R0": one R as the decimal point, digits around it (fromDigits refuses
 // anything else); an integer part of two or more digits starts with no zero, so "01R" is no
@@ -33,18 +39,25 @@ std::optional<Decimal> decimalPointForm(std::string_view code) {
                              -static_cast<int>(fraction.size()));
 }
 
-// "01C": the n-th E96 value times the letter's power of ten.
-std::optional<Decimal> eia96Form(std::string_view code) {
+// "01C": the n-th E96 value times the letter's power of ten, a 1 % part; the letters of
+// the standard or, asked for, only the other makers' ones.
+std::optional<value::Reading> eia96Form(std::string_view code, bool otherMakers) {
     const auto position = code.size() == 3 ? value::fromDigits(code.substr(0, 2)) : std::nullopt;
     if (!position)
         return std::nullopt;
     const auto* multiplier =
-        std::find_if(std::begin(kMultipliers), std::end(kMultipliers),
-                     [code](const Multiplier& m) { return m.letter == code[2]; });
+        std::find_if(std::begin(kMultipliers), std::end(kMultipliers), [&](const Multiplier& m) {
+            return m.letter == code[2] && m.otherMakers == otherMakers;
+        });
     const std::optional<int> e96 = value::e96Value(static_cast<int>(position->significand));
     if (multiplier == std::end(kMultipliers) || !e96)
         return std::nullopt;
-    return Decimal{*e96, multiplier->exponent};
+    return value::Reading(value::Quantity::Resistance, Decimal{*e96, multiplier->exponent},
+                          value::Tolerance::percent({1}));
+}
+
+std::optional<std::string> typedCode(std::string_view typed) {
+    return readLookalikes(inCapitals(typed));
 }
 
 std::optional<value::Reading> read(std::string_view code) {
@@ -64,17 +77,23 @@ std::optional<value::Reading> read(std::string_view code) {
                    : ohms(value::fromDigits(code.substr(0, code.size() - 1), code.back() - '0'));
     if (auto reading = ohms(decimalPointForm(code)))
         return reading;
-    auto reading = ohms(eia96Form(code));
-    if (reading)
-        reading->tolerance = value::Tolerance::percent({1}); // an EIA-96 part is a 1 % part
-    return reading;
+    return eia96Form(code, false);
 }
 
 } // namespace
 
+std::optional<value::Reading> smdResistance(std::string_view typed) {
+    const std::optional<std::string> code = typedCode(typed);
+    return code ? read(*code) : std::nullopt;
+}
+
+std::optional<value::Reading> eia96OtherMakers(std::string_view typed) {
+    const std::optional<std::string> code = typedCode(typed);
+    return code ? eia96Form(*code, true) : std::nullopt;
+}
+
 PressResult readSmdCode(std::string_view typed) {
-    const std::optional<std::string> code = readLookalikes(inCapitals(typed));
-    const std::optional<value::Reading> reading = code ? read(*code) : std::nullopt;
+    const std::optional<value::Reading> reading = smdResistance(typed);
     if (!reading)
         return refused({kCheckCode});
     return written("R=" + value::valueLine(*reading), reading);

@@ -3,6 +3,7 @@
 
 #include "core/codes/press_result.h"
 
+#include <optional>
 #include <string_view>
 
 namespace vantrel::codes {
@@ -10,5 +11,12 @@ namespace vantrel::codes {
 // The whole typed code, in either case, with the Cyrillic А, В, С, Е, Х taken as the Latin
 // letters they look like: "R=" and the value, or the check message and no line.
 PressResult readSmdCode(std::string_view typed);
+
+// The value behind that line, where the code has one.
+std::optional<value::Reading> smdResistance(std::string_view typed);
+
+// "68R": an EIA-96 code with the letters other makers print, R ×0,01, S ×0,1 and H ×10, read
+// the same way; the standard's own letters give nothing here.
+std::optional<value::Reading> eia96OtherMakers(std::string_view typed);
 
 } // namespace vantrel::codes

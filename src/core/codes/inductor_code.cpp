@@ -1,0 +1,36 @@
+#include "core/codes/inductor_code.h"
+
+#include "core/codes/typed_code.h"
+
+namespace vantrel::codes {
+namespace {
+
+using value::Decimal;
+
+constexpr int kMicro = 3; // a microhenry in nanohenries
+
+std::optional<Decimal> nanohenries(std::string_view code) {
+    const std::size_t point = code.find_first_of("RN");
+    if (point != std::string_view::npos) {
+        const std::string digits =
+            std::string(code.substr(0, point)) + std::string(code.substr(point + 1));
+        if (digits.size() > 4)
+            return std::nullopt;
+        const int unit = code[point] == 'R' ? kMicro : 0;
+        return value::fromDigits(digits, unit - static_cast<int>(code.size() - point - 1));
+    }
+    if (code.size() != 3 || code.back() < '0' || code.back() > '6')
+        return std::nullopt;
+    return value::fromDigits(code.substr(0, 2), code.back() - '0' + kMicro);
+}
+
+} // namespace
+
+std::optional<value::Reading> inductorCode(std::string_view typed) {
+    const std::optional<Decimal> value = nanohenries(trimmed(typed));
+    if (!value || value->significand == 0)
+        return std::nullopt;
+    return value::Reading(value::Quantity::Inductance, *value);
+}
+
+} // namespace vantrel::codes

@@ -1,0 +1,106 @@
+#include "core/marking/any_marking.h"
+
+#include "core/bands/band_reading.h"
+#include "core/bands/recipes.h"
+#include "core/codes/inductor_code.h"
+#include "core/codes/letter_code.h"
+#include "core/codes/printed_capacitor_code.h"
+#include "core/codes/smd_code.h"
+#include "core/codes/typed_code.h"
+#include "core/marking/colour_words.h"
+#include "core/marking/value_text.h"
+
+#include <algorithm>
+
+namespace vantrel::marking {
+namespace {
+
+using value::Quantity;
+using value::Reading;
+
+class Readings {
+public:
+    explicit Readings(std::string_view text)
+        : colours_(readColourWords(text))
+        , value_(readValueWithUnit(text)) {}
+
+    void add(Form form, const std::optional<Reading>& reading, bool reversed = false) {
+        if (!reading)
+            return;
+        const MarkingReading found{form, *reading, reversed};
+        if (reversed || std::ranges::find(list_, *reading, &MarkingReading::reading) == list_.end())
+            list_.push_back(found);
+    }
+    void addBands(const bands::WindowRecipe& recipe) {
+        if (!colours_)
+            return;
+        const bands::BandReadings readings = bands::readBands(recipe, *colours_);
+        add(Form::Bands, readings.forward);
+        add(Form::Bands, readings.otherEnd, true);
+    }
+    void addValueOf(Quantity quantity) {
+        if (value_ && value_->quantity == quantity)
+            add(Form::Value, value_);
+    }
+    std::vector<MarkingReading> list() && { return std::move(list_); }
+
+private:
+    std::optional<std::vector<int>> colours_;
+    std::optional<Reading> value_;
+    std::vector<MarkingReading> list_;
+};
+
+} // namespace
+
+std::vector<MarkingReading> readAnyMarking(std::string_view typed) {
+    const std::string_view text = codes::trimmed(typed);
+    if (text.empty() || text.size() > kLongestMarking)
+        return {};
+    Readings readings(text);
+    readings.add(Form::Smd, codes::smdResistance(text));
+    readings.add(Form::Eia96, codes::eia96OtherMakers(text));
+    readings.add(Form::LetterCode, codes::readLetterCode(text));
+    for (const auto* recipe : {&bands::kResistor3Recipe, &bands::kResistor4Recipe,
+                               &bands::kResistor5Recipe, &bands::kResistor6Recipe})
+        readings.addBands(*recipe);
+    readings.addValueOf(Quantity::Resistance);
+    readings.add(Form::Code, codes::capacitorMarking(text));
+    readings.addValueOf(Quantity::Capacitance);
+    readings.addBands(bands::kInductor3Recipe);
+    readings.addBands(bands::kInductor4Recipe);
+    readings.add(Form::Code, codes::inductorCode(text));
+    readings.addValueOf(Quantity::Inductance);
+    return std::move(readings).list();
+}
+
+std::string_view componentName(Quantity quantity) {
+    switch (quantity) {
+    case Quantity::Capacitance:
+        return "Конденсатор";
+    case Quantity::Inductance:
+        return "Катушка индуктивности";
+    case Quantity::Resistance:
+        break;
+    }
+    return "Резистор";
+}
+
+std::string formName(const MarkingReading& reading) {
+    switch (reading.form) {
+    case Form::Bands:
+        return reading.reversed ? "цветные полосы с другого конца" : "цветные полосы";
+    case Form::Smd:
+        return "SMD-код";
+    case Form::Eia96:
+        return "EIA-96 с буквами R, S, H";
+    case Form::LetterCode:
+        return "буквенный код";
+    case Form::Code:
+        return "код";
+    case Form::Value:
+        break;
+    }
+    return "номинал с единицей";
+}
+
+} // namespace vantrel::marking
