@@ -3,14 +3,13 @@
 #include "core/cli/command_line.h"
 
 #include <QApplication>
-#include <cstdio>
+#include <iostream>
 
 int main(int argc, char* argv[]) {
-    if (const auto answer = vantrel::cli::answerCommandLine(argc, argv)) {
-        std::fputs(answer->standardOutput.c_str(), stdout);
-        std::fputs(answer->standardError.c_str(), stderr);
-        return answer->exitCode;
-    }
+    std::ios::sync_with_stdio(false); // the command line writes through the streams alone
+    if (const auto exitCode =
+            vantrel::cli::answerCommandLine(argc, argv, std::cin, std::cout, std::cerr))
+        return *exitCode;
     vantrel::app::prepareEnvironment();
     QApplication application(argc, argv);
     const auto Form1 = vantrel::app::startUp();

@@ -2,15 +2,29 @@
 #include "core/cli/command_line.h"
 
 #include <gtest/gtest.h>
+#include <sstream>
 #include <vector>
 
 using vantrel::cli::answerCommandLine;
 
 namespace {
 
-std::optional<vantrel::cli::CommandLineAnswer> answer(std::vector<const char*> arguments) {
+struct Answer {
+    int exitCode;
+    std::string standardOutput;
+    std::string standardError;
+};
+
+std::optional<Answer> answer(std::vector<const char*> arguments, const std::string& input = {}) {
     arguments.insert(arguments.begin(), "vantrel");
-    return answerCommandLine(static_cast<int>(arguments.size()), arguments.data());
+    std::istringstream in(input);
+    std::ostringstream out;
+    std::ostringstream err;
+    const std::optional<int> exitCode =
+        answerCommandLine(static_cast<int>(arguments.size()), arguments.data(), in, out, err);
+    if (!exitCode)
+        return std::nullopt;
+    return Answer{*exitCode, out.str(), err.str()};
 }
 
 } // namespace
@@ -36,12 +50,13 @@ TEST(CommandLine, HelpAndVersionAnswerOnStandardOutput) {
         std::string_view firstLine;
     };
     const Case cases[] = {
-        {{"--help"}, "Использование: vantrel [ПАРАМЕТР]..."},
-        {{"-h"}, "Использование: vantrel [ПАРАМЕТР]..."},
-        {{"-platform", "offscreen", "--help"}, "Использование: vantrel [ПАРАМЕТР]..."},
+        {{"--help"}, "Использование: vantrel [ПАРАМЕТР]... [МАРКИРОВКА]..."},
+        {{"-h"}, "Использование: vantrel [ПАРАМЕТР]... [МАРКИРОВКА]..."},
+        {{"-platform", "offscreen", "--help"},
+         "Использование: vantrel [ПАРАМЕТР]... [МАРКИРОВКА]..."},
         {{"--version"}, "Vantrel " VANTREL_VERSION},
         {{"--version", "--help"}, "Vantrel " VANTREL_VERSION},
-        {{"--help", "--bogus"}, "Использование: vantrel [ПАРАМЕТР]..."},
+        {{"--help", "--bogus"}, "Использование: vantrel [ПАРАМЕТР]... [МАРКИРОВКА]..."},
     };
     for (const Case& c : cases) {
         const auto result = answer(c.arguments);
@@ -62,9 +77,8 @@ TEST(CommandLine, AnythingElseIsOneLineOnStandardErrorAndExitCodeTwo) {
         {{"-v"}, "неизвестный параметр «-v»"},
         {{"--help=x"}, "неизвестный параметр «--help=x»"},
         {{"-stylex"}, "неизвестный параметр «-stylex»"},
-        {{"file.txt"}, "лишний аргумент «file.txt»"},
-        {{"-"}, "лишний аргумент «-»"},
-        {{"--", "--help"}, "лишний аргумент «--help»"},
+        {{"472", "--bogus"}, "неизвестный параметр «--bogus»"},
+        {{"--json"}, "параметру «--json» нужна маркировка"},
         {{"-platform"}, "параметру «-platform» нужно значение"},
         {{"-reverse", "--style"}, "параметру «--style» нужно значение"},
         {{"-бяка"}, "неизвестный параметр «-бяка»"},

@@ -1,8 +1,14 @@
 #include "core/cli/command_line.h"
 
+#include "core/cli/marking_answers.h"
+
 #include <algorithm>
+#include <istream>
+#include <ostream>
 #include <span>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #ifndef VANTREL_VERSION
 #error "VANTREL_VERSION comes from the project's version in CMake"
@@ -12,8 +18,18 @@ namespace vantrel::cli {
 namespace {
 
 constexpr std::string_view kHelp =
-    "Использование: vantrel [ПАРАМЕТР]...\n"
+    "Использование: vantrel [ПАРАМЕТР]... [МАРКИРОВКА]...\n"
     "Номинал резистора, катушки индуктивности или конденсатора по маркировке.\n"
+    "\n"
+    "С маркировками пишет все их прочтения и не открывает окон: для каждой маркировки\n"
+    "её саму, затем по строке на прочтение (элемент и вид маркировки, номинал с допуском\n"
+    "и напряжением, ряд). Маркировка «-» значит: читать маркировки из стандартного ввода,\n"
+    "по одной в строке.\n"
+    "  vantrel 472            резистор 4,7 кОм, конденсатор 4,7 нФ, катушка 4,7 мГн\n"
+    "  vantrel 2A104J 4K7J    конденсатор 100 нФ ±5 %, 100 В; резистор 4,7 кОм ±5 %\n"
+    "  vantrel 'кор чёрн оранж зол'   цветные полосы: 10 кОм ±5 %\n"
+    "  vantrel --json - < спецификация.txt\n"
+    "\n"
     "Без параметров открывает главное окно; окна выбираются в меню «Элемент»:\n"
     "  Резистор > Цветовая > 3 полосы, 4 полосы, 5 полос, 6 полос: цветные полосы;\n"
     "  Резистор > Кодовая: буквенный код резистора, например R33G;\n"
@@ -22,9 +38,12 @@ constexpr std::string_view kHelp =
     "  Конденсатор > Код с буквами: код с корпуса, например 2A104J, 4n7;\n"
     "  Индуктивность > 3 полосы, 4 полосы: цветные полосы катушки.\n"
     "\n"
+    "      --json     писать прочтения в JSON, по объекту на маркировку в строке\n"
     "  -h, --help     показать эту справку и выйти\n"
     "      --version  показать версию и выйти\n"
     "\n"
+    "Код выхода: 0, когда у каждой маркировки есть прочтение; 1, когда у какой-то нет;\n"
+    "2 при ошибке в параметрах.\n"
     "Принимаются и стандартные параметры Qt, например -platform, -style, -display.\n"
     "\n"
     "Подробнее: man vantrel\n";
@@ -65,8 +84,9 @@ bool startsWithOneOf(std::span<const std::string_view> prefixes, std::string_vie
         prefixes, [name](std::string_view prefix) { return name.starts_with(prefix); });
 }
 
-CommandLineAnswer error(std::string problem) {
-    return {2, {}, "vantrel: " + problem + "\nСправка: vantrel --help\n"};
+int error(std::ostream& err, const std::string& problem) {
+    err << "vantrel: " << problem << "\nСправка: vantrel --help\n";
+    return 2;
 }
 
 std::string quoted(std::string_view text) {
@@ -75,18 +95,31 @@ std::string quoted(std::string_view text) {
 
 } // namespace
 
-std::optional<CommandLineAnswer> answerCommandLine(int argc, const char* const* argv) {
-    bool optionsEnded = false; // after "--" every argument is a plain one
+std::optional<int> answerCommandLine(int argc, const char* const* argv, std::istream& in,
+                                     std::ostream& out, std::ostream& err) {
+    bool optionsEnded = false; // after "--" every argument is a marking, "-" too
+    bool json = false;
+    std::vector<std::pair<std::string_view, bool>> markings; // each with "read standard input"
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
-        if (optionsEnded || !argument.starts_with('-') || argument == "-")
-            return error("лишний аргумент " + quoted(argument));
-        if (argument == "--help" || argument == "-h")
-            return CommandLineAnswer{0, std::string(kHelp), {}};
-        if (argument == "--version")
-            return CommandLineAnswer{0, std::string(kVersion), {}};
+        if (optionsEnded || !argument.starts_with('-') || argument == "-") {
+            markings.emplace_back(argument, !optionsEnded && argument == "-");
+            continue;
+        }
+        if (argument == "--help" || argument == "-h") {
+            out << kHelp;
+            return 0;
+        }
+        if (argument == "--version") {
+            out << kVersion;
+            return 0;
+        }
         if (argument == "--") {
             optionsEnded = true;
+            continue;
+        }
+        if (argument == "--json") {
+            json = true;
             continue;
         }
         // Qt reads "--style" as "-style".
@@ -95,12 +128,24 @@ std::optional<CommandLineAnswer> answerCommandLine(int argc, const char* const* 
             continue;
         if (among(kQtOptionsWithValue, name)) {
             if (++i == argc)
-                return error("параметру " + quoted(argument) + " нужно значение");
+                return error(err, "параметру " + quoted(argument) + " нужно значение");
             continue;
         }
-        return error("неизвестный параметр " + quoted(argument));
+        return error(err, "неизвестный параметр " + quoted(argument));
     }
-    return std::nullopt;
+    if (markings.empty())
+        return json ? std::optional(error(err, "параметру «--json» нужна маркировка"))
+                    : std::nullopt;
+    MarkingAnswers answers(json ? MarkingAnswers::Json : MarkingAnswers::Text, out, err);
+    for (const auto& [marking, fromInput] : markings) {
+        if (!fromInput) {
+            answers.answer(marking);
+            continue;
+        }
+        for (std::string line; std::getline(in, line);)
+            answers.answerLine(line);
+    }
+    return answers.everyMarkingRead() ? 0 : 1;
 }
 
 } // namespace vantrel::cli

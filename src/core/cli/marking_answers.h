@@ -1,0 +1,38 @@
+// What the command line writes for each marking it is given: its readings as text, or as one
+// JSON object per line.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <string_view>
+
+namespace vantrel::cli {
+
+class MarkingAnswers {
+public:
+    enum Format { Text, Json };
+    MarkingAnswers(Format format, std::ostream& out, std::ostream& err)
+        : format_(format)
+        , out_(&out)
+        , err_(&err) {}
+
+    // The marking and every reading of it; a marking with none is one line of its own, and
+    // «нет прочтения» on the error stream in text.
+    void answer(std::string_view marking);
+    // A line of a parts list: its line break and the spaces at its ends left out; a line with
+    // nothing else is passed over.
+    void answerLine(std::string_view line);
+    bool everyMarkingRead() const { return everyMarkingRead_; }
+
+private:
+    Format format_;
+    std::ostream* out_;
+    std::ostream* err_;
+    std::string buffer_;
+    bool everyMarkingRead_ = true;
+};
+
+// The text as a JSON string, quotes included; bytes that are no UTF-8 become U+FFFD.
+std::string jsonString(std::string_view text);
+
+} // namespace vantrel::cli
