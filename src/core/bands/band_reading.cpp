@@ -60,14 +60,14 @@ BandReadings readBands(const WindowRecipe& recipe, std::span<const int> colours)
     if (colours.size() != recipe.bands.size() || colours.size() > kMaxBands)
         return {};
     BandReadings readings{read(recipe, colours, Strictness::ForwardLine), {}};
+    const std::optional<Reading>& forward = readings.forward;
+    std::optional<Reading>& otherEnd = readings.otherEnd;
     std::array<int, kMaxBands> reversed{};
     std::reverse_copy(colours.begin(), colours.end(), reversed.begin());
-    readings.otherEnd =
-        read(recipe, std::span(reversed).first(colours.size()), Strictness::OtherEnd);
-    if (readings.forward && readings.otherEnd &&
-        (!value::firstSeriesHolding(readings.otherEnd->value) ||
-         *readings.otherEnd == *readings.forward))
-        readings.otherEnd.reset();
+    otherEnd = read(recipe, std::span(reversed).first(colours.size()), Strictness::OtherEnd);
+    if (forward && otherEnd &&
+        (!value::firstSeriesHolding(otherEnd->value) || *otherEnd == *forward))
+        otherEnd.reset();
     return readings;
 }
 

@@ -192,9 +192,9 @@ std::optional<RatedVolts> ratedVoltsAfter(std::string_view text) {
     if (rated.code.empty())
         return std::nullopt;
     if (!withV) {
-        const bool rated_ = std::ranges::any_of(
+        const bool ratedVoltage = std::ranges::any_of(
             kVoltages, [&](const VoltageCode& row) { return row.volts == rated.volts; });
-        if (!toleranceAtEnd(rated.code) || !rated_)
+        if (!toleranceAtEnd(rated.code) || !ratedVoltage)
             return std::nullopt;
     }
     return rated;

@@ -72,6 +72,10 @@ std::string inCapitals(std::string_view text) {
                 c = 0xD0;
                 next = static_cast<unsigned char>(next + 0x20);
                 ++i;
+            } else if (c == 0xD1 && next == 0x91) { // ё is D1 91, Ё D0 81
+                c = 0xD0;
+                next = 0x81;
+                ++i;
             }
         }
     }

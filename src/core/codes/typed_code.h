@@ -27,8 +27,8 @@ std::optional<std::string> readLookalikes(std::string_view text,
 // The text without the spaces, tabs and no-break spaces at either end.
 std::string_view trimmed(std::string_view text);
 
-// The text with the small letters of ASCII and of the Russian alphabet (а to я) made capitals,
-// for a code that is read in either case; every other byte stays as it is.
+// The text with the small letters of ASCII and of the Russian alphabet (а to я, and ё) made
+// capitals, for a code that is read in either case; every other byte stays as it is.
 std::string inCapitals(std::string_view text);
 
 } // namespace vantrel::codes

@@ -23,16 +23,16 @@ constexpr auto kOhms = Quantity::Resistance;
 constexpr auto kFarads = Quantity::Capacitance; // in picofarads
 constexpr auto kHenries = Quantity::Inductance; // in nanohenries
 constexpr Unit kOtherUnits[] = {
-    {"Ω", kOhms, 0},      {"kΩ", kOhms, 3},    {"KΩ", kOhms, 3},     {"MΩ", kOhms, 6},
-    {"GΩ", kOhms, 9},     {"TΩ", kOhms, 12},   {"Ohm", kOhms, 0},    {"ohm", kOhms, 0},
-    {"kOhm", kOhms, 3},   {"MOhm", kOhms, 6},  {"Om", kOhms, 0},     {"kOm", kOhms, 3},
-    {"MOm", kOhms, 6},    {"ом", kOhms, 0},    {"ком", kOhms, 3},    {"k", kOhms, 3},
-    {"K", kOhms, 3},      {"к", kOhms, 3},     {"M", kOhms, 6},      {"М", kOhms, 6},
-    {"pF", kFarads, 0},   {"nF", kFarads, 3},  {"uF", kFarads, 6},   {"µF", kFarads, 6},
-    {"μF", kFarads, 6},   {"пф", kFarads, 0},  {"нф", kFarads, 3},   {"мкф", kFarads, 6},
-    {"nH", kHenries, 0},  {"uH", kHenries, 3}, {"µH", kHenries, 3},  {"μH", kHenries, 3},
-    {"mH", kHenries, 6},  {"H", kHenries, 9},  {"нгн", kHenries, 0}, {"мкгн", kHenries, 3},
-    {"мгн", kHenries, 6}, {"гн", kHenries, 9}};
+    {"Ω", kOhms, 0},     {"kΩ", kOhms, 3},     {"KΩ", kOhms, 3},      {"MΩ", kOhms, 6},
+    {"GΩ", kOhms, 9},    {"TΩ", kOhms, 12},    {"Ohm", kOhms, 0},     {"ohm", kOhms, 0},
+    {"kOhm", kOhms, 3},  {"MOhm", kOhms, 6},   {"Om", kOhms, 0},      {"kOm", kOhms, 3},
+    {"MOm", kOhms, 6},   {"ом", kOhms, 0},     {"ком", kOhms, 3},     {"k", kOhms, 3},
+    {"K", kOhms, 3},     {"к", kOhms, 3},      {"M", kOhms, 6},       {"М", kOhms, 6},
+    {"pF", kFarads, 0},  {"nF", kFarads, 3},   {"uF", kFarads, 6},    {"µF", kFarads, 6},
+    {"μF", kFarads, 6},  {"пф", kFarads, 0},   {"нф", kFarads, 3},    {"мкф", kFarads, 6},
+    {"nH", kHenries, 0}, {"uH", kHenries, 3},  {"µH", kHenries, 3},   {"μH", kHenries, 3},
+    {"mH", kHenries, 6}, {"нгн", kHenries, 0}, {"мкгн", kHenries, 3}, {"мгн", kHenries, 6},
+    {"гн", kHenries, 9}};
 
 // A text read from the front.
 class Cursor {

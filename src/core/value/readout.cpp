@@ -47,30 +47,35 @@ std::string quantityText(Quantity quantity, Decimal value) {
     return inStep(quantity, value, unitStep(quantity, value));
 }
 
+// Texts are appended to a named string: GCC 12 warns falsely about a literal + a temporary.
 std::string toleranceText(Quantity quantity, const Tolerance& tolerance) {
+    std::string text = tolerance.kind == Tolerance::Kind::Asymmetric ? "+" : "±";
     switch (tolerance.kind) {
     case Tolerance::Kind::Absolute:
-        return "±" + quantityText(quantity, tolerance.above);
+        return text.append(quantityText(quantity, tolerance.above));
     case Tolerance::Kind::Asymmetric:
-        return "+" + spell(tolerance.above) + "/-" + spell(tolerance.below) + " %";
+        return text.append(spell(tolerance.above))
+            .append("/-")
+            .append(spell(tolerance.below))
+            .append(" %");
     case Tolerance::Kind::Percent:
         break;
     }
-    return "±" + spell(tolerance.above) + " %";
+    return text.append(spell(tolerance.above)).append(" %");
 }
 
 std::string temperatureCoefficientText(Decimal ppm) {
-    return "±" + spell(ppm) + " ppm/°C";
+    return std::string("±").append(spell(ppm)).append(" ppm/°C");
 }
 
 std::string valueLine(const Reading& reading) {
     std::string line = quantityText(reading.quantity, reading.value);
     if (reading.tolerance)
-        line += " " + toleranceText(reading.quantity, *reading.tolerance);
+        line.append(" ").append(toleranceText(reading.quantity, *reading.tolerance));
     if (reading.temperatureCoefficient)
-        line += ", ТКС " + temperatureCoefficientText(*reading.temperatureCoefficient);
+        line.append(", ТКС ").append(temperatureCoefficientText(*reading.temperatureCoefficient));
     if (reading.voltage)
-        line += ", " + spell(*reading.voltage) + " В";
+        line.append(", ").append(spell(*reading.voltage)).append(" В");
     return line;
 }
 
