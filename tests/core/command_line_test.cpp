@@ -92,3 +92,53 @@ TEST(CommandLine, AnythingElseIsOneLineOnStandardErrorAndExitCodeTwo) {
                   "vantrel: " + std::string(c.problem) + "\nСправка: vantrel --help\n");
     }
 }
+
+// Markings are answered in the order given, "-" taking the lines of standard input at its
+// place; blank lines of a parts list are passed over, and the exit code says whether every
+// marking read.
+TEST(CommandLine, MarkingsAreAnsweredInOrderWithTheirExitCode) {
+    struct Case {
+        std::vector<const char*> arguments;
+        std::string input;
+        int exitCode;
+        std::string_view output;
+        std::string_view errors;
+    };
+    const Case cases[] = {
+        {{"4K7"}, "", 0, "4K7\n  Резистор, буквенный код: 4,7 кОм; Ряд E6\n", ""},
+        {{"000"}, "", 0, "000\n  Резистор, SMD-код: 0 Ом\n", ""},
+        {{"-platform", "offscreen", "9996"},
+         "",
+         0,
+         "9996\n  Резистор, SMD-код: 999 МОм; Нет в рядах E6–E192, ближайшие: 988 МОм и 1000 "
+         "МОм\n  Конденсатор, код: 999 мкФ; Нет в рядах E6–E192, ближайшие: 988 мкФ и 1000 "
+         "мкФ\n",
+         ""},
+        {{"47", "-", "hello"},
+         "4n7\r\n\n  \t\r\n p47 \n",
+         1,
+         "47\n  Конденсатор, код: 47 пФ; Ряд E6\n4n7\n  Конденсатор, код: 4,7 нФ; Ряд E6\n"
+         "p47\n  Конденсатор, код: 0,47 пФ; Ряд E6\nhello\n",
+         "vantrel: «hello»: нет прочтения\n"},
+        {{"--", "-", "-4n7"},
+         "47",
+         1,
+         "-\n-4n7\n",
+         "vantrel: «-»: нет прочтения\nvantrel: «-4n7»: нет прочтения\n"},
+        {{""}, "", 1, "\n", "vantrel: «»: нет прочтения\n"},
+        {{"\x1b[2J"}, "", 1, "?[2J\n", "vantrel: «?[2J»: нет прочтения\n"},
+        {{"--json", "-"}, "", 0, "", ""},
+        {{"--json", "\"\\\n\xFF"},
+         "",
+         1,
+         "{\"input\": \"\\\"\\\\\\u000a\uFFFD\", \"readings\": []}\n",
+         ""},
+    };
+    for (const Case& c : cases) {
+        const auto result = answer(c.arguments, c.input);
+        ASSERT_TRUE(result.has_value()) << c.output;
+        EXPECT_EQ(result->exitCode, c.exitCode) << c.output;
+        EXPECT_EQ(result->standardOutput, c.output);
+        EXPECT_EQ(result->standardError, c.errors) << c.output;
+    }
+}

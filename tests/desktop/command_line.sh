@@ -27,7 +27,7 @@ expect() {
     fi
 }
 
-expect "--help" 0 "Использование: vantrel [ПАРАМЕТР]..." "" --help
+expect "--help" 0 "Использование: vantrel [ПАРАМЕТР]... [МАРКИРОВКА]..." "" --help
 expect "--version" 0 "Vantrel $version" "" --version
 expect "an unknown option" 2 "" $'vantrel: неизвестный параметр «--bogus»\nСправка: vantrel --help' \
     --bogus

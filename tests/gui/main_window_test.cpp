@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <functional>
 #include <gtest/gtest.h>
+#include <sstream>
 
 using namespace vantrel;
 using test::App;
@@ -92,7 +93,11 @@ TEST(MainWindow, MenuItemsInOrderWithTheirAccessKeys) {
 TEST(MainWindow, HelpNamesEveryWindowOfTheMenu) {
     App program;
     const char* argv[] = {"vantrel", "--help"};
-    const QString help = QString::fromStdString(cli::answerCommandLine(2, argv)->standardOutput);
+    std::istringstream in;
+    std::ostringstream out;
+    std::ostringstream err;
+    cli::answerCommandLine(2, argv, in, out, err);
+    const QString help = QString::fromStdString(out.str());
     int named = 0;
     const std::function<void(const QMenu*)> walk = [&](const QMenu* menu) {
         for (const QAction* action : menu->actions()) {

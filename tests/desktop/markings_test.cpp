@@ -1,0 +1,131 @@
+// The real program reading markings with no display at all: its text, its JSON Lines parsed
+// by Qt's own JSON reader, standard input, and its three exit codes.
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QStringList>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#ifndef VANTREL_PROGRAM
+#error "VANTREL_PROGRAM is the path of the program under test"
+#endif
+
+namespace {
+
+struct ProgramRun {
+    int exitCode = -1;
+    std::string output;
+    std::string errors;
+};
+
+std::string shellQuoted(std::string_view text) {
+    std::string shell = "'";
+    for (const char c : text)
+        shell += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return shell + "'";
+}
+
+// The program with these arguments and this standard input, without DISPLAY or WAYLAND_DISPLAY.
+ProgramRun run(const std::vector<std::string>& arguments, const std::string& input = {}) {
+    const std::filesystem::path scratch = std::filesystem::temp_directory_path();
+    const auto in = scratch / ("vantrel-in-" + std::to_string(::getpid()));
+    const auto err = scratch / ("vantrel-err-" + std::to_string(::getpid()));
+    std::ofstream(in) << input;
+    std::string command =
+        "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " + shellQuoted(VANTREL_PROGRAM);
+    for (const std::string& argument : arguments)
+        command += " " + shellQuoted(argument);
+    command += " <" + shellQuoted(in.string()) + " 2>" + shellQuoted(err.string());
+    ProgramRun result;
+    FILE* pipe = ::popen(command.c_str(), "r");
+    char buffer[4096];
+    for (std::size_t read; (read = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        result.output.append(buffer, read);
+    const int status = ::pclose(pipe);
+    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    std::ifstream errors(err);
+    result.errors.assign(std::istreambuf_iterator<char>(errors), {});
+    std::filesystem::remove(in);
+    std::filesystem::remove(err);
+    return result;
+}
+
+QList<QJsonObject> jsonLines(const std::string& output) {
+    QList<QJsonObject> objects;
+    for (const QByteArray& line : QByteArray::fromStdString(output).split('\n')) {
+        if (line.isEmpty())
+            continue;
+        QJsonParseError error{};
+        const QJsonDocument document = QJsonDocument::fromJson(line, &error);
+        EXPECT_EQ(error.error, QJsonParseError::NoError) << line.toStdString();
+        EXPECT_TRUE(document.isObject()) << line.toStdString();
+        objects.append(document.object());
+    }
+    return objects;
+}
+
+} // namespace
+
+TEST(Markings, TextNamesEachReadingAndExitsZero) {
+    const ProgramRun result = run({"2A104J", "68R"});
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.errors, "");
+    EXPECT_EQ(result.output, "2A104J\n"
+                             "  Конденсатор, код: 100 нФ ±5 %, 100 В; Ряд E6\n"
+                             "68R\n"
+                             "  Резистор, SMD-код: 68 Ом; Ряд E6\n"
+                             "  Резистор, EIA-96 с буквами R, S, H: 4,99 Ом ±1 %; Ряд E96\n"
+                             "  Конденсатор, код: 68 пФ; Ряд E6\n"
+                             "  Катушка индуктивности, код: 68 мкГн; Ряд E6\n");
+}
+
+// Every key of every reading, with its JSON type, for markings from standard input.
+TEST(Markings, JsonLinesFromStandardInputParse) {
+    const ProgramRun result = run({"--json", "-"}, "472\r\nкор чёрн оранж зол\n\n2A104J\nhello\n");
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.errors, "");
+    const QList<QJsonObject> lines = jsonLines(result.output);
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_EQ(lines[0]["input"].toString(), "472");
+    EXPECT_EQ(lines[3]["input"].toString(), "hello");
+    EXPECT_TRUE(lines[3]["readings"].toArray().isEmpty());
+    const QJsonArray threeReadings = lines[0]["readings"].toArray();
+    ASSERT_EQ(threeReadings.size(), 3);
+    const QStringList components = {"resistor", "capacitor", "inductor"};
+    const QStringList values = {"4700", "0.0000000047", "0.0047"};
+    const QStringList units = {"Ω", "F", "H"};
+    for (qsizetype i = 0; i < 3; ++i) {
+        const QJsonObject reading = threeReadings[i].toObject();
+        EXPECT_EQ(reading.keys(), (QStringList{"component", "form", "reversed", "series", "tempco",
+                                               "text", "tolerance", "unit", "value", "voltage"}));
+        EXPECT_EQ(reading["component"].toString(), components[i]);
+        EXPECT_EQ(reading["value"].toString(), values[i]);
+        EXPECT_EQ(reading["unit"].toString(), units[i]);
+        EXPECT_EQ(reading["series"].toString(), "E6");
+        EXPECT_TRUE(reading["tolerance"].isNull() && reading["voltage"].isNull() &&
+                    reading["tempco"].isNull());
+        EXPECT_EQ(reading["reversed"], QJsonValue(false));
+    }
+    const QJsonObject bands = lines[1]["readings"].toArray()[0].toObject();
+    EXPECT_EQ(bands["form"].toString(), "bands");
+    EXPECT_EQ(bands["tolerance"].toString(), "±5 %");
+    EXPECT_EQ(bands["text"].toString(), "10 кОм ±5 %");
+    const QJsonObject film = lines[2]["readings"].toArray()[0].toObject();
+    EXPECT_EQ(film["value"].toString(), "0.0000001");
+    EXPECT_EQ(film["voltage"].toString(), "100");
+}
+
+TEST(Markings, ExitCodes) {
+    EXPECT_EQ(run({"472", "4K7"}).exitCode, 0);
+    const ProgramRun none = run({"472", "hello"});
+    EXPECT_EQ(none.exitCode, 1);
+    EXPECT_EQ(none.errors, "vantrel: «hello»: нет прочтения\n");
+    const ProgramRun bad = run({"472", "--bogus"});
+    EXPECT_EQ(bad.exitCode, 2);
+    EXPECT_EQ(bad.output, "");
+}
