@@ -7,7 +7,7 @@ namespace vantrel::codes {
 namespace {
 
 constexpr auto kSmdControls = markingControls(":/pictures/smd_resistor.jpg", 4);
-constexpr auto kCapacitorControls = markingControls(":/pictures/ceramic_capacitor.jpg", 10);
+constexpr auto kCapacitorControls = markingControls(":/pictures/ceramic_capacitor.jpg", 16);
 
 } // namespace
 

@@ -123,3 +123,28 @@ TEST(MarkingWindows, MenuItemShowsThemReadingByKeyboardAndKeepingTheirState) {
     }
     EXPECT_EQ(main->findChildren<codes::MarkingWindow*>().size(), std::ssize(kWindows));
 }
+
+// The capacitor window reads what film and electrolytic bodies print, the farad after n no
+// tolerance letter, in the box's full length.
+TEST(MarkingWindows, CapacitorWindowReadsUnitsAndVoltsAfterTheValue) {
+    App program;
+    const struct {
+        QString code;
+        QString line;
+    } cases[] = {{"47nF", "C=47 нФ"},
+                 {"4n7F", "C=4,7 нФ ±1 %"},
+                 {"220мкФ 35В", "C=220 мкФ, 35 В"},
+                 {"1000uF 6.3V", "C=1000 мкФ, 6,3 В"},
+                 {"0,1 мкФ 630 В", "C=100 нФ, 630 В"}};
+    QStringList lines;
+    showThrough(program.forms.Form1->findChild<QAction*>("PrintedCapacitorCode"),
+                [&](QDialog* shown) {
+                    for (const auto& c : cases) {
+                        readCode(shown, c.code, Qt::Key_Space);
+                        lines.append(resultBox(shown)->toPlainText());
+                    }
+                });
+    for (std::size_t i = 0; i < std::size(cases); ++i)
+        EXPECT_EQ(lines.value(static_cast<qsizetype>(i)), cases[i].line)
+            << cases[i].code.toStdString();
+}
