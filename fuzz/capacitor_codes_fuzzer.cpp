@@ -1,5 +1,6 @@
 // libFuzzer target for the capacitor codes typed as text: both digit-code presses with any
-// typed texts, and the printed-code reader with the whole input as its code.
+// typed texts, and the printed-code reader and the any-marking reader with the whole input.
+#include "any_marking_oracle.h"
 #include "core/codes/capacitor_code.h"
 #include "core/codes/printed_capacitor_code.h"
 #include "fuzz_input.h"
@@ -10,9 +11,8 @@
 
 namespace {
 
-// A printed code is a voltage code, at most four digits and a point letter, and a tolerance
-// letter: nine characters but spaces of either kind. A line says "C=" and then what its three-line
-// readout says first; the readout goes on with the series and the value in every unit.
+// A line says "C=" and then what its three-line readout says first; the readout goes on with
+// the series and the value in every unit.
 void checkPrintedCapacitorCode(std::string_view typed) {
     const vantrel::codes::PressResult result = vantrel::codes::readPrintedCapacitorCode(typed);
     if (result.messages.empty() == result.line.empty() ||
@@ -20,17 +20,11 @@ void checkPrintedCapacitorCode(std::string_view typed) {
         std::abort();
     if (result.line.empty())
         return;
-    std::string code(typed);
-    for (std::size_t space = code.find("\u00A0"); space != code.npos; space = code.find("\u00A0"))
-        code.erase(space, 2);
-    const auto characters = std::count_if(code.begin(), code.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0) != 0x80 && c != ' ';
-    });
     const std::string_view line = result.line;
     const std::string_view readout = result.readout;
     const std::size_t second = readout.find('\n') + 1;
     const std::size_t third = readout.find('\n', second) + 1;
-    if (characters > 9 || !line.starts_with("C=") || second == 0 || third == 0 ||
+    if (!line.starts_with("C=") || second == 0 || third == 0 ||
         readout.substr(0, second - 1) != line.substr(2) ||
         !(readout.substr(second).starts_with("Ряд E") ||
           readout.substr(second).starts_with("Нет в рядах")) ||
@@ -42,7 +36,9 @@ void checkPrintedCapacitorCode(std::string_view typed) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace vantrel;
-    checkPrintedCapacitorCode(std::string_view(reinterpret_cast<const char*>(data), size));
+    const std::string_view whole(reinterpret_cast<const char*>(data), size);
+    checkPrintedCapacitorCode(whole);
+    fuzz::checkAnyMarking(whole);
     const auto texts = fuzz::fields(data, size, 2);
     const codes::PressResult first = codes::pressThreeDigitCode(texts[0], texts[1]);
     if (first.messages.size() > 2 || (!first.messages.empty() && !first.line.empty()))

@@ -1,5 +1,6 @@
 // libFuzzer target for the resistor codes typed as text: the letter-code press with any typed
-// texts, and the SMD code decoder with the whole input as its code.
+// texts, and the SMD code decoder and the any-marking reader with the whole input.
+#include "any_marking_oracle.h"
 #include "core/codes/letter_code.h"
 #include "core/codes/smd_code.h"
 #include "fuzz_input.h"
@@ -34,7 +35,9 @@ void checkSmdCode(std::string_view typed) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace vantrel;
-    checkSmdCode(std::string_view(reinterpret_cast<const char*>(data), size));
+    const std::string_view whole(reinterpret_cast<const char*>(data), size);
+    checkSmdCode(whole);
+    fuzz::checkAnyMarking(whole);
     const auto texts = fuzz::fields(data, size, 5);
     const auto digitCount =
         !texts[0].empty() && texts[0][0] == '3' ? codes::DigitCount::Three : codes::DigitCount::Two;
