@@ -6,7 +6,6 @@
 #include <iostream>
 
 int main(int argc, char* argv[]) {
-    std::ios::sync_with_stdio(false); // the command line writes through the streams alone
     if (const auto exitCode =
             vantrel::cli::answerCommandLine(argc, argv, std::cin, std::cout, std::cerr))
         return *exitCode;

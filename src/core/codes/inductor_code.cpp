@@ -12,12 +12,8 @@ constexpr int kMicro = 3; // a microhenry in nanohenries
 std::optional<Decimal> nanohenries(std::string_view code) {
     const std::size_t point = code.find_first_of("RN");
     if (point != std::string_view::npos) {
-        const std::string digits =
-            std::string(code.substr(0, point)) + std::string(code.substr(point + 1));
-        if (digits.size() > 4)
-            return std::nullopt;
         const int unit = code[point] == 'R' ? kMicro : 0;
-        return value::fromDigits(digits, unit - static_cast<int>(code.size() - point - 1));
+        return value::aroundPoint(code, point, 1, unit, 4);
     }
     if (code.size() != 3 || code.back() < '0' || code.back() > '6')
         return std::nullopt;

@@ -52,32 +52,21 @@ constexpr LineRow kLines[] = {{Two, "1", "R=", " *0.01", -2},   {Two, "2", "R=",
                               {Three, "2", "R=", " *0.01", -2}, {Three, "3", "", " *0.1", -1},
                               {Three, "4", "", "", 0}};
 
-// "4K7", "R33", "1M0", "33Е": digits with one multiplier letter standing for the point.
+// "4K7", "R33", "1M0", "33Е": at most four digits with one multiplier letter standing for the
+// point.
 std::optional<value::Reading> pointForm(std::string_view code) {
-    constexpr std::size_t kMostDigits = 4;
-    std::string digits;
-    const MultiplierLetter* letter = nullptr;
-    int fraction = 0; // digits after the letter
-    while (!code.empty()) {
-        if (code.front() >= '0' && code.front() <= '9') {
-            digits += code.front();
-            fraction += letter ? 1 : 0;
-            code.remove_prefix(1);
-            continue;
-        }
-        if (letter)
-            return std::nullopt;
-        const auto* found = std::find_if(
-            std::begin(kMultiplierLetters), std::end(kMultiplierLetters),
-            [code](const MultiplierLetter& row) { return code.starts_with(row.typed); });
-        if (found == std::end(kMultiplierLetters))
-            return std::nullopt;
-        letter = found;
-        code.remove_prefix(found->typed.size());
-    }
-    const auto ohms = letter && digits.size() <= kMostDigits
-                          ? value::fromDigits(digits, letter->exponent - fraction)
-                          : std::nullopt;
+    const std::size_t point = code.find_first_not_of("0123456789");
+    const auto* letter =
+        point == std::string_view::npos
+            ? std::end(kMultiplierLetters)
+            : std::find_if(std::begin(kMultiplierLetters), std::end(kMultiplierLetters),
+                           [rest = code.substr(point)](const MultiplierLetter& row) {
+                               return rest.starts_with(row.typed);
+                           });
+    const auto ohms =
+        letter == std::end(kMultiplierLetters)
+            ? std::nullopt
+            : value::aroundPoint(code, point, letter->typed.size(), letter->exponent, 4);
     if (!ohms)
         return std::nullopt;
     return value::Reading(value::Quantity::Resistance, *ohms);

@@ -84,12 +84,9 @@ std::optional<Decimal> picofarads(std::string_view code, bool unitInFull) {
         return Decimal{number->significand, number->exponent + unitExponent()};
     }
     if (point != std::string_view::npos) {
-        const std::string digits =
-            std::string(code.substr(0, point)) + std::string(code.substr(point + 1));
-        if (digits.size() > 4 || (unitInFull && point + 1 != code.size()))
+        if (unitInFull && point + 1 != code.size())
             return std::nullopt;
-        const auto fraction = static_cast<int>(code.size() - point - 1);
-        return value::fromDigits(digits, unitExponent() - fraction);
+        return value::aroundPoint(code, point, 1, unitExponent(), 4);
     }
     if (unitInFull)
         return std::nullopt;
@@ -105,19 +102,19 @@ std::optional<Decimal> picofarads(std::string_view code, bool unitInFull) {
 // "47nF" has no tolerance and "4n7F" is ±1 %. A value below 0,001 pF, "p0007" or zero, is no
 // capacitor's: the readout has no unit to give it in.
 std::optional<value::Reading> valueAndTolerance(std::string_view code) {
-    const auto unitAtEnd = [](std::string_view rest) {
-        return rest.size() >= 2 && (rest.back() == 'F' || rest.back() == 'f') &&
+    // The unit letter that ends the code right after p, n or u, if it is one of these.
+    const auto unitAtEnd = [](std::string_view rest, std::string_view units) {
+        return rest.size() >= 2 && units.find(rest.back()) != std::string_view::npos &&
                std::string_view("pnu").find(rest[rest.size() - 2]) != std::string_view::npos;
     };
-    if (code.size() >= 2 && code.back() == 'H' &&
-        std::string_view("pnu").find(code[code.size() - 2]) != std::string_view::npos)
+    if (unitAtEnd(code, "H"))
         return std::nullopt; // "10uH" is in henries
     value::Reading reading(value::Quantity::Capacitance);
-    bool unitInFull = unitAtEnd(code);
+    bool unitInFull = unitAtEnd(code, "Ff");
     if (const auto* tolerance = unitInFull ? nullptr : toleranceAtEnd(code)) {
         reading.tolerance = tolerance->tolerance;
         code.remove_suffix(1);
-        unitInFull = unitAtEnd(code);
+        unitInFull = unitAtEnd(code, "Ff");
     }
     if (unitInFull)
         code.remove_suffix(1);

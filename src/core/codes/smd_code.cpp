@@ -31,12 +31,9 @@ std::optional<Decimal> decimalPointForm(std::string_view code) {
     const std::size_t point = code.find('R');
     if (code.size() < 2 || point == std::string_view::npos)
         return std::nullopt;
-    const std::string_view whole = code.substr(0, point);
-    const std::string_view fraction = code.substr(point + 1);
-    if (whole.size() > 1 && whole.front() == '0')
+    if (point > 1 && code.front() == '0')
         return std::nullopt;
-    return value::fromDigits(std::string(whole) + std::string(fraction),
-                             -static_cast<int>(fraction.size()));
+    return value::aroundPoint(code, point, 1, 0);
 }
 
 // "01C": the n-th E96 value times the letter's power of ten, a 1 % part; the letters of

@@ -54,6 +54,15 @@ std::optional<Decimal> readNumber(std::string_view text) {
                       -static_cast<int>(fraction.size()));
 }
 
+std::optional<Decimal> aroundPoint(std::string_view text, std::size_t point, std::size_t pointSize,
+                                   int exponent, std::size_t maxDigits) {
+    const std::string_view fraction = text.substr(point + pointSize);
+    const std::string digits = std::string(text.substr(0, point)) + std::string(fraction);
+    if (digits.size() > maxDigits)
+        return std::nullopt;
+    return fromDigits(digits, exponent - static_cast<int>(fraction.size()));
+}
+
 std::string spell(Decimal value, int shift) {
     value = value.normalised();
     const std::string digits = std::to_string(value.significand);

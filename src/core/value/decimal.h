@@ -35,6 +35,12 @@ std::optional<Decimal> fromDigits(std::string_view digits, int exponent = 0);
 // "0,1", ".047"; nothing for anything else.
 std::optional<Decimal> readNumber(std::string_view text);
 
+// The digits on either side of a point, a letter of pointSize bytes at `point`, as one number
+// times 10^exponent: "4R7" with its R at 1 and exponent 0 is 4,7. Nothing when a side holds
+// anything but digits, both are empty, or there are more than maxDigits digits.
+std::optional<Decimal> aroundPoint(std::string_view text, std::size_t point, std::size_t pointSize,
+                                   int exponent, std::size_t maxDigits = 15);
+
 // The value divided by 10^shift, with a decimal comma, without trailing zeros or thousands
 // separators: 4700 with shift 3 is "4,7", 47 with shift 0 is "47", 47 × 10^-2 is "0,47".
 std::string spell(Decimal value, int shift = 0);
