@@ -54,7 +54,54 @@ std::optional<Reading> read(const WindowRecipe& recipe, std::span<const int> col
     return reading;
 }
 
+// The first colour of the table whose row stands for the number.
+std::optional<int> colourFor(const BandTable& table, Decimal number) {
+    const auto found = std::ranges::find_if(table.effects, [&](const Effect& effect) {
+        return effect.stores && effect.number && *effect.number == number;
+    });
+    if (found == table.effects.end())
+        return std::nullopt;
+    return static_cast<int>(found - table.effects.begin());
+}
+
 } // namespace
+
+std::optional<BandMarking> bandsFor(const WindowRecipe& recipe, const Reading& reading) {
+    if (reading.quantity != recipe.quantity)
+        return std::nullopt;
+    const auto digitBands = std::ranges::count(recipe.bands, Role::Digit, &BandRecipe::role);
+    const Decimal value{reading.value.significand, reading.value.exponent - recipe.exponent};
+    const std::optional<Decimal> figures = value::inFigures(value, static_cast<int>(digitBands));
+    if (!figures)
+        return std::nullopt;
+    const std::string digits = std::to_string(figures->significand);
+    BandMarking marking;
+    std::size_t digit = 0;
+    for (const BandRecipe& band : recipe.bands) {
+        std::optional<int> colour;
+        switch (band.role) {
+        case Role::Digit:
+            colour = colourFor(*band.table, {digits[digit++] - '0'});
+            break;
+        case Role::Multiplier:
+            colour = colourFor(*band.table, {1, figures->exponent});
+            break;
+        case Role::Tolerance:
+            if (reading.tolerance && reading.tolerance->kind == value::Tolerance::Kind::Percent)
+                colour = colourFor(*band.table, reading.tolerance->above);
+            marking.toleranceBand = colour.has_value();
+            if (!colour)
+                return marking; // the tolerance band is the part's own
+            break;
+        case Role::TemperatureCoefficient:
+            return marking;
+        }
+        if (!colour)
+            return std::nullopt;
+        marking.colours.push_back(*colour);
+    }
+    return marking;
+}
 
 BandReadings readBands(const WindowRecipe& recipe, std::span<const int> colours) {
     if (colours.size() != recipe.bands.size() || colours.size() > kMaxBands)

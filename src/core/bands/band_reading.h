@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <span>
+#include <vector>
 
 namespace vantrel::bands {
 
@@ -20,6 +21,15 @@ struct BandReadings {
 // The colours are positions in the extended colour list, one per band in band order; any other
 // count gives no reading.
 BandReadings readBands(const WindowRecipe& recipe, std::span<const int> colours);
+
+// The bands that mark a reading in a window: its digit and multiplier bands and, where the
+// reading's tolerance is one the window's tolerance band gives, that band too.
+struct BandMarking {
+    std::vector<int> colours; // positions in the extended colour list, in band order
+    bool toleranceBand = false;
+};
+// Nothing where the window's digits and multipliers cannot give the value.
+std::optional<BandMarking> bandsFor(const WindowRecipe& recipe, const value::Reading& reading);
 
 // The readout of a press whose bands all hold a colour: the colours are positions in the
 // extended colour list, one per band in band order.

@@ -7,7 +7,8 @@ namespace {
 
 using value::Decimal;
 
-constexpr int kMicro = 3; // a microhenry in nanohenries
+constexpr int kMicro = 3;        // a microhenry in nanohenries
+constexpr int kLargestPower = 6; // of a three-digit code's last digit
 
 std::optional<Decimal> nanohenries(std::string_view code) {
     const std::size_t point = code.find_first_of("RN");
@@ -15,7 +16,7 @@ std::optional<Decimal> nanohenries(std::string_view code) {
         const int unit = code[point] == 'R' ? kMicro : 0;
         return value::aroundPoint(code, point, 1, unit, 4);
     }
-    if (code.size() != 3 || code.back() < '0' || code.back() > '6')
+    if (code.size() != 3 || code.back() < '0' || code.back() > '0' + kLargestPower)
         return std::nullopt;
     return value::fromDigits(code.substr(0, 2), code.back() - '0' + kMicro);
 }
@@ -27,6 +28,16 @@ std::optional<value::Reading> inductorCode(std::string_view typed) {
     if (!value || value->significand == 0)
         return std::nullopt;
     return value::Reading(value::Quantity::Inductance, *value);
+}
+
+InductorCodes inductorCodesFor(Decimal nanohenries) {
+    InductorCodes codes{unitPointCode(nanohenries, "R", kMicro, 2),
+                        unitPointCode(nanohenries, "N", 0, 2)};
+    const std::optional<Decimal> figures = value::inFigures(nanohenries, 2);
+    const int power = figures ? figures->exponent - kMicro : -1;
+    if (power >= 0 && power <= kLargestPower) // from 10 мкГн up, in place of "10R"
+        codes.digits = std::to_string(figures->significand) + static_cast<char>('0' + power);
+    return codes;
 }
 
 } // namespace vantrel::codes

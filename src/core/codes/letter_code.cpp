@@ -100,6 +100,19 @@ std::optional<value::Reading> readLetterCode(std::string_view typed) {
     return pointForm(code);
 }
 
+std::optional<std::string> letterCodeFor(Decimal ohms) {
+    if (ohms.significand <= 0)
+        return std::nullopt;
+    const MultiplierLetter* unit = nullptr;
+    for (const MultiplierLetter& row : kMultiplierLetters)
+        if (row.typed.size() == 1 && (!unit || row.exponent <= ohms.leadingExponent()))
+            unit = &row; // Latin rows, smallest unit first
+    std::string code = value::withPointLetter(ohms, unit->typed, unit->exponent);
+    if (code.size() > 5)
+        return std::nullopt;
+    return code;
+}
+
 PressResult pressLetterCode(const LetterCodeFields& fields) {
     std::vector<std::string_view> messages;
     const ToleranceLetter* tolerance =

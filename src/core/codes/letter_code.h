@@ -33,4 +33,9 @@ PressResult pressLetterCode(const LetterCodeFields& fields);
 // end where the rest reads without it, "4K7J", "R33G".
 std::optional<value::Reading> readLetterCode(std::string_view typed);
 
+// "4K7", "470R", "1M0", "R47": the resistance in the largest unit it reaches, the unit's Latin
+// letter as the point, as readLetterCode reads it back. Nothing for zero or a value of more
+// than four digits.
+std::optional<std::string> letterCodeFor(value::Decimal ohms);
+
 } // namespace vantrel::codes

@@ -52,13 +52,20 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// The power of ten a last digit multiplies by: 0 to 6 as written, 8 and 9 for 0,01 and 0,1.
+// The power of ten a code's last digit multiplies by: 0 to 6 as written, 8 and 9 for 0,01 and
+// 0,1.
+struct MultiplierDigit {
+    char digit;
+    int exponent;
+};
+constexpr MultiplierDigit kMultiplierDigits[] = {{'0', 0}, {'1', 1}, {'2', 2},  {'3', 3}, {'4', 4},
+                                                 {'5', 5}, {'6', 6}, {'8', -2}, {'9', -1}};
+
 std::optional<int> multiplierExponent(char digit) {
-    if (digit >= '0' && digit <= '6')
-        return digit - '0';
-    if (digit == '8' || digit == '9')
-        return digit - '0' - 10;
-    return std::nullopt;
+    const auto* row = std::ranges::find(kMultiplierDigits, digit, &MultiplierDigit::digit);
+    if (row == std::end(kMultiplierDigits))
+        return std::nullopt;
+    return row->exponent;
 }
 
 // The value in picofarads: one or two digits as they are; three or four digits whose last is
@@ -223,6 +230,29 @@ PressResult readPrintedCapacitorCode(std::string_view typed) {
     if (!reading)
         return refused({kCheckCode});
     return {{}, "C=" + value::valueLine(*reading), value::readoutInEveryUnit(*reading)};
+}
+
+std::optional<std::string> capacitorCode(Decimal picofarads) {
+    const std::optional<Decimal> figures = value::inFigures(picofarads, 2);
+    const auto* row = figures ? std::ranges::find(kMultiplierDigits, figures->exponent,
+                                                  &MultiplierDigit::exponent)
+                              : std::end(kMultiplierDigits);
+    if (row == std::end(kMultiplierDigits))
+        return std::nullopt;
+    return std::to_string(figures->significand) + row->digit;
+}
+
+std::vector<std::string> capacitorPointCodes(Decimal picofarads) {
+    struct Unit {
+        std::string_view letter;
+        int exponent;
+    };
+    constexpr Unit kUnits[] = {{"p", 0}, {"n", 3}, {"µ", 6}};
+    std::vector<std::string> codes;
+    for (const Unit& unit : kUnits)
+        if (auto code = unitPointCode(picofarads, unit.letter, unit.exponent, 3))
+            codes.push_back(*std::move(code));
+    return codes;
 }
 
 } // namespace vantrel::codes

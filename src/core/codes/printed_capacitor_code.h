@@ -4,7 +4,9 @@
 #include "core/codes/press_result.h"
 
 #include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace vantrel::codes {
 
@@ -19,5 +21,13 @@ PressResult readPrintedCapacitorCode(std::string_view typed);
 // after p, n or µ ("47nF"), a value with a decimal point and its unit ("4,7 мкФ"), R as the
 // point in picofarads ("1R5"), and a decimal fraction with no unit in microfarads ("0.1").
 std::optional<value::Reading> capacitorMarking(std::string_view typed);
+
+// "103": the value in picofarads as two figures and the multiplier digit, as capacitorMarking
+// reads it back; nothing where two figures cannot give it.
+std::optional<std::string> capacitorCode(value::Decimal picofarads);
+
+// "4n7", "n47", "10n", "µ1": the value with p, n or µ as its point, in each unit where that
+// takes at most three digits.
+std::vector<std::string> capacitorPointCodes(value::Decimal picofarads);
 
 } // namespace vantrel::codes

@@ -89,6 +89,40 @@ std::optional<value::Reading> eia96OtherMakers(std::string_view typed) {
     return code ? eia96Form(*code, true) : std::nullopt;
 }
 
+std::optional<std::string> smdDigitCode(Decimal ohms, int length) {
+    if (ohms.significand == 0)
+        return std::string(static_cast<std::size_t>(length), '0');
+    const std::optional<Decimal> figures = value::inFigures(ohms, length - 1);
+    if (!figures || figures->exponent < 0 || figures->exponent > 9)
+        return std::nullopt;
+    return std::to_string(figures->significand) + static_cast<char>('0' + figures->exponent);
+}
+
+std::optional<std::string> smdPointCode(Decimal ohms, int length) {
+    if (ohms.significand <= 0)
+        return std::nullopt;
+    const auto size = static_cast<std::size_t>(length);
+    std::string code = value::withPointLetter(ohms, "R", 0, size - 1);
+    if (code.size() > size || code.back() == 'R')
+        return std::nullopt;
+    return code;
+}
+
+std::optional<std::string> eia96Code(Decimal ohms) {
+    const std::optional<Decimal> figures = value::inFigures(ohms, 3);
+    if (!figures)
+        return std::nullopt;
+    const auto* multiplier =
+        std::find_if(std::begin(kMultipliers), std::end(kMultipliers), [&](const Multiplier& m) {
+            return m.exponent == figures->exponent && !m.otherMakers;
+        });
+    for (int n = 1; n <= 96 && multiplier != std::end(kMultipliers); ++n)
+        if (value::e96Value(n) == figures->significand)
+            return std::string{static_cast<char>('0' + n / 10), static_cast<char>('0' + n % 10),
+                               multiplier->letter};
+    return std::nullopt;
+}
+
 PressResult readSmdCode(std::string_view typed) {
     const std::optional<value::Reading> reading = smdResistance(typed);
     if (!reading)

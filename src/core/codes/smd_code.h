@@ -4,6 +4,7 @@
 #include "core/codes/press_result.h"
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace vantrel::codes {
@@ -18,5 +19,14 @@ std::optional<value::Reading> smdResistance(std::string_view typed);
 // "68R": an EIA-96 code with the letters other makers print, R ×0,01, S ×0,1 and H ×10, read
 // the same way; the standard's own letters give nothing here.
 std::optional<value::Reading> eia96OtherMakers(std::string_view typed);
+
+// The codes of a given length that mark a resistance as the SMD window reads it back: digits
+// whose last is the power of ten, "472", "4701", all zeros for a jumper; or R as the point,
+// never last, "4R7", "4R70", "R47". Nothing where the form cannot give the value.
+std::optional<std::string> smdDigitCode(value::Decimal ohms, int length);
+std::optional<std::string> smdPointCode(value::Decimal ohms, int length);
+
+// "66B" for 4,75 кОм: the value's E96 position and the standard's multiplier letter.
+std::optional<std::string> eia96Code(value::Decimal ohms);
 
 } // namespace vantrel::codes

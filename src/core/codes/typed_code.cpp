@@ -82,4 +82,15 @@ std::string inCapitals(std::string_view text) {
     return result;
 }
 
+std::optional<std::string> unitPointCode(value::Decimal value, std::string_view letter, int shift,
+                                         std::size_t maxDigits) {
+    if (value.significand <= 0)
+        return std::nullopt;
+    std::string code = value::withPointLetter(value, letter, shift);
+    if (code.size() - letter.size() > maxDigits ||
+        (code.starts_with(letter) && code[letter.size()] == '0'))
+        return std::nullopt;
+    return code;
+}
+
 } // namespace vantrel::codes

@@ -2,6 +2,8 @@
 // place of the Latin ones they look like.
 #pragma once
 
+#include "core/value/decimal.h"
+
 #include <optional>
 #include <span>
 #include <string>
@@ -30,5 +32,12 @@ std::string_view trimmed(std::string_view text);
 // The text with the small letters of ASCII and of the Russian alphabet (а to я, and ё) made
 // capitals, for a code that is read in either case; every other byte stays as it is.
 std::string inCapitals(std::string_view text);
+
+// The value divided by 10^shift, as small bodies print it with a unit letter as the point:
+// "4n7", "n47", "10n", "1n0". Nothing with more
+// than maxDigits digits, or with a zero right after a letter that leads ("µ01"): a smaller
+// unit writes that value.
+std::optional<std::string> unitPointCode(value::Decimal value, std::string_view letter, int shift,
+                                         std::size_t maxDigits);
 
 } // namespace vantrel::codes

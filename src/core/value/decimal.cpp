@@ -77,4 +77,31 @@ std::string spell(Decimal value, int shift) {
     return digits.substr(0, whole) + "," + digits.substr(whole);
 }
 
+std::optional<Decimal> inFigures(Decimal value, int count) {
+    value = value.normalised();
+    const int digits = value.significantDigits();
+    if (value.significand <= 0 || digits > count)
+        return std::nullopt;
+    for (int missing = count - digits; missing > 0; --missing) {
+        value.significand *= 10;
+        --value.exponent;
+    }
+    return value;
+}
+
+std::string withPointLetter(Decimal value, std::string_view letter, int shift,
+                            std::size_t minDigits) {
+    std::string text = spell(value, shift);
+    if (text.starts_with("0,"))
+        text = std::string(letter).append(text.substr(2));
+    else if (const std::size_t comma = text.find(','); comma != std::string::npos)
+        text.replace(comma, 1, letter);
+    else if (text.size() == 1)
+        text.append(letter).append("0");
+    else
+        text.append(letter);
+    const std::size_t digits = text.size() - letter.size();
+    return digits < minDigits ? text.append(minDigits - digits, '0') : text;
+}
+
 } // namespace vantrel::value

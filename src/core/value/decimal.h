@@ -41,6 +41,18 @@ std::optional<Decimal> readNumber(std::string_view text);
 std::optional<Decimal> aroundPoint(std::string_view text, std::size_t point, std::size_t pointSize,
                                    int exponent, std::size_t maxDigits = 15);
 
+// The value as exactly `count` significant figures, the first not zero, times a power of ten:
+// 4700 with 2 is 47 × 10^2, 4,7 with 3 is 470 × 10^-2. Nothing for zero or a value with more
+// significant figures than that.
+std::optional<Decimal> inFigures(Decimal value, int count);
+
+// The value divided by 10^shift, written with the letter where its point is, as codes print
+// it: 4700 with "K" and shift 3 is "4K7", 0,47 with "R" is "R47", 47 with "R" is "47R", and one
+// digit before a letter that ends it takes a zero after it, "1K0". Zeros follow up to minDigits
+// digits: 47 with "R" and 3 is "47R0". What aroundPoint reads back.
+std::string withPointLetter(Decimal value, std::string_view letter, int shift = 0,
+                            std::size_t minDigits = 0);
+
 // The value divided by 10^shift, with a decimal comma, without trailing zeros or thousands
 // separators: 4700 with shift 3 is "4,7", 47 with shift 0 is "47", 47 × 10^-2 is "0,47".
 std::string spell(Decimal value, int shift = 0);

@@ -1,0 +1,101 @@
+#include "core/marking/value_markings.h"
+
+#include "core/bands/band_reading.h"
+#include "core/bands/band_tables.h"
+#include "core/bands/recipes.h"
+#include "core/codes/inductor_code.h"
+#include "core/codes/letter_code.h"
+#include "core/codes/printed_capacitor_code.h"
+#include "core/codes/smd_code.h"
+
+#include <optional>
+
+namespace vantrel::marking {
+namespace {
+
+using value::Quantity;
+using value::Reading;
+
+struct FormNames {
+    std::string_view json;
+    std::string_view title;
+};
+constexpr FormNames kFormNames[] = {{"bands-4", "4 полосы"},
+                                    {"bands-5", "5 полос"},
+                                    {"smd-3", "SMD, 3 цифры"},
+                                    {"smd-4", "SMD, 4 цифры"},
+                                    {"smd-r", "SMD с R"},
+                                    {"eia-96", "EIA-96"},
+                                    {"letter-code", "Буквенный код"},
+                                    {"code-3", "Трёхзначный код"},
+                                    {"unit-point", "Буква вместо запятой"}};
+
+class Markings {
+public:
+    explicit Markings(const Reading& reading)
+        : reading_(reading) {}
+
+    void add(MarkingForm form, std::optional<std::string> text) {
+        if (text)
+            list_.push_back({form, *std::move(text), {}});
+    }
+    void addBands(MarkingForm form, const bands::WindowRecipe& recipe) {
+        std::optional<bands::BandMarking> marking = bands::bandsFor(recipe, reading_);
+        if (!marking)
+            return;
+        std::string text;
+        for (const int colour : marking->colours)
+            text.append(text.empty() ? "" : " ")
+                .append(bands::kColourNames[static_cast<std::size_t>(colour)]);
+        list_.push_back(
+            {form, std::move(text), std::move(marking->colours), marking->toleranceBand});
+    }
+    std::vector<Marking> list() && { return std::move(list_); }
+
+private:
+    const Reading& reading_;
+    std::vector<Marking> list_;
+};
+
+} // namespace
+
+std::vector<Marking> markingsOf(const Reading& reading) {
+    using enum MarkingForm;
+    const value::Decimal value = reading.value;
+    Markings markings(reading);
+    switch (reading.quantity) {
+    case Quantity::Resistance:
+        markings.addBands(Bands4, bands::kResistor4Recipe);
+        markings.addBands(Bands5, bands::kResistor5Recipe);
+        markings.add(Smd3, codes::smdDigitCode(value, 3));
+        markings.add(Smd4, codes::smdDigitCode(value, 4));
+        markings.add(SmdR, codes::smdPointCode(value, 3));
+        markings.add(SmdR, codes::smdPointCode(value, 4));
+        markings.add(Eia96, codes::eia96Code(value));
+        markings.add(LetterCode, codes::letterCodeFor(value));
+        break;
+    case Quantity::Capacitance:
+        markings.add(Code3, codes::capacitorCode(value));
+        for (std::string& code : codes::capacitorPointCodes(value))
+            markings.add(UnitPoint, std::move(code));
+        break;
+    case Quantity::Inductance: {
+        markings.addBands(Bands4, bands::kInductor4Recipe);
+        codes::InductorCodes codes = codes::inductorCodesFor(value);
+        markings.add(Code3, std::move(codes.digits));
+        markings.add(UnitPoint, std::move(codes.nanohenryPoint));
+        break;
+    }
+    }
+    return std::move(markings).list();
+}
+
+std::string_view jsonName(MarkingForm form) {
+    return kFormNames[static_cast<std::size_t>(form)].json;
+}
+
+std::string_view formTitle(MarkingForm form) {
+    return kFormNames[static_cast<std::size_t>(form)].title;
+}
+
+} // namespace vantrel::marking

@@ -1,0 +1,42 @@
+// Value to markings: every way a component of a given value is marked, each one a text the
+// any-marking reader reads back to that value.
+#pragma once
+
+#include "core/value/readout.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vantrel::marking {
+
+enum class MarkingForm {
+    Bands4,     // two digit bands and a multiplier: the 4-band windows
+    Bands5,     // three digit bands and a multiplier: the 5-band window
+    Smd3,       // "472"
+    Smd4,       // "4701"
+    SmdR,       // "4R7", "4R70"
+    Eia96,      // "66B"
+    LetterCode, // "4K7"
+    Code3,      // "103" for a capacitor; "101" or "4R7" for an inductor
+    UnitPoint,  // "4n7", "10n", "µ1"; "47N" for an inductor
+};
+
+struct Marking {
+    MarkingForm form;
+    std::string text;           // as printed; colour names apart by spaces for band markings
+    std::vector<int> colours;   // band markings: positions in the extended colour list
+    bool toleranceBand = false; // band markings: the last colour is the tolerance band
+};
+
+// Every marking of the reading's value, in the order of the forms. Band markings end with a
+// tolerance band where the reading's tolerance is one that band gives; without one, the part
+// carries its own. Nothing for a value no form can give.
+std::vector<Marking> markingsOf(const value::Reading& reading);
+
+// "bands-4" ... "unit-point".
+std::string_view jsonName(MarkingForm form);
+// "4 полосы" ... "Буква вместо запятой".
+std::string_view formTitle(MarkingForm form);
+
+} // namespace vantrel::marking
