@@ -77,11 +77,27 @@ TEST(Markings, TextNamesEachReadingAndExitsZero) {
     EXPECT_EQ(result.errors, "");
     EXPECT_EQ(result.output, "2A104J\n"
                              "  Конденсатор, код: 100 нФ ±5 %, 100 В; Ряд E6\n"
+                             "    Трёхзначный код: 104\n"
+                             "    Буква вместо запятой: 100n\n"
+                             "    Буква вместо запятой: µ1\n"
                              "68R\n"
                              "  Резистор, SMD-код: 68 Ом; Ряд E6\n"
+                             "    4 полосы: Гол. Сер. Чёрн.\n"
+                             "    5 полос: Гол. Сер. Чёрн. Золот.\n"
+                             "    SMD, 3 цифры: 680\n"
+                             "    SMD с R: 68R0\n"
+                             "    Буквенный код: 68R\n"
                              "  Резистор, EIA-96 с буквами R, S, H: 4,99 Ом ±1 %; Ряд E96\n"
+                             "    5 полос: Жёлт. Бел. Бел. Сереб. Кор.\n"
+                             "    SMD с R: 4R99\n"
+                             "    EIA-96: 68Y\n"
+                             "    Буквенный код: 4R99\n"
                              "  Конденсатор, код: 68 пФ; Ряд E6\n"
-                             "  Катушка индуктивности, код: 68 мкГн; Ряд E6\n");
+                             "    Трёхзначный код: 680\n"
+                             "    Буква вместо запятой: 68p\n"
+                             "  Катушка индуктивности, код: 68 мкГн; Ряд E6\n"
+                             "    4 полосы: Гол. Сер. Чёрн.\n"
+                             "    Трёхзначный код: 680\n");
 }
 
 // Every key of every reading, with its JSON type, for markings from standard input.
@@ -101,8 +117,9 @@ TEST(Markings, JsonLinesFromStandardInputParse) {
     const QStringList units = {"Ω", "F", "H"};
     for (qsizetype i = 0; i < 3; ++i) {
         const QJsonObject reading = threeReadings[i].toObject();
-        EXPECT_EQ(reading.keys(), (QStringList{"component", "form", "reversed", "series", "tempco",
-                                               "text", "tolerance", "unit", "value", "voltage"}));
+        EXPECT_EQ(reading.keys(),
+                  (QStringList{"component", "form", "markings", "reversed", "series", "tempco",
+                               "text", "tolerance", "unit", "value", "voltage"}));
         EXPECT_EQ(reading["component"].toString(), components[i]);
         EXPECT_EQ(reading["value"].toString(), values[i]);
         EXPECT_EQ(reading["unit"].toString(), units[i]);
@@ -115,6 +132,14 @@ TEST(Markings, JsonLinesFromStandardInputParse) {
     EXPECT_EQ(bands["form"].toString(), "bands");
     EXPECT_EQ(bands["tolerance"].toString(), "±5 %");
     EXPECT_EQ(bands["text"].toString(), "10 кОм ±5 %");
+    QStringList markings; // each reading's markings as "form marking"
+    for (const QJsonValue& reading : lines[1]["readings"].toArray())
+        for (const QJsonValue& marking : reading["markings"].toArray())
+            markings << marking["form"].toString() + ' ' + marking["marking"].toString();
+    EXPECT_EQ(markings, (QStringList{"bands-4 Кор. Чёрн. Оранж. Золот.",
+                                     "bands-5 Кор. Чёрн. Чёрн. Крас. Золот.", "smd-3 103",
+                                     "smd-4 1002", "eia-96 01C", "letter-code 10K",
+                                     "bands-4 Кор. Чёрн. Оранж. Золот.", "code-3 103"}));
     const QJsonObject film = lines[2]["readings"].toArray()[0].toObject();
     EXPECT_EQ(film["value"].toString(), "0.0000001");
     EXPECT_EQ(film["voltage"].toString(), "100");

@@ -2,6 +2,7 @@
 
 #include "core/codes/typed_code.h"
 #include "core/marking/any_marking.h"
+#include "core/marking/value_markings.h"
 #include "core/value/series.h"
 
 #include <algorithm>
@@ -80,7 +81,14 @@ void appendJson(std::string& line, const MarkingReading& found) {
             ", \"series\": " +
             orNull(series, [](value::Series s) { return std::string(value::nameOf(s)); }) +
             ", \"reversed\": " + (found.reversed ? "true" : "false") +
-            ", \"text\": " + jsonString(value::valueLine(reading)) + "}";
+            ", \"text\": " + jsonString(value::valueLine(reading)) + ", \"markings\": [";
+    std::string_view separator;
+    for (const marking::Marking& way : marking::markingsOf(reading)) {
+        line.append(separator).append("{\"form\": \"").append(marking::jsonName(way.form));
+        line.append("\", \"marking\": ").append(jsonString(way.text)).append("}");
+        separator = ", ";
+    }
+    line += "]}";
 }
 
 // The length of the UTF-8 sequence the text starts with, or 0 when it starts with none.
@@ -156,14 +164,13 @@ void MarkingAnswers::answer(std::string_view marking) {
     } else {
         buffer_.append(printable(marking)).append("\n");
         for (const MarkingReading& found : readings) {
-            const value::Reading& reading = found.reading;
-            buffer_.append("  ").append(marking::componentName(reading.quantity));
-            buffer_.append(", ").append(marking::formName(found)).append(": ");
-            buffer_.append(value::valueLine(reading));
-            if (const std::string series = value::seriesLine(reading.quantity, reading.value);
-                !series.empty())
-                buffer_.append("; ").append(series);
-            buffer_.append("\n");
+            buffer_.append("  ").append(marking::readingLine(found)).append("\n");
+            for (const marking::Marking& way : marking::markingsOf(found.reading))
+                buffer_.append("    ")
+                    .append(marking::formTitle(way.form))
+                    .append(": ")
+                    .append(way.text)
+                    .append("\n");
         }
     }
     out_->write(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));

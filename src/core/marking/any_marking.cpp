@@ -103,4 +103,14 @@ std::string formName(const MarkingReading& reading) {
     return "номинал с единицей";
 }
 
+std::string readingLine(const MarkingReading& found) {
+    const Reading& reading = found.reading;
+    std::string line(componentName(reading.quantity));
+    line.append(", ").append(formName(found)).append(": ").append(value::valueLine(reading));
+    if (const std::string series = value::seriesLine(reading.quantity, reading.value);
+        !series.empty())
+        line.append("; ").append(series);
+    return line;
+}
+
 } // namespace vantrel::marking

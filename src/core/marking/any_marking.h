@@ -39,4 +39,8 @@ std::string_view componentName(value::Quantity quantity);
 // "SMD-код", "цветные полосы" ...; a reversed reading says "с другого конца".
 std::string formName(const MarkingReading& reading);
 
+// "Резистор, SMD-код: 4,7 кОм; Ряд E6": the component, the form, the value line and, where it
+// has one, the series line.
+std::string readingLine(const MarkingReading& reading);
+
 } // namespace vantrel::marking
