@@ -1,9 +1,12 @@
 // What is true of every reading of any text, whatever the reader computed: the readings come
 // resistors first, then capacitors, then inductors; the unit of each value line is one of its
-// component's; and each value line reads back as a marking with that very reading.
+// component's; each value line reads back as a marking with that very reading; and each
+// marking of the reading's value reads back to that value (band markings that leave the
+// tolerance band to the part are left out: four colours of five bands read as four bands).
 #pragma once
 
 #include "core/marking/any_marking.h"
+#include "core/marking/value_markings.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -27,6 +30,16 @@ inline void checkAnyMarking(std::string_view typed) {
                 return back.reading == reading;
             }))
             std::abort();
+        for (const marking::Marking& way : marking::markingsOf(reading)) {
+            if (!way.colours.empty() && !way.toleranceBand)
+                continue;
+            if (std::ranges::none_of(marking::readAnyMarking(way.text),
+                                     [&](const marking::MarkingReading& back) {
+                                         return back.reading.quantity == reading.quantity &&
+                                                back.reading.value == reading.value;
+                                     }))
+                std::abort();
+        }
     }
 }
 
