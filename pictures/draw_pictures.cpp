@@ -1,6 +1,8 @@
 // Draws every picture the windows show and writes them into the folder given as argument:
 // the JPEGs through libjpeg, the 16-colour icon as PNG.
 //   cmake --build build --target pictures
+#include "ui/band_colours.h"
+
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -45,24 +47,14 @@ QImage canvas(int width, int height, QColor ground) {
 
 // Twelve swatches in the order of the extended colour list, each about 20 rows high.
 QImage colourPicture() {
-    struct Swatch {
-        int top;
-        QColor colour;
-        bool outlined;
-    };
-    const Swatch swatches[] = {
-        {1, QColor(0, 0, 0), false},         {25, QColor(128, 0, 0), false},
-        {48, QColor(255, 0, 0), false},      {72, QColor(255, 128, 64), false},
-        {97, QColor(255, 255, 128), false},  {122, QColor(0, 128, 0), false},
-        {147, QColor(0, 255, 255), false},   {174, QColor(128, 0, 128), false},
-        {196, QColor(128, 128, 128), false}, {221, QColor(255, 255, 255), true},
-        {245, QColor(192, 192, 192), true},  {268, QColor(255, 255, 128), true}};
+    constexpr int kTops[] = {1, 25, 48, 72, 97, 122, 147, 174, 196, 221, 245, 268};
+    static_assert(std::size(kTops) == vantrel::ui::kBandColours.size());
     QImage image = canvas(68, 286, Qt::white);
     QPainter painter(&image);
-    for (const Swatch& swatch : swatches) {
-        const QRect box(0, swatch.top, 68, 20);
-        painter.fillRect(box, swatch.colour);
-        if (swatch.outlined) {
+    for (std::size_t i = 0; i < std::size(kTops); ++i) {
+        const QRect box(0, kTops[i], 68, 20);
+        painter.fillRect(box, QColor(vantrel::ui::kBandColours[i].rgb));
+        if (vantrel::ui::kBandColours[i].outlined) {
             painter.setPen(Qt::black);
             painter.drawRect(box.adjusted(0, 0, -1, -1));
         }

@@ -5,7 +5,6 @@ namespace {
 
 using namespace ui;
 
-constexpr FontSpec kSansSerif11{"MS Sans Serif", 11};
 constexpr FontSpec kBold16{"MS Sans Serif", 16, true};
 constexpr FontSpec kLink{"MS Sans Serif", 16, true, true};
 

@@ -5,6 +5,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMap>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -87,6 +88,12 @@ QWidget* makeControl(QWidget* parent, const Control& row) {
     }
     case Kind::Memo:
         return makeMemo(parent, row);
+    case Kind::List: { // rows to pick from with the mouse or the arrow keys
+        auto* list = new QListWidget(parent);
+        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        list->setTextElideMode(Qt::ElideRight);
+        return list;
+    }
     case Kind::Selector: {
         auto* group = new RadioGroup(parent);
         const QString items = QString::fromUtf8(row.text);

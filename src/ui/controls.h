@@ -8,7 +8,7 @@
 
 namespace vantrel::ui {
 
-enum class Kind { Label, Picture, Edit, Button, Memo, Selector };
+enum class Kind { Label, Picture, Edit, Button, Memo, Selector, List };
 
 enum class Colour { WindowText, Black, Red, Purple, Navy, Highlight, ActiveCaption };
 

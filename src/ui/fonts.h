@@ -12,6 +12,11 @@ struct FontSpec {
     bool underline = false;
 };
 
+// The secondary windows' own font; the headings and edit boxes of the windows that read codes.
+inline constexpr FontSpec kSansSerif11{"MS Sans Serif", 11};
+inline constexpr FontSpec kTitle{"MS Sans Serif", 16, true};
+inline constexpr FontSpec kBold13{"MS Sans Serif", 13, true};
+
 // Maps "MS Sans Serif", "Arial", "Courier New" and the rest to what Debian installs.
 void registerFontSubstitutes();
 

@@ -12,8 +12,6 @@ namespace {
 
 using namespace ui;
 
-constexpr FontSpec kSansSerif11{"MS Sans Serif", 11};
-
 // clang-format off
 
 // Field numbers in the labels are what the messages name; Edit4 is field 3, Edit3 field 4.

@@ -17,10 +17,6 @@ class RadioGroup;
 
 namespace vantrel::codes {
 
-// The code windows' look: the headings' and the edit boxes' fonts.
-inline constexpr ui::FontSpec kTitle{"MS Sans Serif", 16, true};
-inline constexpr ui::FontSpec kBold13{"MS Sans Serif", 13, true};
-
 // What the code windows share: a press shows its check messages in order, then writes its
 // line into the emptied result box.
 class CodeWindow : public ui::Window {
@@ -111,11 +107,11 @@ private:
 constexpr std::array<ui::Control, 5> markingControls(const char* picture, int maxLength) {
     using ui::Kind;
     return {{
-        {Kind::Label,   "Label1",    8,   8, 216,  20, "Введите код с корпуса", kTitle},
-        {Kind::Edit,    "Edit1",     8,  40, 121,  24, "", kBold13, 0, ui::Aqua, maxLength},
+        {Kind::Label,   "Label1",    8,   8, 216,  20, "Введите код с корпуса", ui::kTitle},
+        {Kind::Edit,    "Edit1",     8,  40, 121,  24, "", ui::kBold13, 0, ui::Aqua, maxLength},
         {Kind::Button,  "Button1",   8,  72, 121,  41, ui::kCalculate, {}, 1},
         {Kind::Picture, "Image1",  232,   8, 160, 105, picture},
-        {Kind::Memo,    "Memo1",     8, 128, 384,  25, "", kTitle, 2, ui::Tooltip | ui::ReadOnly},
+        {Kind::Memo,    "Memo1",     8, 128, 384,  25, "", ui::kTitle, 2, ui::Tooltip | ui::ReadOnly},
     }};
 }
 // clang-format on

@@ -11,7 +11,6 @@ namespace {
 using namespace ui;
 
 constexpr const char* kColours = ":/pictures/colours.jpg";
-constexpr FontSpec kSansSerif11{"MS Sans Serif", 11};
 constexpr FontSpec kSansSerif13{"MS Sans Serif", 13};
 constexpr FontSpec kHeading{"MS Sans Serif", 13, true};
 constexpr FontSpec kResult{"Courier New", 16, true};
