@@ -92,6 +92,7 @@ int main(int argc, char* argv[]) {
     const auto main = app::startUp();
     showOnce(main.get(), "SmdCode");
     showOnce(main.get(), "PrintedCapacitorCode");
+    showOnce(main.get(), "AnyMarking");
     const test::Windows f = test::windowsOf(main.get());
     f.Form1->setClock([] { return QDateTime(QDate(2026, 12, 8), QTime(14, 5, 9)); });
     QMetaObject::invokeMethod(f.Form1, "Timer1Timer");
@@ -116,6 +117,7 @@ int main(int argc, char* argv[]) {
     type(f.Form10, "Edit2", "2");
     type(f.SmdCode, "Edit1", "01C");
     type(f.PrintedCapacitorCode, "Edit1", "2A104J");
+    type(f.AnyMarking, "Edit1", "кор чёрн оранж зол"); // read as it is typed, no button
     for (ui::Window* window : f.secondary())
         press(window);
     press(f.SmdCode);
@@ -134,7 +136,8 @@ int main(int argc, char* argv[]) {
         {f.PrintedCapacitorCode, "capacitor-printed-code"},
         {f.SmdCode, "resistor-smd-code"},
         {f.Form12, "inductor-3-bands"},
-        {f.Form13, "inductor-4-bands"}};
+        {f.Form13, "inductor-4-bands"},
+        {f.AnyMarking, "any-marking"}};
     bool saved = true;
     for (const auto& [window, name] : shots)
         saved = save(window, folder, name) && saved;

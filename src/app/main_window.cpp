@@ -6,6 +6,7 @@
 #include "ui/menu_keys.h"
 #include "ui/pictures.h"
 #include "ui/window_frame.h"
+#include "windows/any_marking_window.h"
 #include "windows/code_windows.h"
 #include "windows/colour_windows.h"
 #include "windows/marking_windows.h"
@@ -150,6 +151,7 @@ void TForm1::buildMenu() {
     N11 = submenu(N3, "Индуктивность", "N11");
     N35 = addCommand(N11, "3 полосы", "N35", &TForm1::N35Click);
     N44 = addCommand(N11, "4 полосы", "N44", &TForm1::N44Click);
+    AnyMarking = addCommand(N3, "Что за маркировка?", "AnyMarking", &TForm1::AnyMarkingClick);
     N7 = bar->addAction(QStringLiteral("О программе"));
     N7->setObjectName(QStringLiteral("N7"));
     connect(N7, &QAction::triggered, this, &TForm1::N7Click);
@@ -193,6 +195,9 @@ void TForm1::SmdCodeClick() {
 }
 void TForm1::PrintedCapacitorCodeClick() {
     showKept<codes::PrintedCapacitorCodeWindow>(this, PrintedCapacitorCodeForm);
+}
+void TForm1::AnyMarkingClick() {
+    showKept<marking::AnyMarkingWindow>(this, AnyMarkingForm);
 }
 void TForm1::N12Click() {
     close();

@@ -3,6 +3,7 @@
 #include "qt_test.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -50,6 +51,21 @@ void whileOpen(QDialog* dialog, const std::function<void()>& trigger,
     trigger();
     EXPECT_TRUE(ran);
     EXPECT_FALSE(dialog->isVisible());
+}
+
+QDialog* showThrough(QAction* item, const std::function<void(QDialog*)>& body) {
+    QDialog* shown = nullptr;
+    QTimer::singleShot(0, [&] {
+        shown = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!shown)
+            return;
+        EXPECT_TRUE(QTest::qWaitFor([shown] { return shown->isActiveWindow(); }, 2000));
+        body(shown);
+        shown->close();
+    });
+    item->trigger();
+    EXPECT_TRUE(shown) << "the menu item showed no window";
+    return shown;
 }
 
 Opened::Opened(QDialog* window)

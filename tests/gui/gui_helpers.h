@@ -43,6 +43,11 @@ private:
 void whileOpen(QDialog* dialog, const std::function<void()>& trigger,
                const std::function<void()>& body);
 
+// Runs body in the window a menu item shows (one created on its first showing), once it is
+// the active window, then closes it with its close box; gives the window, and fails the test
+// when none is shown.
+QDialog* showThrough(QAction* item, const std::function<void(QDialog*)>& body);
+
 // Shows a window without its modal loop for the length of a scope, as the active window.
 struct Opened {
     explicit Opened(QDialog* window);

@@ -14,24 +14,9 @@
 using namespace vantrel;
 using test::App;
 using test::MessageBoxWatcher;
+using test::showThrough;
 
 namespace {
-
-// Runs body in the window the menu item shows, once it is the active window, then closes it
-// with its close box; gives the window.
-QDialog* showThrough(QAction* item, const std::function<void(QDialog*)>& body) {
-    QDialog* shown = nullptr;
-    QTimer::singleShot(0, [&] {
-        shown = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!shown)
-            return;
-        EXPECT_TRUE(QTest::qWaitFor([shown] { return shown->isActiveWindow(); }, 2000));
-        body(shown);
-        shown->close();
-    });
-    item->trigger();
-    return shown;
-}
 
 QLineEdit* codeBox(const QWidget* window) {
     return window->findChild<QLineEdit*>("Edit1");

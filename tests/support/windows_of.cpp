@@ -24,7 +24,8 @@ Windows windowsOf(app::TForm1* main) {
             one<bands::TForm12>(main),
             one<bands::TForm13>(main),
             one<codes::SmdCodeWindow>(main),
-            one<codes::PrintedCapacitorCodeWindow>(main)};
+            one<codes::PrintedCapacitorCodeWindow>(main),
+            one<marking::AnyMarkingWindow>(main)};
 }
 
 } // namespace vantrel::test

@@ -1,0 +1,166 @@
+#include "windows/any_marking_window.h"
+
+#include "core/marking/value_markings.h"
+#include "core/value/series.h"
+#include "ui/band_colours.h"
+#include "ui/controls.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+
+namespace vantrel::marking {
+namespace {
+
+using ui::kBold13;
+using ui::Kind;
+using ui::kTitle;
+
+// clang-format off
+constexpr ui::Control kControls[] = {
+    {Kind::Label, "Label1",        8,   8,   0, 20, "Введите маркировку или номинал", kTitle},
+    {Kind::Edit,  "Edit1",         8,  36, 664, 24, "", kBold13, 0, ui::Aqua},
+    {Kind::Label, "Label2",        8,  70,   0, 16, "Прочтения", kBold13},
+    {Kind::List,  "Readings1",     8,  88, 664, 92, "", kBold13, 1, ui::Tooltip},
+    {Kind::Label, "Label3",        8, 190,   0, 16, "", kBold13},
+    {Kind::List,  "Markings1",     8, 208, 664, 208, "", kBold13, 2, ui::Tooltip},
+    {Kind::Label, "Label4",        8, 368,   0, 16, "Ближайшие стандартные номиналы", kBold13},
+    {Kind::List,  "Neighbours1",   8, 386, 664, 30, "", kBold13, 3, ui::Tooltip},
+};
+// clang-format on
+
+constexpr QSize kSwatch{16, 14};
+constexpr int kSwatchStep = 18;
+constexpr int kMostBands = 5;
+
+// The band colours side by side, each outlined, at the left of an icon that holds the most
+// bands a marking has, so that every row's text starts in the same column.
+QIcon swatches(const std::vector<int>& colours) {
+    QPixmap picture(kSwatchStep * kMostBands, kSwatch.height());
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setPen(QColor(64, 64, 64));
+    int left = 0;
+    for (const int colour : colours) {
+        const QRect box(QPoint(left, 0), kSwatch - QSize(1, 1));
+        painter.fillRect(box, QColor(ui::kBandColours[static_cast<std::size_t>(colour)].rgb));
+        painter.drawRect(box);
+        left += kSwatchStep;
+    }
+    return QIcon(picture);
+}
+
+// A row that says something and cannot be picked: «Нет прочтения».
+void addNote(QListWidget* list, const QString& text) {
+    auto* item = new QListWidgetItem(text, list);
+    item->setFlags(Qt::ItemIsEnabled);
+}
+
+QListWidgetItem* addRow(QListWidget* list, const std::string& text) {
+    auto* item = new QListWidgetItem(QString::fromStdString(text), list);
+    item->setToolTip(item->text()); // the whole row, where the list cuts it short
+    return item;
+}
+
+// The row picked in the list, or -1 when none is.
+int pickedRow(const QListWidget* list) {
+    const QList<QListWidgetItem*> picked = list->selectedItems();
+    return picked.isEmpty() ? -1 : list->row(picked.front());
+}
+
+} // namespace
+
+AnyMarkingWindow::AnyMarkingWindow(QWidget* parent)
+    : Window({"Что за маркировка?", ui::Border::FixedTool, {680, 424}, ui::kSansSerif11, kControls},
+             parent) {}
+
+void AnyMarkingWindow::controlsBuilt() {
+    Edit1 = ui::child<QLineEdit>(this, "Edit1");
+    Readings1 = ui::child<QListWidget>(this, "Readings1");
+    Label3 = ui::child<QLabel>(this, "Label3");
+    Markings1 = ui::child<QListWidget>(this, "Markings1");
+    Label4 = ui::child<QLabel>(this, "Label4");
+    Neighbours1 = ui::child<QListWidget>(this, "Neighbours1");
+    constexpr ui::NamedBy kNames[] = {
+        {"Edit1", "Label1"}, {"Readings1", "Label2"}, {"Neighbours1", "Label4"}};
+    ui::nameControls(this, kNames);
+    Markings1->setIconSize(QSize(kSwatchStep * kMostBands, kSwatch.height()));
+    Markings1->setSelectionMode(QAbstractItemView::NoSelection);
+    Markings1->setFocusPolicy(Qt::StrongFocus); // read row by row with the arrow keys
+    Neighbours1->setFlow(QListView::LeftToRight);
+    Neighbours1->setSpacing(2);
+    Edit1Change(); // the empty box: no readings, no markings
+
+    connect(Edit1, &QLineEdit::textChanged, this, &AnyMarkingWindow::Edit1Change);
+    connect(Readings1, &QListWidget::itemSelectionChanged, this, [this] {
+        if (const int row = pickedRow(Readings1); row >= 0)
+            showReading(readings_[static_cast<std::size_t>(row)].reading);
+    });
+    connect(Neighbours1, &QListWidget::itemSelectionChanged, this, [this] {
+        if (const int row = pickedRow(Neighbours1); row >= 0) {
+            Readings1->clearSelection();
+            showMarkings(neighbours_[static_cast<std::size_t>(row)]);
+        }
+    });
+}
+
+void AnyMarkingWindow::Edit1Change() {
+    readings_ = readAnyMarking(Edit1->text().toStdString());
+    neighbours_.clear();
+    Readings1->clear();
+    Markings1->clear();
+    Neighbours1->clear();
+    Label3->clear();
+    Markings1->setAccessibleName(QStringLiteral("Маркировки"));
+    showNeighbours(false);
+    if (readings_.empty() && !Edit1->text().trimmed().isEmpty())
+        addNote(Readings1, QStringLiteral("Нет прочтения"));
+    for (const MarkingReading& found : readings_)
+        addRow(Readings1, readingLine(found));
+    if (!readings_.empty())
+        Readings1->setCurrentRow(0); // the first reading's markings until another is picked
+}
+
+// The reading's markings and, for a value in no series, its nearest standard values below the
+// markings, which take less room then.
+void AnyMarkingWindow::showReading(const value::Reading& reading) {
+    showMarkings(reading);
+    neighbours_.clear();
+    Neighbours1->clear();
+    if (reading.value.significand > 0 && !value::firstSeriesHolding(reading.value)) {
+        const value::Neighbours near = value::nearestStandardValues(reading.value);
+        for (const value::Decimal standard : {near.lower, near.higher}) {
+            neighbours_.emplace_back(reading.quantity, standard, reading.tolerance);
+            addRow(Neighbours1, value::quantityText(reading.quantity, standard));
+        }
+    }
+    showNeighbours(!neighbours_.empty());
+}
+
+void AnyMarkingWindow::showNeighbours(bool shown) {
+    Label4->setVisible(shown);
+    Neighbours1->setVisible(shown);
+    Markings1->resize(Markings1->width(),
+                      (shown ? Label4->y() - 10 : height() - 8) - Markings1->y());
+}
+
+void AnyMarkingWindow::showMarkings(const value::Reading& value) {
+    Markings1->clear();
+    Label3->setText(
+        QStringLiteral("Так маркируют %1:")
+            .arg(QString::fromStdString(value::quantityText(value.quantity, value.value))));
+    Label3->adjustSize();
+    Markings1->setAccessibleName(Label3->text());
+    for (const Marking& way : markingsOf(value)) {
+        std::string text = std::string(formTitle(way.form)).append(": ").append(way.text);
+        if (!way.colours.empty() && !way.toleranceBand)
+            text.append(" + полоса допуска детали");
+        QListWidgetItem* row = addRow(Markings1, text);
+        row->setIcon(swatches(way.colours));
+    }
+    if (Markings1->count() == 0)
+        addNote(Markings1, QStringLiteral("Ни одна маркировка не даёт этот номинал"));
+}
+
+} // namespace vantrel::marking
