@@ -11,45 +11,11 @@ import time
 
 import pyatspi
 
-def find(node, pred, depth=0):
-    if node is None or depth > 40:
-        return None
-    try:
-        if pred(node):
-            return node
-        for i in range(node.childCount):
-            hit = find(node.getChildAtIndex(i), pred, depth + 1)
-            if hit is not None:
-                return hit
-    except Exception:
-        return None
-    return None
-
-def app():
-    desktop = pyatspi.Registry.getDesktop(0)
-    for _ in range(100):
-        for i in range(desktop.childCount):
-            a = desktop.getChildAtIndex(i)
-            if a is not None and a.name.lower() == "vantrel":
-                return a
-        time.sleep(0.1)
-    sys.exit("no Vantrel on the bus")
-
-def click(node):  # a real mouse click in the middle of the control's left part
-    box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    subprocess.run(["xdotool", "mousemove", str(box.x + 8), str(box.y + box.height // 2), "click", "1"], check=True)
-    time.sleep(0.2)
+from atspi_common import click, find, window
 
 title = sys.argv[1]
 picks = sys.argv[2:]
-a = app()
-win = None
-for _ in range(50):
-    win = find(a, lambda n: n.getRole() == pyatspi.ROLE_DIALOG and n.name == title and n.getState().contains(pyatspi.STATE_SHOWING))
-    if win: break
-    time.sleep(0.1)
-if not win:
-    sys.exit("window not shown: " + title)
+win = window(title)
 band = 0
 for pick in picks:
     if "=" in pick:  # an edit box named by its label, and the text to put in it

@@ -18,7 +18,7 @@ exec dbus-run-session -- xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
     xdotool mousemove --window "$window" 300 200 click 1 # give it the keyboard
     sleep 0.5
     for key in $keys; do xdotool key "$key"; sleep 0.3; done
-    /usr/bin/python3 "$here/read_window.py" "$@"
+    /usr/bin/python3 "$here/${READER:-read_window.py}" "$@"
     sleep 1.5 # the tooltip shows after the mouse rests
     import -window root "${SHOT:-/tmp/vantrel-readout.png}"
     kill "$pid" "$bus"
