@@ -33,10 +33,9 @@ std::optional<value::Reading> inductorCode(std::string_view typed) {
 InductorCodes inductorCodesFor(Decimal nanohenries) {
     InductorCodes codes{unitPointCode(nanohenries, "R", kMicro, 2),
                         unitPointCode(nanohenries, "N", 0, 2)};
-    const std::optional<Decimal> figures = value::inFigures(nanohenries, 2);
-    const int power = figures ? figures->exponent - kMicro : -1;
-    if (power >= 0 && power <= kLargestPower) // from 10 мкГн up, in place of "10R"
-        codes.digits = std::to_string(figures->significand) + static_cast<char>('0' + power);
+    const Decimal microhenries{nanohenries.significand, nanohenries.exponent - kMicro};
+    if (auto digits = powerOfTenCode(microhenries, 2, kLargestPower))
+        codes.digits = std::move(digits); // from 10 мкГн up, in place of "10R"
     return codes;
 }
 

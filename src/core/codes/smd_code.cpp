@@ -92,10 +92,7 @@ std::optional<value::Reading> eia96OtherMakers(std::string_view typed) {
 std::optional<std::string> smdDigitCode(Decimal ohms, int length) {
     if (ohms.significand == 0)
         return std::string(static_cast<std::size_t>(length), '0');
-    const std::optional<Decimal> figures = value::inFigures(ohms, length - 1);
-    if (!figures || figures->exponent < 0 || figures->exponent > 9)
-        return std::nullopt;
-    return std::to_string(figures->significand) + static_cast<char>('0' + figures->exponent);
+    return powerOfTenCode(ohms, length - 1, 9);
 }
 
 std::optional<std::string> smdPointCode(Decimal ohms, int length) {

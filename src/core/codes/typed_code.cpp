@@ -93,4 +93,11 @@ std::optional<std::string> unitPointCode(value::Decimal value, std::string_view 
     return code;
 }
 
+std::optional<std::string> powerOfTenCode(value::Decimal value, int figures, int largestPower) {
+    const std::optional<value::Decimal> digits = value::inFigures(value, figures);
+    if (!digits || digits->exponent < 0 || digits->exponent > largestPower)
+        return std::nullopt;
+    return std::to_string(digits->significand) + static_cast<char>('0' + digits->exponent);
+}
+
 } // namespace vantrel::codes

@@ -34,10 +34,13 @@ std::string_view trimmed(std::string_view text);
 std::string inCapitals(std::string_view text);
 
 // The value divided by 10^shift, as small bodies print it with a unit letter as the point:
-// "4n7", "n47", "10n", "1n0". Nothing with more
-// than maxDigits digits, or with a zero right after a letter that leads ("µ01"): a smaller
-// unit writes that value.
+// "4n7", "n47", "10n", "1n0". Nothing with more than maxDigits digits, or with a zero right
+// after a letter that leads ("µ01"): a smaller unit writes that value.
 std::optional<std::string> unitPointCode(value::Decimal value, std::string_view letter, int shift,
                                          std::size_t maxDigits);
+
+// "472": the value as that many significant figures and one last digit, its power of ten,
+// from 0 to largestPower. Nothing where such a code cannot give the value.
+std::optional<std::string> powerOfTenCode(value::Decimal value, int figures, int largestPower);
 
 } // namespace vantrel::codes
