@@ -11,28 +11,9 @@
 namespace vantrel::cli {
 namespace {
 
-using marking::Form;
 using marking::MarkingReading;
 using value::Decimal;
 using value::Quantity;
-
-std::string_view jsonForm(Form form) {
-    switch (form) {
-    case Form::Bands:
-        return "bands";
-    case Form::Smd:
-        return "smd";
-    case Form::Eia96:
-        return "eia-96";
-    case Form::LetterCode:
-        return "letter-code";
-    case Form::Code:
-        return "code";
-    case Form::Value:
-        break;
-    }
-    return "value";
-}
 
 struct Component {
     std::string_view name;
@@ -68,7 +49,7 @@ void appendJson(std::string& line, const MarkingReading& found) {
     const Component component = componentOf(reading.quantity);
     const auto series = value::firstSeriesHolding(reading.value);
     line += "{\"component\": \"" + std::string(component.name) + "\", \"form\": \"" +
-            std::string(jsonForm(found.form)) +
+            std::string(marking::jsonName(found.form)) +
             "\", \"value\": " + jsonString(plain(reading.value, -component.smallestUnit)) +
             ", \"unit\": \"" + std::string(component.unit) + "\", \"tolerance\": " +
             orNull(reading.tolerance,

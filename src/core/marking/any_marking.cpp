@@ -18,6 +18,15 @@ namespace {
 using value::Quantity;
 using value::Reading;
 
+// Each form's name in the reading's line and in JSON, in the order of the forms.
+struct FormNames {
+    std::string_view json;
+    std::string_view title;
+};
+constexpr FormNames kFormNames[] = {
+    {"bands", "цветные полосы"},      {"smd", "SMD-код"}, {"eia-96", "EIA-96 с буквами R, S, H"},
+    {"letter-code", "буквенный код"}, {"code", "код"},    {"value", "номинал с единицей"}};
+
 class Readings {
 public:
     explicit Readings(std::string_view text)
@@ -86,21 +95,12 @@ std::string_view componentName(Quantity quantity) {
 }
 
 std::string formName(const MarkingReading& reading) {
-    switch (reading.form) {
-    case Form::Bands:
-        return reading.reversed ? "цветные полосы с другого конца" : "цветные полосы";
-    case Form::Smd:
-        return "SMD-код";
-    case Form::Eia96:
-        return "EIA-96 с буквами R, S, H";
-    case Form::LetterCode:
-        return "буквенный код";
-    case Form::Code:
-        return "код";
-    case Form::Value:
-        break;
-    }
-    return "номинал с единицей";
+    std::string name(kFormNames[static_cast<std::size_t>(reading.form)].title);
+    return reading.reversed ? name.append(" с другого конца") : name;
+}
+
+std::string_view jsonName(Form form) {
+    return kFormNames[static_cast<std::size_t>(form)].json;
 }
 
 std::string readingLine(const MarkingReading& found) {

@@ -38,6 +38,8 @@ std::vector<MarkingReading> readAnyMarking(std::string_view text);
 std::string_view componentName(value::Quantity quantity);
 // "SMD-код", "цветные полосы" ...; a reversed reading says "с другого конца".
 std::string formName(const MarkingReading& reading);
+// "smd", "bands" ... as --json names the form.
+std::string_view jsonName(Form form);
 
 // "Резистор, SMD-код: 4,7 кОм; Ряд E6": the component, the form, the value line and, where it
 // has one, the series line.
