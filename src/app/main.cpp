@@ -3,11 +3,9 @@
 #include "core/cli/command_line.h"
 
 #include <QApplication>
-#include <iostream>
 
 int main(int argc, char* argv[]) {
-    if (const auto exitCode =
-            vantrel::cli::answerCommandLine(argc, argv, std::cin, std::cout, std::cerr))
+    if (const auto exitCode = vantrel::cli::answerCommandLine(argc, argv))
         return *exitCode;
     vantrel::app::prepareEnvironment();
     QApplication application(argc, argv);

@@ -15,4 +15,8 @@ namespace vantrel::cli {
 std::optional<int> answerCommandLine(int argc, const char* const* argv, std::istream& in,
                                      std::ostream& out, std::ostream& err);
 
+// The same on standard input, output and error, which are only set up when there are
+// arguments: a launch of the windows never pays for the C++ standard streams.
+std::optional<int> answerCommandLine(int argc, const char* const* argv);
+
 } // namespace vantrel::cli
