@@ -7,7 +7,10 @@
 #include <QMenuBar>
 
 int main(int argc, char* argv[]) {
+    using vantrel::bench::mark;
+    mark("main");
     QApplication application(argc, argv);
+    mark("application");
     QMainWindow window;
     window.menuBar()->addMenu(QStringLiteral("&Файл"))->addAction(QStringLiteral("&Закрыть"));
     window.menuBar()->addMenu(QStringLiteral("&Элемент"));
@@ -16,6 +19,8 @@ int main(int argc, char* argv[]) {
     client->setFixedSize(695, 450);
     window.setCentralWidget(client);
     new vantrel::bench::FirstPaint(&window);
+    mark("window");
     window.show();
+    mark("shown");
     return QApplication::exec();
 }

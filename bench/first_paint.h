@@ -1,5 +1,6 @@
-// Benchmark builds only: prints the CLOCK_MONOTONIC time of a window's first painted frame
-// in nanoseconds, then quits, so that a launcher can time launch to first paint.
+// Benchmark builds only: marks the phases of start-up and prints, at a window's first painted
+// frame, the CLOCK_MONOTONIC time of each mark and of the frame in nanoseconds, then quits, so
+// that a launcher can time launch to first paint and see where the time went.
 #pragma once
 
 #include <QCoreApplication>
@@ -8,8 +9,27 @@
 #include <QWidget>
 #include <cstdio>
 #include <ctime>
+#include <utility>
+#include <vector>
 
 namespace vantrel::bench {
+
+inline long long monotonicNs() {
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return now.tv_sec * 1000000000LL + now.tv_nsec;
+}
+
+inline std::vector<std::pair<const char*, long long>>& marks() {
+    static std::vector<std::pair<const char*, long long>> all;
+    return all;
+}
+
+// The end of a phase of start-up: "main" (the program loaded), "application" (the
+// QApplication made), "window" (the main window built), "shown".
+inline void mark(const char* phase) {
+    marks().emplace_back(phase, monotonicNs());
+}
 
 class FirstPaint : public QObject {
 public:
@@ -25,9 +45,10 @@ protected:
             // The frame reaches the screen when the backing store is flushed, right after the
             // paint event; the zero timer runs once that is done.
             QTimer::singleShot(0, this, [] {
-                timespec now{};
-                clock_gettime(CLOCK_MONOTONIC, &now);
-                std::printf("first-paint-ns %lld\n", now.tv_sec * 1000000000LL + now.tv_nsec);
+                const long long painted = monotonicNs();
+                for (const auto& [phase, at] : marks())
+                    std::printf("mark-ns %s %lld\n", phase, at);
+                std::printf("first-paint-ns %lld\n", painted);
                 std::fflush(stdout);
                 QCoreApplication::quit();
             });
