@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QPainter>
 #include <QResource>
+#include <cstring>
 
 namespace vantrel::ui {
 namespace {
@@ -38,13 +39,29 @@ struct Name {
 };
 constexpr Name kNames[] = {
     {":/pictures/colours.jpg", "Цвета полос"},
-    {":/pictures/banner.jpg", "Заставка Vantrel"},
+    {":/pictures/banner.rgb32", "Заставка Vantrel"},
     {":/pictures/letter_code_1.jpg", "Места знаков кода R33G"},
     {":/pictures/letter_code_2.jpg", "Места знаков кода R33G и необязательной буквы"},
     {":/pictures/about.jpg", "Фотография"},
     {":/pictures/smd_resistor.jpg", "Чип-резистор с кодом 472 на корпусе"},
     {":/pictures/ceramic_capacitor.jpg", "Керамический конденсатор с кодом 2A104J на корпусе"},
 };
+
+// Pixels the build decoded (pictures/decode_picture.cpp), shown from where the resource lies:
+// the width and the height, then rows of 32-bit RGB. Anything else gives a null image.
+QImage builtPixels(const QResource& file) {
+    quint32 size[2] = {};
+    if (file.compressionAlgorithm() != QResource::NoCompression ||
+        file.size() < qint64(sizeof size))
+        return {};
+    std::memcpy(size, file.data(), sizeof size);
+    const uchar* pixels = file.data() + sizeof size;
+    if (size[0] > 4096 || size[1] > 4096 || qint64(size[0]) * size[1] * 4 != file.size() - 8)
+        return {};
+    const QImage image(pixels, int(size[0]), int(size[1]), int(size[0]) * 4, QImage::Format_RGB32);
+    // A 32-bit pixel must not straddle its alignment; where it would, the image takes a copy.
+    return reinterpret_cast<quintptr>(pixels) % alignof(quint32) == 0 ? image : image.copy();
+}
 
 QString nameOf(const QString& resource) {
     for (const Name& entry : kNames)
@@ -67,7 +84,10 @@ QPixmap picture(const QString& resource) {
     auto found = decoded.find(resource);
     if (found == decoded.end()) {
         const QResource file(resource);
-        found = decoded.insert(resource, QPixmap::fromImage(decodeJpeg(file.uncompressedData())));
+        found =
+            decoded.insert(resource, QPixmap::fromImage(resource.endsWith(u".rgb32")
+                                                            ? builtPixels(file)
+                                                            : decodeJpeg(file.uncompressedData())));
     }
     return *found;
 }
