@@ -4,27 +4,36 @@
 #include "ui/pictures.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QLibraryInfo>
-#include <QTranslator>
 
 namespace vantrel::app {
 namespace {
 
-// Qt's own texts, such as the edit boxes' context menus, in Russian like the rest of the
-// program whatever the locale. Loaded once per application; without the file they stay English.
-void loadQtTranslation() {
+// Once per application; without the file the texts stay English.
+void installQtTranslation() {
     const auto name = QStringLiteral("qtbase_ru");
-    if (qApp->findChild<QTranslator*>(name))
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (qApp->findChild<QTranslator*>(name) ||
+        !QFileInfo::exists(folder + u'/' + name + QLatin1String(".qm")))
         return;
-    auto* translator = new QTranslator(qApp);
-    translator->setObjectName(name);
-    if (translator->load(name, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(translator);
-    else
-        delete translator;
+    auto* translation = new QtTranslation(name, folder, qApp);
+    translation->setObjectName(name);
+    QCoreApplication::installTranslator(translation);
 }
 
 } // namespace
+
+QtTranslation::QtTranslation(QString name, QString folder, QObject* parent)
+    : QTranslator(parent)
+    , name_(std::move(name))
+    , folder_(std::move(folder)) {}
+
+QString QtTranslation::translate(const char* context, const char* sourceText,
+                                 const char* disambiguation, int n) const {
+    std::call_once(read_, [this] { (void)texts_.load(name_, folder_); });
+    return texts_.translate(context, sourceText, disambiguation, n);
+}
 
 void prepareEnvironment() {
     if (!qEnvironmentVariableIsSet("QT_NO_GLIB"))
@@ -36,7 +45,7 @@ std::unique_ptr<TForm1> startUp() {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vantrel.vantrel"));
     QApplication::setWindowIcon(ui::applicationIcon());
     ui::registerFontSubstitutes();
-    loadQtTranslation();
+    installQtTranslation();
     return std::make_unique<TForm1>();
 }
 

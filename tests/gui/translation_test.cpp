@@ -1,7 +1,9 @@
 // Qt's Russian translation: the toolkit's own texts turn Russian, the program's stay as they are.
+#include "app/start_up.h"
 #include "gui_helpers.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -71,4 +73,24 @@ TEST(QtTranslation, MessageBoxesKeepTheirEnglishCaptionsAndButtons) {
     EXPECT_EQ(boxes.boxes.first().buttons, QStringList{"OK"});
     EXPECT_EQ(boxes.boxes.last().title, "Error");
     EXPECT_EQ(boxes.boxes.last().buttons, QStringList{"&Yes"});
+}
+
+// The translation is read when Qt first asks for a text. Here that is a message box's button,
+// and the box keeps the English text it was given while it is open.
+TEST(QtTranslation, IsReadWhenFirstAskedAndLeavesAnOpenMessageBoxAsItIs) {
+    test::App program;
+    app::QtTranslation unread(QStringLiteral("qtbase_ru"),
+                              QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    QCoreApplication::installTranslator(&unread); // asked before the one the program installed
+    test::MessageBoxWatcher boxes;
+    {
+        test::Opened open(program.forms.Form8); // nothing typed: an "Error" box
+        test::press(open.dialog);
+    }
+    ASSERT_GE(boxes.boxes.size(), 1);
+    for (const test::SeenBox& box : boxes.boxes)
+        EXPECT_EQ(box.buttons, QStringList{box.title == "Error" ? "&Yes" : "OK"})
+            << box.title.toStdString();
+    EXPECT_EQ(unread.translate("QPlatformTheme", "&Yes", nullptr, -1), "&Да");
+    QCoreApplication::removeTranslator(&unread);
 }
