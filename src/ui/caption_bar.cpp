@@ -29,10 +29,12 @@ void keepCaptionBarEmpty(QWidget* window) {
     xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
     if (!connection)
         return;
-    const auto id = static_cast<xcb_window_t>(window->winId()); // creates the X window
-    // Both questions go out before either answer is awaited: one round trip at start-up.
+    // Both questions go out before the X window is made, and their answers are read after:
+    // the server answers while Qt makes the window, and start-up waits for no round trip.
     const xcb_intern_atom_cookie_t askedName = ask(connection, "_NET_WM_NAME");
     const xcb_intern_atom_cookie_t askedUtf8 = ask(connection, "UTF8_STRING");
+    xcb_flush(connection);
+    const auto id = static_cast<xcb_window_t>(window->winId()); // creates the X window
     const xcb_atom_t name = answer(connection, askedName);
     const xcb_atom_t utf8 = answer(connection, askedUtf8);
     if (name == XCB_ATOM_NONE || utf8 == XCB_ATOM_NONE)
