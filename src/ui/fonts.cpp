@@ -1,21 +1,60 @@
 #include "ui/fonts.h"
 
+#include <QFontDatabase>
 #include <QStringList>
 
 namespace vantrel::ui {
+namespace {
+
+// The families the windows name, each with the installed families that stand in for it.
+// Liberation fonts share the metrics of Arial and Courier New, so texts keep their width.
+struct StandIns {
+    const char* family;
+    const char* standIns[2];
+};
+constexpr StandIns kStandIns[] = {
+    {"MS Sans Serif", {"Liberation Sans", "DejaVu Sans"}},
+    {"Arial", {"Liberation Sans", "DejaVu Sans"}},
+    {"Arial Black", {"Liberation Sans", "DejaVu Sans"}},
+    {"PT Sans Cyr", {"Liberation Sans", "DejaVu Sans"}},
+    {"Shotgun BT", {"Liberation Sans", "DejaVu Sans"}},
+    {"Courier New", {"Liberation Mono", "DejaVu Sans Mono"}},
+};
+
+// The family itself where it is installed, else its first installed stand-in, looked up once.
+// Asked for a family that is not installed, Qt would first sort every font on the machine
+// by likeness to it (half a millisecond per family and style) before it tried the stand-ins.
+QString installedFamily(const char* family) {
+    static QString resolved[std::size(kStandIns)];
+    for (std::size_t i = 0; i < std::size(kStandIns); ++i) {
+        if (qstrcmp(kStandIns[i].family, family) != 0)
+            continue;
+        if (resolved[i].isEmpty()) {
+            const QStringList installed = QFontDatabase::families();
+            resolved[i] = QString::fromLatin1(family);
+            if (!installed.contains(resolved[i], Qt::CaseInsensitive))
+                for (const char* standIn : kStandIns[i].standIns)
+                    if (installed.contains(QLatin1String(standIn), Qt::CaseInsensitive)) {
+                        resolved[i] = QString::fromLatin1(standIn);
+                        break;
+                    }
+        }
+        return resolved[i];
+    }
+    return QString::fromLatin1(family);
+}
+
+} // namespace
 
 void registerFontSubstitutes() {
-    // Liberation fonts share the metrics of Arial and Courier New, so texts keep their width.
-    const QStringList sans{QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
-    for (const char* family :
-         {"MS Sans Serif", "Arial", "Arial Black", "PT Sans Cyr", "Shotgun BT"})
-        QFont::insertSubstitutions(QString::fromLatin1(family), sans);
-    QFont::insertSubstitutions(QStringLiteral("Courier New"), {QStringLiteral("Liberation Mono"),
-                                                               QStringLiteral("DejaVu Sans Mono")});
+    for (const StandIns& entry : kStandIns)
+        QFont::insertSubstitutions(
+            QString::fromLatin1(entry.family),
+            {QString::fromLatin1(entry.standIns[0]), QString::fromLatin1(entry.standIns[1])});
 }
 
 QFont makeFont(const FontSpec& wanted) {
-    QFont font(QString::fromLatin1(wanted.family));
+    QFont font(installedFamily(wanted.family));
     font.setPixelSize(wanted.pixels);
     font.setBold(wanted.bold);
     font.setUnderline(wanted.underline);

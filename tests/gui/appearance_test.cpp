@@ -1,9 +1,11 @@
 // What every window shows to the eye and to a screen reader, across all windows at once.
 #include "gui_helpers.h"
+#include "ui/fonts.h"
 #include "ui/pictures.h"
 #include "ui/radio_group.h"
 
 #include <QAccessible>
+#include <QFontInfo>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -25,6 +27,25 @@ int textRoom(const QRadioButton* button) {
 }
 
 } // namespace
+
+// The windows name their fonts ("Arial", "MS Sans Serif" ...) and the program finds the
+// installed face for each itself, once: it must be the very face Qt's own substitution paints.
+TEST(Appearance, EveryNamedFontIsTheFaceQtWouldPaint) {
+    App program;
+    for (const char* family : {"MS Sans Serif", "Arial", "Arial Black", "PT Sans Cyr",
+                               "Shotgun BT", "Courier New", "DejaVu Sans", "No Such Family"})
+        for (const bool bold : {false, true}) {
+            QFont byQt(QString::fromLatin1(family));
+            byQt.setPixelSize(15);
+            byQt.setBold(bold);
+            if (qstrcmp(family, "Arial Black") == 0)
+                byQt.setWeight(QFont::Black);
+            const QFontInfo ours(ui::makeFont({family, 15, bold})), theirs(byQt);
+            EXPECT_EQ(ours.family(), theirs.family()) << family << (bold ? " bold" : "");
+            EXPECT_EQ(ours.styleName(), theirs.styleName()) << family << (bold ? " bold" : "");
+            EXPECT_EQ(ours.pixelSize(), theirs.pixelSize()) << family;
+        }
+}
 
 // "Оранж." in a 68-pixel selector is the tightest.
 TEST(Appearance, EverySelectorItemShowsWhole) {
