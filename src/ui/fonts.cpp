@@ -21,27 +21,31 @@ constexpr StandIns kStandIns[] = {
     {"Courier New", {"Liberation Mono", "DejaVu Sans Mono"}},
 };
 
-// The family itself where it is installed, else its first installed stand-in, looked up once.
-// Asked for a family that is not installed, Qt would first sort every font on the machine
-// by likeness to it (half a millisecond per family and style) before it tried the stand-ins.
-QString installedFamily(const char* family) {
-    static QString resolved[std::size(kStandIns)];
+// The families to ask Qt for: the named family where it is installed, else its stand-ins from
+// the first installed one on, looked up once. That is the face, and the order of faces for
+// characters it lacks, that Qt ends up with; but asked for a family that is not installed, Qt
+// first sorts every font on the machine by likeness to it, half a millisecond per family and
+// style, before it tries the stand-ins.
+QStringList familiesFor(const char* family) {
+    static QStringList resolved[std::size(kStandIns)];
     for (std::size_t i = 0; i < std::size(kStandIns); ++i) {
         if (qstrcmp(kStandIns[i].family, family) != 0)
             continue;
         if (resolved[i].isEmpty()) {
             const QStringList installed = QFontDatabase::families();
-            resolved[i] = QString::fromLatin1(family);
-            if (!installed.contains(resolved[i], Qt::CaseInsensitive))
+            const auto isInstalled = [&](const char* name) {
+                return installed.contains(QLatin1String(name), Qt::CaseInsensitive);
+            };
+            if (!isInstalled(family))
                 for (const char* standIn : kStandIns[i].standIns)
-                    if (installed.contains(QLatin1String(standIn), Qt::CaseInsensitive)) {
-                        resolved[i] = QString::fromLatin1(standIn);
-                        break;
-                    }
+                    if (!resolved[i].isEmpty() || isInstalled(standIn))
+                        resolved[i] << QString::fromLatin1(standIn);
+            if (resolved[i].isEmpty())
+                resolved[i] << QString::fromLatin1(family);
         }
         return resolved[i];
     }
-    return QString::fromLatin1(family);
+    return {QString::fromLatin1(family)};
 }
 
 } // namespace
@@ -54,7 +58,7 @@ void registerFontSubstitutes() {
 }
 
 QFont makeFont(const FontSpec& wanted) {
-    QFont font(installedFamily(wanted.family));
+    QFont font(familiesFor(wanted.family));
     font.setPixelSize(wanted.pixels);
     font.setBold(wanted.bold);
     font.setUnderline(wanted.underline);
