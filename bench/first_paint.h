@@ -49,6 +49,9 @@ protected:
                 for (const auto& [phase, at] : marks())
                     std::printf("mark-ns %s %lld\n", phase, at);
                 std::printf("first-paint-ns %lld\n", painted);
+                timespec cpu{};
+                clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &cpu);
+                std::printf("cpu-ns %lld\n", cpu.tv_sec * 1000000000LL + cpu.tv_nsec);
                 std::fflush(stdout);
                 QCoreApplication::quit();
             });
