@@ -51,7 +51,7 @@ void applyColours(QWidget* widget, const Control& row) {
 }
 
 QWidget* makeMemo(QWidget* parent, const Control& row) {
-    auto* memo = new QPlainTextEdit(QString::fromUtf8(row.text), parent);
+    auto* memo = new QPlainTextEdit(parent);
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     memo->setLineWrapMode(row.style & WordWrap ? QPlainTextEdit::WidgetWidth
@@ -67,10 +67,21 @@ QWidget* makeMemo(QWidget* parent, const Control& row) {
 }
 
 QWidget* makeEdit(QWidget* parent, const Control& row) {
-    auto* edit = new QLineEdit(QString::fromUtf8(row.text), parent);
-    edit->setMaxLength(row.maxLength > 0 ? row.maxLength : std::numeric_limits<int>::max());
+    auto* edit = new QLineEdit(parent);
     edit->setReadOnly(row.style & ReadOnly);
     return edit;
+}
+
+// Edit boxes and memos lay their text out as soon as they have it: it comes after their font,
+// so that it is laid out once, in the font it is shown in.
+void giveFirstText(QWidget* widget, const Control& row) {
+    const QString text = QString::fromUtf8(row.text);
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        edit->setText(text);
+        edit->setMaxLength(row.maxLength > 0 ? row.maxLength : std::numeric_limits<int>::max());
+    } else if (auto* memo = qobject_cast<QPlainTextEdit*>(widget)) {
+        memo->setPlainText(text);
+    }
 }
 
 QWidget* makeControl(QWidget* parent, const Control& row) {
@@ -114,6 +125,7 @@ void buildControls(QWidget* parent, std::span<const Control> rows) {
         widget->setObjectName(QString::fromLatin1(row.name));
         if (row.font.family)
             widget->setFont(makeFont(row.font));
+        giveFirstText(widget, row);
         applyColours(widget, row);
         widget->setEnabled(!(row.style & Disabled));
         widget->setGeometry(row.left, row.top, row.width, row.height);
