@@ -1,8 +1,9 @@
-// A build step: decodes a JPEG with the program's own decoder and writes its exact pixels in
-// the form the screen takes them, so that the program shows that picture without decoding
-// it: the width and the height as two 32-bit numbers, then the rows of 32-bit RGB pixels.
-// The main window's banner is built in this way.
-//   decode_picture IN.jpg OUT.rgb32
+// A build step: decodes a picture as the program would, a JPEG with the program's own decoder
+// and a PNG with Qt's, and writes its exact pixels in the form the screen takes them, so that
+// the program shows the picture without decoding it: the width, the height and the QImage
+// format (32-bit RGB, or ARGB where the picture has transparency) as three 32-bit numbers,
+// then the rows of 32-bit pixels. The first frame's banner and the window icon are built so.
+//   decode_picture IN.jpg|IN.png OUT.pixels
 #include "ui/jpeg.h"
 
 #include <QFile>
@@ -10,14 +11,24 @@
 
 namespace {
 
+QImage decode(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return path.endsWith(u".jpg") ? vantrel::ui::decodeJpeg(file.readAll())
+                                  : QImage::fromData(file.readAll(), "PNG");
+}
+
 bool writePixels(const QImage& decoded, const QString& path) {
-    const QImage pixels = decoded.convertToFormat(QImage::Format_RGB32);
-    const quint32 size[2] = {static_cast<quint32>(pixels.width()),
-                             static_cast<quint32>(pixels.height())};
+    const QImage pixels = decoded.convertToFormat(decoded.hasAlphaChannel() ? QImage::Format_ARGB32
+                                                                            : QImage::Format_RGB32);
+    const quint32 header[3] = {static_cast<quint32>(pixels.width()),
+                               static_cast<quint32>(pixels.height()),
+                               static_cast<quint32>(pixels.format())};
     QFile file(path);
     if (pixels.isNull() || !file.open(QIODevice::WriteOnly))
         return false;
-    file.write(reinterpret_cast<const char*>(size), sizeof size);
+    file.write(reinterpret_cast<const char*>(header), sizeof header);
     for (int y = 0; y < pixels.height(); ++y)
         file.write(reinterpret_cast<const char*>(pixels.constScanLine(y)), pixels.width() * 4);
     return file.flush() && file.error() == QFile::NoError;
@@ -27,12 +38,10 @@ bool writePixels(const QImage& decoded, const QString& path) {
 
 int main(int argc, char* argv[]) {
     if (argc != 3) {
-        std::fprintf(stderr, "usage: decode_picture IN.jpg OUT.rgb32\n");
+        std::fprintf(stderr, "usage: decode_picture IN.jpg|IN.png OUT.pixels\n");
         return 2;
     }
-    QFile jpeg(QString::fromLocal8Bit(argv[1]));
-    if (!jpeg.open(QIODevice::ReadOnly) ||
-        !writePixels(vantrel::ui::decodeJpeg(jpeg.readAll()), QString::fromLocal8Bit(argv[2]))) {
+    if (!writePixels(decode(QString::fromLocal8Bit(argv[1])), QString::fromLocal8Bit(argv[2]))) {
         std::fprintf(stderr, "decode_picture: could not turn %s into %s\n", argv[1], argv[2]);
         return 1;
     }

@@ -23,7 +23,7 @@ constexpr ui::FontSpec kArialBold{"Arial", 15, true};
 
 // clang-format off
 constexpr ui::Control kControls[] = {
-    {ui::Kind::Picture, "Image1",   0, 180, 697, 69, ":/pictures/banner.rgb32"},
+    {ui::Kind::Picture, "Image1",   0, 180, 697, 69, ":/pictures/banner.pixels"},
     {ui::Kind::Label,   "Label1", 512, 421,   0, 18, "", kArialBold},
     {ui::Kind::Edit,    "Edit1",  267, 420, 173, 26, "www.vantrel.org", kArialBold, 0, ui::ReadOnly | ui::Disabled},
 };

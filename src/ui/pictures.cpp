@@ -39,7 +39,7 @@ struct Name {
 };
 constexpr Name kNames[] = {
     {":/pictures/colours.jpg", "Цвета полос"},
-    {":/pictures/banner.rgb32", "Заставка Vantrel"},
+    {":/pictures/banner.pixels", "Заставка Vantrel"},
     {":/pictures/letter_code_1.jpg", "Места знаков кода R33G"},
     {":/pictures/letter_code_2.jpg", "Места знаков кода R33G и необязательной буквы"},
     {":/pictures/about.jpg", "Фотография"},
@@ -48,17 +48,20 @@ constexpr Name kNames[] = {
 };
 
 // Pixels the build decoded (pictures/decode_picture.cpp), shown from where the resource lies:
-// the width and the height, then rows of 32-bit RGB. Anything else gives a null image.
+// the width, the height and the format, then rows of 32-bit pixels. Anything else gives a null
+// image.
 QImage builtPixels(const QResource& file) {
-    quint32 size[2] = {};
+    quint32 header[3] = {};
     if (file.compressionAlgorithm() != QResource::NoCompression ||
-        file.size() < qint64(sizeof size))
+        file.size() < qint64(sizeof header))
         return {};
-    std::memcpy(size, file.data(), sizeof size);
-    const uchar* pixels = file.data() + sizeof size;
-    if (size[0] > 4096 || size[1] > 4096 || qint64(size[0]) * size[1] * 4 != file.size() - 8)
+    std::memcpy(header, file.data(), sizeof header);
+    const auto [width, height, format] = header;
+    const uchar* pixels = file.data() + sizeof header;
+    if (width > 4096 || height > 4096 || qint64(width) * height * 4 != file.size() - 12 ||
+        (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32))
         return {};
-    const QImage image(pixels, int(size[0]), int(size[1]), int(size[0]) * 4, QImage::Format_RGB32);
+    const QImage image(pixels, int(width), int(height), int(width) * 4, QImage::Format(format));
     // A 32-bit pixel must not straddle its alignment; where it would, the image takes a copy.
     return reinterpret_cast<quintptr>(pixels) % alignof(quint32) == 0 ? image : image.copy();
 }
@@ -85,7 +88,7 @@ QPixmap picture(const QString& resource) {
     if (found == decoded.end()) {
         const QResource file(resource);
         found =
-            decoded.insert(resource, QPixmap::fromImage(resource.endsWith(u".rgb32")
+            decoded.insert(resource, QPixmap::fromImage(resource.endsWith(u".pixels")
                                                             ? builtPixels(file)
                                                             : decodeJpeg(file.uncompressedData())));
     }
@@ -95,7 +98,7 @@ QPixmap picture(const QString& resource) {
 QIcon applicationIcon() {
     QIcon& icon = theCache().icon;
     if (icon.isNull())
-        icon = QIcon(QStringLiteral(":/pictures/icon.png"));
+        icon = QIcon(picture(QStringLiteral(":/pictures/icon.pixels")));
     return icon;
 }
 

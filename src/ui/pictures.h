@@ -8,7 +8,7 @@
 namespace vantrel::ui {
 
 // A picture from the program's resources, e.g. ":/pictures/colours.jpg", decoded on first use
-// and kept until the application ends; or pixels the build decoded from one (".rgb32").
+// and kept until the application ends; or pixels the build decoded from a picture (".pixels").
 QPixmap picture(const QString& resource);
 
 // The 32 x 32 resistor under a question mark.

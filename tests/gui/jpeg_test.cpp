@@ -4,6 +4,7 @@
 #include "ui/pictures.h"
 
 #include <QFile>
+#include <QIcon>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -34,14 +35,19 @@ TEST(Jpeg, DecodesEveryPictureAtItsSize) {
         EXPECT_EQ(vantrel::ui::decodeJpeg(resource(name)).size(), size) << name;
 }
 
-// The build decodes the banner before start-up: the window must show the very pixels that
-// decoding the committed JPEG gives.
-TEST(Jpeg, TheBannerIsBuiltIntoTheProgramAsItsJpegDecodes) {
-    const QImage decoded = vantrel::ui::decodeJpeg(contents(VANTREL_PICTURES "/banner.jpg"));
-    ASSERT_EQ(decoded.size(), QSize(691, 66));
-    const QImage shown = vantrel::ui::picture(QStringLiteral(":/pictures/banner.rgb32")).toImage();
-    EXPECT_EQ(shown.convertToFormat(QImage::Format_RGB32),
-              decoded.convertToFormat(QImage::Format_RGB32));
+// The build decodes the first frame's pictures before start-up: the main window and its icon
+// must show the very pixels that decoding the committed files gives, the JPEG with the
+// program's decoder and the PNG with Qt's, as the program decoded them before.
+TEST(BuiltPictures, AreThePixelsTheirFilesDecodeTo) {
+    using vantrel::ui::picture;
+    const QImage banner = vantrel::ui::decodeJpeg(contents(VANTREL_PICTURES "/banner.jpg"));
+    ASSERT_EQ(banner.size(), QSize(691, 66));
+    EXPECT_EQ(picture(QStringLiteral(":/pictures/banner.pixels")).toImage(),
+              QPixmap::fromImage(banner).toImage());
+    const QIcon icon(QStringLiteral(VANTREL_PICTURES "/icon.png"));
+    ASSERT_EQ(icon.availableSizes(), QList<QSize>{QSize(32, 32)});
+    EXPECT_EQ(vantrel::ui::applicationIcon().availableSizes(), icon.availableSizes());
+    EXPECT_EQ(vantrel::ui::applicationIcon().pixmap(32).toImage(), icon.pixmap(32).toImage());
 }
 
 TEST(Jpeg, BrokenFilesGiveAnEmptyPicture) {
@@ -50,7 +56,7 @@ TEST(Jpeg, BrokenFilesGiveAnEmptyPicture) {
     ASSERT_GT(scan, 0);
     const std::pair<const char*, std::function<QByteArray()>> broken[] = {
         {"empty", [] { return QByteArray(); }},
-        {"no JPEG at all", [] { return resource("icon.png"); }},
+        {"no JPEG at all", [] { return contents(VANTREL_PICTURES "/icon.png"); }},
         {"start marker only", [&] { return good.left(2); }},
         {"cut after the header", [&] { return good.left(scan + 20); }},
         {"cut halfway", [&] { return good.left(good.size() / 2); }},
