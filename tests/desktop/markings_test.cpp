@@ -3,6 +3,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
 #include <QStringList>
 #include <cstdio>
 #include <filesystem>
@@ -153,4 +154,24 @@ TEST(Markings, ExitCodes) {
     const ProgramRun bad = run({"472", "--bogus"});
     EXPECT_EQ(bad.exitCode, 2);
     EXPECT_EQ(bad.output, "");
+}
+
+// Fed one line at a time through a pipe, by a program that waits for each answer, it answers
+// each line before it waits for the next.
+TEST(Markings, EachLineIsAnsweredBeforeTheNextIsRead) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QString::fromLatin1(name));
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(VANTREL_PROGRAM), {QStringLiteral("-")});
+    ASSERT_TRUE(program.waitForStarted(5000));
+    for (const QByteArray& marking : {QByteArray("472"), QByteArray("4K7")}) {
+        program.write(marking + '\n');
+        ASSERT_TRUE(program.waitForReadyRead(5000)) << "no answer to " << marking.constData();
+        EXPECT_TRUE(program.readAllStandardOutput().startsWith(marking + '\n'));
+    }
+    program.closeWriteChannel();
+    ASSERT_TRUE(program.waitForFinished(5000));
+    EXPECT_EQ(program.exitCode(), 0);
 }
