@@ -1,11 +1,12 @@
 #!/usr/bin/env python3
 """Where Vantrel's start-up spends processor time that the bare Qt window does not.
 
-Launches each program of bench/run.py N times under `perf record` (Debian package linux-perf)
-in a private Xvfb, each launch quitting at its first paint (so its samples include quitting),
-and prints the samples of each program's main thread per library, in milliseconds per launch,
-side by side, the largest differences first; then the other threads and the processes they
-started. perf's own sampling slows the programs down: read the differences, not the sums.
+Launches the two programs of bench/run.py in turns, N times each, under one `perf record`
+(Debian package linux-perf) in a private Xvfb, each launch quitting at its first paint (so its
+samples include quitting), and prints the samples of each program's main thread per library,
+in milliseconds per launch, side by side, the largest differences first; then those of the
+other threads and the processes they started. perf's own sampling slows the programs down:
+read the differences, not the sums.
 Usage: bench/profile.py [--launches N]
 """
 import argparse
@@ -21,23 +22,28 @@ import run
 FREQUENCY = 20000  # samples a second
 
 
-def profile(program, launches, env, folder):
-    """Samples per (thread, library) over all launches."""
-    data = os.path.join(folder, os.path.basename(program) + ".data")
-    loop = f'for i in $(seq {launches}); do "{program}" >/dev/null 2>&1; done'
+def profile(programs, launches, env, folder):
+    """Samples per (program, thread, library) over all launches, the programs launched in
+    turns under one perf record, so that the machine's drift falls on both alike."""
+    data = os.path.join(folder, "start-up.data")
+    loop = "; ".join(f'"{program}" >/dev/null 2>&1' for program in programs)
     subprocess.run(["perf", "record", "-q", "-F", str(FREQUENCY), "-o", data, "--", "sh", "-c",
-                    loop], env=env, check=True, stdout=subprocess.DEVNULL,
-                   stderr=subprocess.DEVNULL)
-    report = subprocess.run(["perf", "report", "-i", data, "--sort", "comm,dso", "-n", "--stdio"],
+                    f"for i in $(seq {launches}); do {loop}; done"], env=env, check=True,
+                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    script = subprocess.run(["perf", "script", "-i", data, "-F", "comm,pid,tid,ip,dso"],
                             check=True, capture_output=True, text=True).stdout
-    samples = collections.Counter()
-    thread = os.path.basename(program)[:15]  # the kernel keeps 15 characters of a name
-    for line in report.splitlines():
+    names = {os.path.basename(program)[:15]: program for program in programs}  # 15: the kernel's
+    samples, current = collections.Counter(), None
+    for line in script.splitlines():
         words = line.split()
-        if len(words) < 4 or line.startswith("#"):
+        if len(words) < 4 or "/" not in words[-3]:
             continue
-        comm, dso = words[2], words[3]
-        samples[("main thread" if comm == thread else comm, dso)] += int(words[1])
+        comm, (pid, tid), dso = " ".join(words[:-3]), words[-3].split("/"), words[-1].strip("()")
+        if comm in names and pid == tid:  # a program's main thread: its launch has begun
+            current = names[comm]
+            samples[(current, "main thread", os.path.basename(dso))] += 1
+        elif current and comm not in ("sh", "seq"):  # the launch's other threads and children
+            samples[(current, comm, os.path.basename(dso))] += 1
     return samples
 
 
@@ -54,14 +60,16 @@ def main():
     env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb")
     env.pop("WAYLAND_DISPLAY", None)
     env.pop("DBUS_SESSION_BUS_ADDRESS", None)
+    vantrel = os.path.join(run.BUILD, "vantrel_first_paint")
+    bare = os.path.join(run.BUILD, "bench_bare_qt")
     try:
         with tempfile.TemporaryDirectory() as folder:
-            ours = profile(os.path.join(run.BUILD, "vantrel_first_paint"), args.launches, env,
-                           folder)
-            theirs = profile(os.path.join(run.BUILD, "bench_bare_qt"), args.launches, env, folder)
+            samples = profile((bare, vantrel), args.launches, env, folder)
     finally:
         server.terminate()
         server.wait()
+    ours = collections.Counter({key[1:]: n for key, n in samples.items() if key[0] == vantrel})
+    theirs = collections.Counter({key[1:]: n for key, n in samples.items() if key[0] == bare})
 
     def ms(count):
         return count * 1000.0 / FREQUENCY / args.launches
