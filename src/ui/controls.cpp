@@ -75,12 +75,12 @@ QWidget* makeEdit(QWidget* parent, const Control& row) {
 // Edit boxes and memos lay their text out as soon as they have it: it comes after their font,
 // so that it is laid out once, in the font it is shown in.
 void giveFirstText(QWidget* widget, const Control& row) {
-    const QString text = QString::fromUtf8(row.text);
-    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-        edit->setText(text);
+    if (row.kind == Kind::Edit) {
+        auto* edit = static_cast<QLineEdit*>(widget);
+        edit->setText(QString::fromUtf8(row.text));
         edit->setMaxLength(row.maxLength > 0 ? row.maxLength : std::numeric_limits<int>::max());
-    } else if (auto* memo = qobject_cast<QPlainTextEdit*>(widget)) {
-        memo->setPlainText(text);
+    } else if (row.kind == Kind::Memo) {
+        static_cast<QPlainTextEdit*>(widget)->setPlainText(QString::fromUtf8(row.text));
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 #include <QStringList>
+#include <array>
 
 namespace vantrel::ui {
 namespace {
@@ -21,30 +22,36 @@ constexpr StandIns kStandIns[] = {
     {"Courier New", {"Liberation Mono", "DejaVu Sans Mono"}},
 };
 
-// The families to ask Qt for: the named family where it is installed, else its stand-ins from
-// the first installed one on, looked up once. That is the face, and the order of faces for
-// characters it lacks, that Qt ends up with; but asked for a family that is not installed, Qt
-// first sorts every font on the machine by likeness to it, half a millisecond per family and
-// style, before it tries the stand-ins.
-QStringList familiesFor(const char* family) {
-    static QStringList resolved[std::size(kStandIns)];
-    for (std::size_t i = 0; i < std::size(kStandIns); ++i) {
-        if (qstrcmp(kStandIns[i].family, family) != 0)
-            continue;
-        if (resolved[i].isEmpty()) {
-            const QStringList installed = QFontDatabase::families();
-            const auto isInstalled = [&](const char* name) {
-                return installed.contains(QLatin1String(name), Qt::CaseInsensitive);
-            };
-            if (!isInstalled(family))
+// For each named family, the families to ask Qt for: the named family where it is installed,
+// else its stand-ins from the first installed one on, looked up once from one list of the
+// installed families. That is the face, and the order of faces for characters it lacks, that
+// Qt ends up with; but asked for a family that is not installed, Qt first sorts every font on
+// the machine by likeness to it, half a millisecond per family and style, before it tries the
+// stand-ins.
+const std::array<QStringList, std::size(kStandIns)>& installedFamilies() {
+    static const auto resolved = [] {
+        const QStringList installed = QFontDatabase::families();
+        const auto isInstalled = [&](const char* name) {
+            return installed.contains(QLatin1String(name), Qt::CaseInsensitive);
+        };
+        std::array<QStringList, std::size(kStandIns)> families;
+        for (std::size_t i = 0; i < std::size(kStandIns); ++i) {
+            if (!isInstalled(kStandIns[i].family))
                 for (const char* standIn : kStandIns[i].standIns)
-                    if (!resolved[i].isEmpty() || isInstalled(standIn))
-                        resolved[i] << QString::fromLatin1(standIn);
-            if (resolved[i].isEmpty())
-                resolved[i] << QString::fromLatin1(family);
+                    if (!families[i].isEmpty() || isInstalled(standIn))
+                        families[i] << QString::fromLatin1(standIn);
+            if (families[i].isEmpty())
+                families[i] << QString::fromLatin1(kStandIns[i].family);
         }
-        return resolved[i];
-    }
+        return families;
+    }();
+    return resolved;
+}
+
+QStringList familiesFor(const char* family) {
+    for (std::size_t i = 0; i < std::size(kStandIns); ++i)
+        if (qstrcmp(kStandIns[i].family, family) == 0)
+            return installedFamilies()[i];
     return {QString::fromLatin1(family)};
 }
 
