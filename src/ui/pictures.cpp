@@ -58,7 +58,8 @@ QImage builtPixels(const QResource& file) {
     std::memcpy(header, file.data(), sizeof header);
     const auto [width, height, format] = header;
     const uchar* pixels = file.data() + sizeof header;
-    if (width > 4096 || height > 4096 || qint64(width) * height * 4 != file.size() - 12 ||
+    if (width > 4096 || height > 4096 ||
+        qint64(width) * height * 4 != file.size() - qint64(sizeof header) ||
         (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32))
         return {};
     const QImage image(pixels, int(width), int(height), int(width) * 4, QImage::Format(format));
