@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Mutation check of the core: applies each single-line change of mutants.txt to a copy of the
-# sources, one at a time, rebuilds only what the change touches, and runs the core tests. Every
-# change must fail at least one test; one that survives names a table row or rule that no test
-# checks. Exits 1 when a mutant survives, 2 when the list no longer fits the sources.
+# sources, one at a time, rebuilds only what the change touches, and runs the core tests, then,
+# where they all pass, the tests of the real program's command line. Every change must fail at
+# least one test; one that survives names a table row or rule that no test checks. Exits 1 when
+# a mutant survives, 2 when the list no longer fits the sources. Needs no git: the copy is of
+# the folder as it stands, build folders left out.
 #   tools/mutants/run.sh [BUILD_DIR [LIST]]     (build-mutants and mutants.txt by default)
 set -euo pipefail
 top=$(cd "$(dirname "$0")/../.." && pwd)
@@ -20,13 +22,24 @@ while IFS= read -r -d '' path; do
         mkdir -p "$tree/$(dirname "$path")"
         cp "$top/$path" "$tree/$path"
     fi
-done < <(cd "$top" && git ls-files -z --cached --others --exclude-standard)
+done < <(cd "$top" && find . \( -path ./.git -o -path './build*' -o -path ./.cache \) -prune \
+    -o -type f -printf '%P\0')
 cmake -S "$tree" -B "$build" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_COMPILE_WARNING_AS_ERROR=ON \
     >"$work/configure.log" || { cat "$work/configure.log"; exit 2; }
-tests=(timeout 120 "$build/tests/core_tests" --gtest_brief=1)
-build() { cmake --build "$build" --target core_tests --parallel "$(nproc)" >"$work/build.log" 2>&1; }
-build || { tail -n 30 "$work/build.log"; exit 2; }
-"${tests[@]}" >"$work/test.log" 2>&1 || { echo "the core tests fail without a mutant"; exit 2; }
+# The core's own tests first; the command line's tests need the whole program rebuilt, so they
+# run only for a mutant that the core tests let through.
+build() { cmake --build "$build" --target "$@" --parallel "$(nproc)" >"$work/build.log" 2>&1; }
+run() { timeout 120 "$build/tests/$1" --gtest_brief=1 >"$work/test.log" 2>&1; }
+passes() { # the tests pass with the sources as they are now
+    build core_tests || return 2
+    run core_tests || return 1
+    build markings_tests || return 2
+    run markings_tests || return 1
+}
+status=0
+passes || status=$?
+if ((status == 2)); then tail -n 30 "$work/build.log"; exit 2; fi
+((status == 0)) || { cat "$work/test.log"; echo "the tests fail without a mutant"; exit 2; }
 
 total=0 survived=0
 mutate() { # name file anchor from to
@@ -51,13 +64,14 @@ mutate() { # name file anchor from to
     cp -p "$file" "$work/original"
     lines[$at]=${lines[$at]/"$from"/"$to"}
     printf '%s\n' "${lines[@]}" >"$file"
-    local begun=$SECONDS verdict
-    if ! build; then
+    local begun=$SECONDS verdict status=0
+    passes || status=$?
+    if ((status == 2)); then
         tail -n 20 "$work/build.log"
         echo "mutants.txt: the mutant does not build ($name)" >&2
         exit 2
     fi
-    if "${tests[@]}" >"$work/test.log" 2>&1; then
+    if ((status == 0)); then
         verdict=SURVIVED
         ((++survived))
     else
@@ -85,7 +99,7 @@ while IFS= read -r entry || [[ -n $entry ]]; do
     *) echo "mutants.txt: cannot read «$entry»" >&2; exit 2 ;;
     esac
 done <"$list"
-build >/dev/null || true # leave the build as the sources are
+build core_tests markings_tests >/dev/null || true # leave the build as the sources are
 
 echo "$total mutants of the core, $((total - survived)) killed, $survived survived, in $((SECONDS - started)) s"
 ((survived == 0))
