@@ -142,7 +142,7 @@ TEST(PrintedCapacitorCode, VoltageCodesFollowTheSeriesTheyComeFrom) {
             digits += '0';
         std::string text = digits.substr(0, static_cast<std::size_t>(point));
         if (point < static_cast<int>(digits.size()))
-            text += "," + digits.substr(static_cast<std::size_t>(point));
+            text.append(",").append(digits.substr(static_cast<std::size_t>(point)));
         return text;
     };
     std::set<std::string> read;
