@@ -61,8 +61,8 @@ constexpr Piece kInductor4Line[] = {{"L="},    fragmentOf(0), fragmentOf(1), fra
 
 // Resistor bands count in ohms, inductor bands in microhenries.
 constexpr auto kOhms = value::Quantity::Resistance;
-constexpr auto kMicrohenries = value::Quantity::Inductance;
-constexpr int kMicro = 3; // a microhenry in nanohenries
+constexpr auto kHenries = value::Quantity::Inductance;
+constexpr int kMicrohenries = value::inSmallestUnit(kHenries, value::kMicro);
 // A resistor marked without a tolerance band is a ±20 % part.
 constexpr auto kNoToleranceBand = value::Tolerance::percent({20});
 
@@ -73,9 +73,9 @@ constinit const WindowRecipe kResistor3Recipe{kResistor3Bands, kResistor3Line, k
 constinit const WindowRecipe kResistor4Recipe{kResistor4Bands, kResistor4Line, kOhms};
 constinit const WindowRecipe kResistor5Recipe{kResistor5Bands, kResistor5Line, kOhms};
 constinit const WindowRecipe kResistor6Recipe{kResistor6Bands, kResistor6Line, kOhms};
-constinit const WindowRecipe kInductor3Recipe{kInductor3Bands, kInductor3Line, kMicrohenries,
-                                              kMicro};
-constinit const WindowRecipe kInductor4Recipe{kInductor4Bands, kInductor4Line, kMicrohenries,
-                                              kMicro};
+constinit const WindowRecipe kInductor3Recipe{kInductor3Bands, kInductor3Line, kHenries,
+                                              kMicrohenries};
+constinit const WindowRecipe kInductor4Recipe{kInductor4Bands, kInductor4Line, kHenries,
+                                              kMicrohenries};
 
 } // namespace vantrel::bands

@@ -15,21 +15,16 @@ using marking::MarkingReading;
 using value::Decimal;
 using value::Quantity;
 
-struct Component {
-    std::string_view name;
-    std::string_view unit;
-    int smallestUnit; // the power of ten of the quantity's smallest unit in the unit
-};
-Component componentOf(Quantity quantity) {
+std::string_view componentOf(Quantity quantity) {
     switch (quantity) {
-    case Quantity::Capacitance:
-        return {"capacitor", "F", -12};
-    case Quantity::Inductance:
-        return {"inductor", "H", -9};
     case Quantity::Resistance:
-        break;
+        return "resistor";
+    case Quantity::Capacitance:
+        return "capacitor";
+    case Quantity::Inductance:
+        return "inductor";
     }
-    return {"resistor", "Ω", 0};
+    return {};
 }
 
 // "4700", "0.0000001", "6.3": no exponent, no trailing zeros, a point.
@@ -46,12 +41,12 @@ std::string orNull(const std::optional<T>& value, Write write) {
 
 void appendJson(std::string& line, const MarkingReading& found) {
     const value::Reading& reading = found.reading;
-    const Component component = componentOf(reading.quantity);
+    const value::Unit unit = value::unitOf(reading.quantity);
     const auto series = value::firstSeriesHolding(reading.value);
-    line += "{\"component\": \"" + std::string(component.name) + "\", \"form\": \"" +
+    line += "{\"component\": \"" + std::string(componentOf(reading.quantity)) + "\", \"form\": \"" +
             std::string(marking::jsonName(found.form)) +
-            "\", \"value\": " + jsonString(plain(reading.value, -component.smallestUnit)) +
-            ", \"unit\": \"" + std::string(component.unit) + "\", \"tolerance\": " +
+            "\", \"value\": " + jsonString(plain(reading.value, -unit.smallest)) +
+            ", \"unit\": \"" + std::string(unit.symbol) + "\", \"tolerance\": " +
             orNull(reading.tolerance,
                    [&](const value::Tolerance& t) {
                        return value::toleranceText(reading.quantity, t);

@@ -1,25 +1,27 @@
 #include "core/codes/capacitor_code.h"
 
-#include "core/codes/rows.h"
+#include "core/value/series.h"
 
 #include <algorithm>
-#include <array>
 
 namespace vantrel::codes {
 namespace {
 
 constexpr std::string_view kCheckDigits = "Проверь цифры!";
 
-// The E6 series: the only digit pairs a 3-digit code may start with.
-constexpr std::array<std::string_view, 6> kE6Pairs{"10", "15", "22", "33", "47", "68"};
+// The only digit pairs a 3-digit code may start with: the values of E6, "10" to "68".
+bool isE6Pair(std::string_view digits) {
+    const auto pair =
+        digits.size() == 2 && digits.front() != '0' ? value::fromDigits(digits) : std::nullopt;
+    return pair && value::firstSeriesHolding(*pair) == value::Series::E6;
+}
 
-struct Multiplier {
-    std::string_view typed; // the multiplier digit
-    std::string_view unit;
-    int exponent; // the digits count in 10^exponent picofarads
-};
-constexpr Multiplier kMultipliers[] = {{"9", "*0,1 пФ", -1}, {"0", "пФ", 0}, {"1", "0 пФ", 1},
-                                       {"2", "*0,1 нФ", 2},  {"3", "нФ", 3}, {"4", "0 нФ", 4}};
+// The multiplier digit as the code windows take it: one digit they write a unit for.
+const MultiplierDigit* windowMultiplier(std::string_view typed) {
+    const auto* row = std::ranges::find(kMultiplierDigits, typed.size() == 1 ? typed.front() : '\0',
+                                        &MultiplierDigit::digit);
+    return row == std::end(kMultiplierDigits) || row->windowUnit.empty() ? nullptr : row;
+}
 
 // The capacitance of digits × 10^exponent picofarads, where the digits are a number.
 std::optional<value::Reading> capacitance(std::string_view digits, int exponent) {
@@ -33,24 +35,24 @@ std::optional<value::Reading> capacitance(std::string_view digits, int exponent)
 
 PressResult pressThreeDigitCode(std::string_view digits, std::string_view multiplier) {
     std::vector<std::string_view> messages;
-    if (std::find(kE6Pairs.begin(), kE6Pairs.end(), digits) == kE6Pairs.end())
+    if (!isE6Pair(digits))
         messages.push_back(kCheckDigits);
-    const Multiplier* unit = rowFor<Multiplier>(kMultipliers, multiplier);
+    const MultiplierDigit* unit = windowMultiplier(multiplier);
     if (!unit)
         messages.push_back(kCheckDigits);
     if (!messages.empty())
         return refused(std::move(messages));
     std::string line = "C=";
-    line.append(digits).append(unit->unit);
+    line.append(digits).append(unit->windowUnit);
     return written(std::move(line), capacitance(digits, unit->exponent));
 }
 
 PressResult pressFourDigitCode(std::string_view digits, std::string_view multiplier) {
-    const Multiplier* unit = rowFor<Multiplier>(kMultipliers, multiplier);
+    const MultiplierDigit* unit = windowMultiplier(multiplier);
     if (!unit)
         return refused({kCheckDigits});
     std::string line{digits};
-    line.append(unit->unit);
+    line.append(unit->windowUnit);
     // The digits are copied whatever they are; only one to three of them make a value.
     const bool number = !digits.empty() && digits.size() <= 3;
     return written(std::move(line), number ? capacitance(digits, unit->exponent) : std::nullopt);

@@ -7,18 +7,18 @@ namespace {
 
 using value::Decimal;
 
-constexpr int kMicro = 3;        // a microhenry in nanohenries
+constexpr int kMicrohenries = value::inSmallestUnit(value::Quantity::Inductance, value::kMicro);
 constexpr int kLargestPower = 6; // of a three-digit code's last digit
 
 std::optional<Decimal> nanohenries(std::string_view code) {
     const std::size_t point = code.find_first_of("RN");
     if (point != std::string_view::npos) {
-        const int unit = code[point] == 'R' ? kMicro : 0;
+        const int unit = code[point] == 'R' ? kMicrohenries : 0;
         return value::aroundPoint(code, point, 1, unit, 4);
     }
     if (code.size() != 3 || code.back() < '0' || code.back() > '0' + kLargestPower)
         return std::nullopt;
-    return value::fromDigits(code.substr(0, 2), code.back() - '0' + kMicro);
+    return value::fromDigits(code.substr(0, 2), code.back() - '0' + kMicrohenries);
 }
 
 } // namespace
@@ -31,9 +31,9 @@ std::optional<value::Reading> inductorCode(std::string_view typed) {
 }
 
 InductorCodes inductorCodesFor(Decimal nanohenries) {
-    InductorCodes codes{unitPointCode(nanohenries, "R", kMicro, 2),
+    InductorCodes codes{unitPointCode(nanohenries, "R", kMicrohenries, 2),
                         unitPointCode(nanohenries, "N", 0, 2)};
-    const Decimal microhenries{nanohenries.significand, nanohenries.exponent - kMicro};
+    const Decimal microhenries{nanohenries.significand, nanohenries.exponent - kMicrohenries};
     if (auto digits = powerOfTenCode(microhenries, 2, kLargestPower))
         codes.digits = std::move(digits); // from 10 мкГн up, in place of "10R"
     return codes;

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <vector>
 
 namespace vantrel::codes {
 namespace {
@@ -26,16 +27,34 @@ constexpr ToleranceLetter kToleranceLetters[] = {
     {"K", "+/- 10%", {10}},       {"M", "+/- 20%", {20}},       {"N", "+/- 30%", {30}}};
 
 struct MultiplierLetter {
-    std::string_view typed;
+    std::string typed;
     std::string_view prefix; // as the line writes it before "Om"
     int exponent;            // the prefix's power of ten
+    bool latin;
 };
 
-// Each unit letter is taken in Latin and in Cyrillic (Cyrillic "Е" stands for "R").
-// The prefixes k and M are Latin, Г and Т Cyrillic.
-constexpr MultiplierLetter kMultiplierLetters[] = {
-    {"R", "", 0},  {"Е", "", 0},  {"K", "k", 3}, {"К", "k", 3},  {"M", "M", 6},
-    {"М", "M", 6}, {"G", "Г", 9}, {"Г", "Г", 9}, {"T", "Т", 12}, {"Т", "Т", 12}};
+// The prefixes the letters stand for, and whether the line writes the prefix in Russian.
+struct LetterPrefix {
+    int exponent;
+    bool russianInLine;
+};
+constexpr LetterPrefix kLetterPrefixes[] = {
+    {value::kKilo, false}, {value::kMega, false}, {value::kGiga, true}, {value::kTera, true}};
+
+// R, or the Cyrillic Е, for ohms; then each prefix as a capital, in Latin and in Cyrillic.
+const std::vector<MultiplierLetter>& multiplierLetters() {
+    static const std::vector<MultiplierLetter> letters = [] {
+        std::vector<MultiplierLetter> made{{"R", "", 0, true}, {"Е", "", 0, false}};
+        for (const LetterPrefix& letter : kLetterPrefixes) {
+            const value::Prefix& prefix = *value::prefixOf(letter.exponent);
+            const std::string_view line = letter.russianInLine ? prefix.russian : prefix.latin;
+            made.push_back({inCapitals(prefix.latin), line, letter.exponent, true});
+            made.push_back({inCapitals(prefix.russian), line, letter.exponent, false});
+        }
+        return made;
+    }();
+    return letters;
+}
 
 struct LineRow {
     DigitCount digitCount;
@@ -55,16 +74,17 @@ constexpr LineRow kLines[] = {{Two, "1", "R=", " *0.01", -2},   {Two, "2", "R=",
 // "4K7", "R33", "1M0", "33Е": at most four digits with one multiplier letter standing for the
 // point.
 std::optional<value::Reading> pointForm(std::string_view code) {
+    const std::vector<MultiplierLetter>& letters = multiplierLetters();
     const std::size_t point = code.find_first_not_of("0123456789");
-    const auto* letter =
+    const auto letter =
         point == std::string_view::npos
-            ? std::end(kMultiplierLetters)
-            : std::find_if(std::begin(kMultiplierLetters), std::end(kMultiplierLetters),
-                           [rest = code.substr(point)](const MultiplierLetter& row) {
-                               return rest.starts_with(row.typed);
-                           });
+            ? letters.end()
+            : std::ranges::find_if(letters,
+                                   [rest = code.substr(point)](const MultiplierLetter& row) {
+                                       return rest.starts_with(row.typed);
+                                   });
     const auto ohms =
-        letter == std::end(kMultiplierLetters)
+        letter == letters.end()
             ? std::nullopt
             : value::aroundPoint(code, point, letter->typed.size(), letter->exponent, 4);
     if (!ohms)
@@ -104,8 +124,8 @@ std::optional<std::string> letterCodeFor(Decimal ohms) {
     if (ohms.significand <= 0)
         return std::nullopt;
     const MultiplierLetter* unit = nullptr;
-    for (const MultiplierLetter& row : kMultiplierLetters)
-        if (row.typed.size() == 1 && (!unit || row.exponent <= ohms.leadingExponent()))
+    for (const MultiplierLetter& row : multiplierLetters())
+        if (row.latin && (!unit || row.exponent <= ohms.leadingExponent()))
             unit = &row; // Latin rows, smallest unit first
     std::string code = value::withPointLetter(ohms, unit->typed, unit->exponent);
     if (code.size() > 5)
@@ -120,7 +140,7 @@ PressResult pressLetterCode(const LetterCodeFields& fields) {
     if (!tolerance)
         messages.push_back("Проверь цифры в поле №4!");
     const MultiplierLetter* multiplier =
-        rowFor<MultiplierLetter>(kMultiplierLetters, fields.multiplierLetter);
+        rowFor<MultiplierLetter>(multiplierLetters(), fields.multiplierLetter);
     if (!multiplier)
         messages.push_back("Проверь буквы в поле №3!");
     const auto* row = std::find_if(std::begin(kLines), std::end(kLines), [&](const LineRow& r) {

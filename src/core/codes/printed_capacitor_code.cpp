@@ -1,5 +1,6 @@
 #include "core/codes/printed_capacitor_code.h"
 
+#include "core/codes/capacitor_code.h"
 #include "core/codes/rows.h"
 #include "core/codes/typed_code.h"
 
@@ -10,6 +11,8 @@ namespace {
 
 using value::Decimal;
 using value::Tolerance;
+
+constexpr auto kFarads = value::Quantity::Capacitance;
 
 // Small п, н and мк are the Russian p, n and µ, as are the micro sign and the Greek μ; Ф is
 // the farad; a no-break space is a space.
@@ -52,15 +55,6 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// The power of ten a code's last digit multiplies by: 0 to 6 as written, 8 and 9 for 0,01 and
-// 0,1.
-struct MultiplierDigit {
-    char digit;
-    int exponent;
-};
-constexpr MultiplierDigit kMultiplierDigits[] = {{'0', 0}, {'1', 1}, {'2', 2},  {'3', 3}, {'4', 4},
-                                                 {'5', 5}, {'6', 6}, {'8', -2}, {'9', -1}};
-
 std::optional<int> multiplierExponent(char digit) {
     const auto* row = std::ranges::find(kMultiplierDigits, digit, &MultiplierDigit::digit);
     if (row == std::end(kMultiplierDigits))
@@ -74,16 +68,20 @@ std::optional<int> multiplierExponent(char digit) {
 // unit, a decimal fraction below 1 in microfarads, "0.1". fromDigits refuses an empty or
 // non-digit part.
 std::optional<Decimal> picofarads(std::string_view code, bool unitInFull) {
-    constexpr std::string_view kPoints = "pnuR"; // 10^0, 10^3, 10^6 and 10^0 pF
-    constexpr int kMicro = 6;
+    // The letters in place of the point and their prefixes; µ, μ and мк are read as u.
+    constexpr std::string_view kPoints = "pnuR";
+    constexpr int kPrefixes[] = {value::kPico, value::kNano, value::kMicro, value::kPico};
+    constexpr int kMicrofarads = value::inSmallestUnit(kFarads, value::kMicro);
     const std::size_t point = code.find_first_of(kPoints);
-    const auto unitExponent = [&] { return 3 * static_cast<int>(kPoints.find(code[point]) % 3); };
+    const auto unitExponent = [&] {
+        return value::inSmallestUnit(kFarads, kPrefixes[kPoints.find(code[point])]);
+    };
     if (code.find_first_of(".,") != std::string_view::npos) {
         if (point == std::string_view::npos) {
             const std::optional<Decimal> fraction = value::readNumber(code);
             if (!fraction || fraction->leadingExponent() >= 0)
                 return std::nullopt;
-            return Decimal{fraction->significand, fraction->exponent + kMicro};
+            return Decimal{fraction->significand, fraction->exponent + kMicrofarads};
         }
         const std::optional<Decimal> number = value::readNumber(code.substr(0, point));
         if (!unitInFull || point + 1 != code.size() || code[point] == 'R' || !number)
@@ -243,14 +241,10 @@ std::optional<std::string> capacitorCode(Decimal picofarads) {
 }
 
 std::vector<std::string> capacitorPointCodes(Decimal picofarads) {
-    struct Unit {
-        std::string_view letter;
-        int exponent;
-    };
-    constexpr Unit kUnits[] = {{"p", 0}, {"n", 3}, {"µ", 6}};
     std::vector<std::string> codes;
-    for (const Unit& unit : kUnits)
-        if (auto code = unitPointCode(picofarads, unit.letter, unit.exponent, 3))
+    for (const int prefix : {value::kPico, value::kNano, value::kMicro})
+        if (auto code = unitPointCode(picofarads, value::prefixOf(prefix)->latin,
+                                      value::inSmallestUnit(kFarads, prefix), 3))
             codes.push_back(*std::move(code));
     return codes;
 }

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <array>
 #include <initializer_list>
+#include <string>
+#include <vector>
 
 namespace vantrel::marking {
 namespace {
@@ -12,27 +14,80 @@ namespace {
 using value::Decimal;
 using value::Quantity;
 
-// The units written other than the readout writes them, with the power of ten of the
-// quantity's smallest unit they stand for. The readout's own units are read from its list.
+constexpr auto kOhms = Quantity::Resistance;
+constexpr auto kFarads = Quantity::Capacitance;
+constexpr auto kHenries = Quantity::Inductance;
+
+// A unit as typed, with the power of ten of the quantity's smallest unit it stands for.
 struct Unit {
-    std::string_view typed;
+    std::string typed;
     Quantity quantity;
     int exponent;
 };
-constexpr auto kOhms = Quantity::Resistance;
-constexpr auto kFarads = Quantity::Capacitance; // in picofarads
-constexpr auto kHenries = Quantity::Inductance; // in nanohenries
-constexpr Unit kOtherUnits[] = {
-    {"Ω", kOhms, 0},     {"kΩ", kOhms, 3},     {"KΩ", kOhms, 3},      {"MΩ", kOhms, 6},
-    {"GΩ", kOhms, 9},    {"TΩ", kOhms, 12},    {"Ohm", kOhms, 0},     {"ohm", kOhms, 0},
-    {"kOhm", kOhms, 3},  {"MOhm", kOhms, 6},   {"Om", kOhms, 0},      {"kOm", kOhms, 3},
-    {"MOm", kOhms, 6},   {"ом", kOhms, 0},     {"ком", kOhms, 3},     {"k", kOhms, 3},
-    {"K", kOhms, 3},     {"к", kOhms, 3},      {"M", kOhms, 6},       {"М", kOhms, 6},
-    {"pF", kFarads, 0},  {"nF", kFarads, 3},   {"uF", kFarads, 6},    {"µF", kFarads, 6},
-    {"μF", kFarads, 6},  {"пф", kFarads, 0},   {"нф", kFarads, 3},    {"мкф", kFarads, 6},
-    {"nH", kHenries, 0}, {"uH", kHenries, 3},  {"µH", kHenries, 3},   {"μH", kHenries, 3},
-    {"mH", kHenries, 6}, {"нгн", kHenries, 0}, {"мкгн", kHenries, 3}, {"мгн", kHenries, 6},
-    {"гн", kHenries, 9}};
+
+// Besides the SI and Russian spellings: u and the Greek μ typed for µ, K for k.
+struct PrefixSpelling {
+    std::string_view typed;
+    int prefix;
+};
+constexpr PrefixSpelling kTypedPrefixes[] = {
+    {"u", value::kMicro}, {"μ", value::kMicro}, {"K", value::kKilo}};
+
+// Besides the symbol and the Russian name: Ohm, ohm and Om for Ω, and the Russian names in small
+// letters.
+struct UnitSpelling {
+    Quantity quantity;
+    std::string_view typed;
+    bool russian; // taken after a Russian prefix, not a Latin one
+};
+constexpr UnitSpelling kTypedUnits[] = {{kOhms, "Ohm", false}, {kOhms, "ohm", false},
+                                        {kOhms, "Om", false},  {kOhms, "ом", true},
+                                        {kFarads, "ф", true},  {kHenries, "гн", true}};
+
+// Every unit the reader takes: each prefix the quantity's unit is written with, Latin before
+// a Latin spelling and Russian before a Russian one. Ohms may go without a unit after k and M,
+// "4.7k"; a Latin henry needs its prefix, for H alone is a capacitor's tolerance letter («10H»
+// is 10 пФ ±3 %).
+const std::vector<Unit>& typedUnits() {
+    static const std::vector<Unit> units = [] {
+        std::vector<Unit> made;
+        for (const Quantity quantity : {kOhms, kFarads, kHenries}) {
+            const value::Unit unit = value::unitOf(quantity);
+            for (const value::Prefix& prefix : value::kPrefixes) {
+                if (prefix.exponent < unit.smallest || prefix.exponent > unit.largest)
+                    continue;
+                const int exponent = value::inSmallestUnit(quantity, prefix.exponent);
+                std::vector<std::string_view> latin{prefix.latin};
+                for (const PrefixSpelling& typed : kTypedPrefixes)
+                    if (typed.prefix == prefix.exponent)
+                        latin.push_back(typed.typed);
+                std::vector<std::pair<std::string_view, std::string_view>> spellings;
+                for (const std::string_view before : latin)
+                    if (!before.empty() || quantity != kHenries)
+                        spellings.emplace_back(before, unit.symbol);
+                spellings.emplace_back(prefix.russian, unit.russian);
+                for (const UnitSpelling& typed : kTypedUnits)
+                    if (typed.quantity == quantity) {
+                        if (typed.russian)
+                            spellings.emplace_back(prefix.russian, typed.typed);
+                        else
+                            for (const std::string_view before : latin)
+                                spellings.emplace_back(before, typed.typed);
+                    }
+                if (quantity == kOhms &&
+                    (prefix.exponent == value::kKilo || prefix.exponent == value::kMega)) {
+                    for (const std::string_view before : latin)
+                        spellings.emplace_back(before, "");
+                    spellings.emplace_back(prefix.russian, "");
+                }
+                for (const auto& [before, name] : spellings)
+                    made.push_back({std::string(before).append(name), quantity, exponent});
+            }
+        }
+        return made;
+    }();
+    return units;
+}
 
 // A text read from the front.
 class Cursor {
@@ -65,21 +120,13 @@ public:
         return read;
     }
     // The longest unit the text goes on with.
-    std::optional<Unit> unit() {
+    const Unit* unit() {
         skipSpaces();
-        std::optional<Unit> found;
-        const auto consider = [&](const Unit& candidate) {
-            if (rest_.starts_with(candidate.typed) &&
-                (!found || candidate.typed.size() > found->typed.size()))
-                found = candidate;
-        };
-        for (const Unit& unit : kOtherUnits)
-            consider(unit);
-        for (const Quantity quantity : {kOhms, kFarads, kHenries}) {
-            const auto names = value::unitsOf(quantity);
-            for (std::size_t step = 0; step < names.size(); ++step)
-                consider({names[step], quantity, 3 * static_cast<int>(step)});
-        }
+        const Unit* found = nullptr;
+        for (const Unit& unit : typedUnits())
+            if (rest_.starts_with(unit.typed) &&
+                (!found || unit.typed.size() > found->typed.size()))
+                found = &unit;
         if (found)
             rest_.remove_prefix(found->typed.size());
         return found;
@@ -89,7 +136,7 @@ private:
     std::string_view rest_;
 };
 
-std::optional<Decimal> inUnit(std::optional<Decimal> number, const std::optional<Unit>& unit) {
+std::optional<Decimal> inUnit(std::optional<Decimal> number, const Unit* unit) {
     if (!number || !unit)
         return std::nullopt;
     return Decimal{number->significand, number->exponent + unit->exponent};
@@ -112,7 +159,7 @@ bool readTolerance(Cursor& text, value::Reading& reading) {
         reading.tolerance = value::Tolerance::percent(*number);
         return true;
     }
-    const std::optional<Unit> unit = text.unit();
+    const Unit* unit = text.unit();
     const auto absolute = inUnit(number, unit);
     if (!absolute || unit->quantity != reading.quantity)
         return false;
@@ -125,7 +172,7 @@ bool readTolerance(Cursor& text, value::Reading& reading) {
 std::optional<value::Reading> readValueWithUnit(std::string_view typed) {
     Cursor text(typed);
     const std::optional<Decimal> number = text.number();
-    const std::optional<Unit> unit = text.unit();
+    const Unit* unit = text.unit();
     const std::optional<Decimal> amount = inUnit(number, unit);
     if (!amount)
         return std::nullopt;

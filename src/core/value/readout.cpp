@@ -9,11 +9,6 @@
 namespace vantrel::value {
 namespace {
 
-// Units a thousand apart, from the quantity's smallest.
-constexpr std::string_view kOhms[] = {"Ом", "кОм", "МОм", "ГОм", "ТОм"};
-constexpr std::string_view kFarads[] = {"пФ", "нФ", "мкФ"};
-constexpr std::string_view kHenries[] = {"нГн", "мкГн", "мГн", "Гн"};
-
 // The step of the unit ladder whose number for this value lies in [1, 1000); values below
 // the smallest unit stay in it, values above the largest too.
 int unitStep(Quantity quantity, Decimal value) {
@@ -30,18 +25,6 @@ std::string inStep(Quantity quantity, Decimal value, int step) {
 }
 
 } // namespace
-
-std::span<const std::string_view> unitsOf(Quantity quantity) {
-    switch (quantity) {
-    case Quantity::Capacitance:
-        return kFarads;
-    case Quantity::Inductance:
-        return kHenries;
-    case Quantity::Resistance:
-        break;
-    }
-    return kOhms;
-}
 
 std::string quantityText(Quantity quantity, Decimal value) {
     return inStep(quantity, value, unitStep(quantity, value));

@@ -3,16 +3,13 @@
 #pragma once
 
 #include "core/value/decimal.h"
+#include "core/value/units.h"
 
 #include <optional>
-#include <span>
 #include <string>
 #include <string_view>
 
 namespace vantrel::value {
-
-// Each quantity counts in its smallest unit: ohms, picofarads, nanohenries.
-enum class Quantity { Resistance, Capacitance, Inductance };
 
 // A tolerance as markings state it: in per cent either way (±5 %), in the quantity's smallest
 // unit either way (±0,25 пФ), or in per cent, more above than below (+80/-20 %).
@@ -45,9 +42,6 @@ struct Reading {
     std::optional<Decimal> voltage;                  // rated, in volts
     bool operator==(const Reading&) const = default; // the same value and marks, however written
 };
-
-// The quantity's units, a thousand apart from its smallest: "Ом", "кОм" ... "ТОм".
-std::span<const std::string_view> unitsOf(Quantity quantity);
 
 // "4,7 кОм": the value in the unit that puts its number in [1, 1000), where one does.
 std::string quantityText(Quantity quantity, Decimal value);

@@ -1,0 +1,71 @@
+// The units of the three quantities and the SI prefixes: the one place a unit's symbol, its
+// Russian name and the powers of ten of its prefixes are written.
+#pragma once
+
+#include <span>
+#include <string_view>
+
+namespace vantrel::value {
+
+// Each quantity counts in its smallest unit: ohms, picofarads, nanohenries.
+enum class Quantity { Resistance, Capacitance, Inductance };
+
+// The SI prefixes, as powers of ten.
+inline constexpr int kPico = -12;
+inline constexpr int kNano = -9;
+inline constexpr int kMicro = -6;
+inline constexpr int kMilli = -3;
+inline constexpr int kKilo = 3;
+inline constexpr int kMega = 6;
+inline constexpr int kGiga = 9;
+inline constexpr int kTera = 12;
+
+// A prefix as the SI writes it and as Russian does: "k" and "к", "µ" and "мк". The prefix of
+// none is written as nothing.
+struct Prefix {
+    int exponent;
+    std::string_view latin;
+    std::string_view russian;
+};
+inline constexpr Prefix kPrefixes[] = {{kPico, "p", "п"},  {kNano, "n", "н"}, {kMicro, "µ", "мк"},
+                                       {kMilli, "m", "м"}, {0, "", ""},       {kKilo, "k", "к"},
+                                       {kMega, "M", "М"},  {kGiga, "G", "Г"}, {kTera, "T", "Т"}};
+
+// The prefix of a power of ten, or nothing where the SI has none.
+constexpr const Prefix* prefixOf(int exponent) {
+    for (const Prefix& prefix : kPrefixes)
+        if (prefix.exponent == exponent)
+            return &prefix;
+    return nullptr;
+}
+
+// A quantity's unit: its SI symbol, its Russian name, and the prefixes Vantrel writes it with,
+// a thousand apart. A value counts in the unit with the smallest of them.
+struct Unit {
+    std::string_view symbol;  // "Ω", "F", "H"
+    std::string_view russian; // "Ом", "Ф", "Гн"
+    int smallest;             // the smallest prefix's power of ten
+    int largest;
+};
+constexpr Unit unitOf(Quantity quantity) {
+    switch (quantity) {
+    case Quantity::Resistance:
+        return {"Ω", "Ом", 0, kTera};
+    case Quantity::Capacitance:
+        return {"F", "Ф", kPico, kMicro};
+    case Quantity::Inductance:
+        return {"H", "Гн", kNano, 0};
+    }
+    return {};
+}
+
+// The power of ten that a prefixed unit is of the quantity's smallest unit: a microhenry is
+// 10^3 nanohenries, a microfarad 10^6 picofarads.
+constexpr int inSmallestUnit(Quantity quantity, int prefix) {
+    return prefix - unitOf(quantity).smallest;
+}
+
+// The quantity's units as the readout writes them, from the smallest: "Ом", "кОм" ... "ТОм".
+std::span<const std::string_view> unitsOf(Quantity quantity);
+
+} // namespace vantrel::value
