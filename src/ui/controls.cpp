@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <limits>
+#include <optional>
 
 namespace vantrel::ui {
 namespace {
@@ -23,24 +24,41 @@ QPalette::ColorRole textRole(Kind kind) {
         return QPalette::WindowText;
     case Kind::Button:
         return QPalette::ButtonText;
-    default:
-        return QPalette::Text;
+    case Kind::Picture:
+    case Kind::Edit:
+    case Kind::Memo:
+    case Kind::List:
+        break;
     }
+    return QPalette::Text;
+}
+
+// The text colour a row asks for, or nothing for the window's own.
+std::optional<QColor> textColour(Colour colour) {
+    switch (colour) {
+    case Colour::WindowText:
+        return std::nullopt;
+    case Colour::Black:
+        return QColor(Qt::black);
+    case Colour::Red:
+        return QColor(255, 0, 0);
+    case Colour::Purple:
+        return QColor(128, 0, 128);
+    case Colour::Navy:
+        return QColor(0, 0, 128);
+    case Colour::Highlight:
+        return QPalette().color(QPalette::Highlight);
+    case Colour::ActiveCaption:
+        return QPalette().color(QPalette::Active, QPalette::Highlight);
+    }
+    return std::nullopt;
 }
 
 void applyColours(QWidget* widget, const Control& row) {
     QPalette palette = widget->palette();
     const QPalette system;
-    static const QMap<Colour, QColor> kFixed{{Colour::Black, Qt::black},
-                                             {Colour::Red, QColor(255, 0, 0)},
-                                             {Colour::Purple, QColor(128, 0, 128)},
-                                             {Colour::Navy, QColor(0, 0, 128)}};
-    if (kFixed.contains(row.colour))
-        palette.setColor(textRole(row.kind), kFixed[row.colour]);
-    else if (row.colour == Colour::Highlight)
-        palette.setColor(textRole(row.kind), system.color(QPalette::Highlight));
-    else if (row.colour == Colour::ActiveCaption)
-        palette.setColor(textRole(row.kind), system.color(QPalette::Active, QPalette::Highlight));
+    if (const std::optional<QColor> colour = textColour(row.colour))
+        palette.setColor(textRole(row.kind), *colour);
     if (row.style & Aqua)
         palette.setColor(QPalette::Base, kAqua);
     if (row.style & Tooltip) {

@@ -1,5 +1,6 @@
 #include "windows/any_marking_window.h"
 
+#include "core/bands/band_tables.h"
 #include "core/marking/value_markings.h"
 #include "core/value/series.h"
 #include "ui/band_colours.h"
@@ -29,6 +30,8 @@ constexpr ui::Control kControls[] = {
     {Kind::List,  "Neighbours1",   8, 386, 664, 30, "", kBold13, 3, ui::Tooltip},
 };
 // clang-format on
+
+static_assert(ui::kBandColours.size() == bands::kColourNames.size(), "a swatch for every colour");
 
 constexpr QSize kSwatch{16, 14};
 constexpr int kSwatchStep = 18;

@@ -15,6 +15,7 @@ namespace vantrel::codes {
 // item for each, in that order.
 enum class DigitCount { Two, Three };
 inline constexpr std::array<std::string_view, 2> kDigitCountNames{"2 цифры", "3 цифры"};
+static_assert(kDigitCountNames.size() == static_cast<std::size_t>(DigitCount::Three) + 1);
 
 struct LetterCodeFields {
     DigitCount digitCount;

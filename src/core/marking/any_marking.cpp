@@ -8,6 +8,7 @@
 #include "core/codes/smd_code.h"
 #include "core/codes/typed_code.h"
 #include "core/marking/colour_words.h"
+#include "core/marking/form_names.h"
 #include "core/marking/value_text.h"
 
 #include <algorithm>
@@ -18,14 +19,23 @@ namespace {
 using value::Quantity;
 using value::Reading;
 
-// Each form's name in the reading's line and in JSON, in the order of the forms.
-struct FormNames {
-    std::string_view json;
-    std::string_view title;
-};
-constexpr FormNames kFormNames[] = {
-    {"bands", "цветные полосы"},      {"smd", "SMD-код"}, {"eia-96", "EIA-96 с буквами R, S, H"},
-    {"letter-code", "буквенный код"}, {"code", "код"},    {"value", "номинал с единицей"}};
+constexpr FormNames namesOf(Form form) {
+    switch (form) {
+    case Form::Bands:
+        return {"bands", "цветные полосы"};
+    case Form::Smd:
+        return {"smd", "SMD-код"};
+    case Form::Eia96:
+        return {"eia-96", "EIA-96 с буквами R, S, H"};
+    case Form::LetterCode:
+        return {"letter-code", "буквенный код"};
+    case Form::Code:
+        return {"code", "код"};
+    case Form::Value:
+        return {"value", "номинал с единицей"};
+    }
+    return {};
+}
 
 class Readings {
 public:
@@ -95,12 +105,12 @@ std::string_view componentName(Quantity quantity) {
 }
 
 std::string formName(const MarkingReading& reading) {
-    std::string name(kFormNames[static_cast<std::size_t>(reading.form)].title);
+    std::string name(namesOf(reading.form).title);
     return reading.reversed ? name.append(" с другого конца") : name;
 }
 
 std::string_view jsonName(Form form) {
-    return kFormNames[static_cast<std::size_t>(form)].json;
+    return namesOf(form).json;
 }
 
 std::string readingLine(const MarkingReading& found) {

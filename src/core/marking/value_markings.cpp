@@ -7,6 +7,7 @@
 #include "core/codes/letter_code.h"
 #include "core/codes/printed_capacitor_code.h"
 #include "core/codes/smd_code.h"
+#include "core/marking/form_names.h"
 
 #include <optional>
 
@@ -16,19 +17,29 @@ namespace {
 using value::Quantity;
 using value::Reading;
 
-struct FormNames {
-    std::string_view json;
-    std::string_view title;
-};
-constexpr FormNames kFormNames[] = {{"bands-4", "4 полосы"},
-                                    {"bands-5", "5 полос"},
-                                    {"smd-3", "SMD, 3 цифры"},
-                                    {"smd-4", "SMD, 4 цифры"},
-                                    {"smd-r", "SMD с R"},
-                                    {"eia-96", "EIA-96"},
-                                    {"letter-code", "Буквенный код"},
-                                    {"code-3", "Трёхзначный код"},
-                                    {"unit-point", "Буква вместо запятой"}};
+constexpr FormNames namesOf(MarkingForm form) {
+    switch (form) {
+    case MarkingForm::Bands4:
+        return {"bands-4", "4 полосы"};
+    case MarkingForm::Bands5:
+        return {"bands-5", "5 полос"};
+    case MarkingForm::Smd3:
+        return {"smd-3", "SMD, 3 цифры"};
+    case MarkingForm::Smd4:
+        return {"smd-4", "SMD, 4 цифры"};
+    case MarkingForm::SmdR:
+        return {"smd-r", "SMD с R"};
+    case MarkingForm::Eia96:
+        return {"eia-96", "EIA-96"};
+    case MarkingForm::LetterCode:
+        return {"letter-code", "Буквенный код"};
+    case MarkingForm::Code3:
+        return {"code-3", "Трёхзначный код"};
+    case MarkingForm::UnitPoint:
+        return {"unit-point", "Буква вместо запятой"};
+    }
+    return {};
+}
 
 class Markings {
 public:
@@ -91,11 +102,11 @@ std::vector<Marking> markingsOf(const Reading& reading) {
 }
 
 std::string_view jsonName(MarkingForm form) {
-    return kFormNames[static_cast<std::size_t>(form)].json;
+    return namesOf(form).json;
 }
 
 std::string_view formTitle(MarkingForm form) {
-    return kFormNames[static_cast<std::size_t>(form)].title;
+    return namesOf(form).title;
 }
 
 } // namespace vantrel::marking

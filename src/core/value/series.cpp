@@ -32,9 +32,15 @@ struct Members {
     std::span<const int> decade;
     std::size_t stride;
 };
+// In the order of the enum, which a series added to it must keep (nameOf does not compile
+// without it).
 constexpr Members kSeries[] = {{Series::E6, kE24, 4},   {Series::E12, kE24, 2},
                                {Series::E24, kE24, 1},  {Series::E48, kE192, 4},
                                {Series::E96, kE192, 2}, {Series::E192, kE192, 1}};
+static_assert(std::size(kSeries) == static_cast<std::size_t>(Series::E192) + 1 &&
+              std::ranges::all_of(kSeries, [i = 0](const Members& m) mutable {
+                  return m.series == static_cast<Series>(i++);
+              }));
 
 // Compares a positive value's significant figures, as a number in [1, 10), with a
 // three-digit series value read as d,dd.
@@ -51,8 +57,21 @@ int compare(Decimal value, int seriesValue) {
 } // namespace
 
 std::string_view nameOf(Series series) {
-    constexpr std::string_view kNames[] = {"E6", "E12", "E24", "E48", "E96", "E192"};
-    return kNames[static_cast<std::size_t>(series)];
+    switch (series) {
+    case Series::E6:
+        return "E6";
+    case Series::E12:
+        return "E12";
+    case Series::E24:
+        return "E24";
+    case Series::E48:
+        return "E48";
+    case Series::E96:
+        return "E96";
+    case Series::E192:
+        return "E192";
+    }
+    return {};
 }
 
 std::optional<Series> firstSeriesHolding(Decimal value) {
