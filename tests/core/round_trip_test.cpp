@@ -1,6 +1,7 @@
 // Every row a window accepts, read back: the line the window writes, parsed by a small reader
 // of this test's own, states the same value, tolerance and temperature coefficient as the
 // first line of its readout. A wrong number or a wrong text in any row fails here.
+#include "core/bands/band_set.h"
 #include "core/bands/recipes.h"
 #include "core/codes/capacitor_code.h"
 #include "core/codes/letter_code.h"

@@ -1,7 +1,7 @@
 // The value a colour window's bands give, read from either end of the body.
 #pragma once
 
-#include "core/bands/band_set.h"
+#include "core/bands/window_recipe.h"
 
 #include <optional>
 #include <span>

@@ -1,7 +1,7 @@
 // The recipes of the six colour-band windows: which table each band uses, and the result line.
 #pragma once
 
-#include "core/bands/band_set.h"
+#include "core/bands/window_recipe.h"
 
 namespace vantrel::bands {
 
