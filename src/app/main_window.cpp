@@ -70,13 +70,13 @@ TForm1::TForm1()
                                Qt::WindowCloseButtonHint) {
     auto* canvas = new QWidget(this);
     canvas->setObjectName(QStringLiteral("Canvas"));
-    ui::buildControls(canvas, kControls);
+    const ui::Controls controls = ui::buildControls(canvas, kControls);
     // After the controls, which have fonts of their own: an edit box lays its text out as it is
     // made, in its parent's font, which the first frame would otherwise load for nothing.
     canvas->setFont(ui::makeFont({"Shotgun BT", 12}));
     setCentralWidget(canvas);
-    Label1 = ui::child<QLabel>(canvas, "Label1");
-    Edit1 = ui::child<QLineEdit>(canvas, "Edit1");
+    Label1 = controls.get<QLabel>("Label1");
+    Edit1 = controls.get<QLineEdit>("Edit1");
     Edit1->setCursor(Qt::ArrowCursor);
     buildMenu();
     setWindowIcon(ui::applicationIcon());

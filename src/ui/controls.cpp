@@ -136,10 +136,25 @@ QWidget* makeControl(QWidget* parent, const Control& row) {
 
 } // namespace
 
-void buildControls(QWidget* parent, std::span<const Control> rows) {
+Controls::Controls(std::span<const Control> rows, std::vector<QWidget*> made)
+    : rows_(rows)
+    , made_(std::move(made)) {}
+
+QWidget* Controls::find(std::string_view name, std::optional<Kind> kind) const {
+    for (std::size_t i = 0; i < rows_.size(); ++i)
+        if (rows_[i].name == name && (!kind || rows_[i].kind == *kind))
+            return made_[i];
+    qFatal("The window's table has no control %.*s of the kind its code asks for",
+           static_cast<int>(name.size()), name.data());
+}
+
+Controls buildControls(QWidget* parent, std::span<const Control> rows) {
     QMap<int, QWidget*> tabOrder;
+    std::vector<QWidget*> made;
+    made.reserve(rows.size());
     for (const Control& row : rows) {
         QWidget* widget = makeControl(parent, row);
+        made.push_back(widget);
         widget->setObjectName(QString::fromLatin1(row.name));
         if (row.font.family)
             widget->setFont(makeFont(row.font));
@@ -158,12 +173,12 @@ void buildControls(QWidget* parent, std::span<const Control> rows) {
             QWidget::setTabOrder(previous, widget);
         previous = widget;
     }
+    return {rows, std::move(made)};
 }
 
-void nameControls(const QWidget* parent, std::span<const NamedBy> names) {
+void nameControls(const Controls& controls, std::span<const NamedBy> names) {
     for (const NamedBy& name : names)
-        child<QWidget>(parent, name.control)
-            ->setAccessibleName(child<QLabel>(parent, name.label)->text());
+        controls.widget(name.control)->setAccessibleName(controls.get<QLabel>(name.label)->text());
 }
 
 } // namespace vantrel::ui

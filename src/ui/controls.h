@@ -4,9 +4,21 @@
 #include "ui/fonts.h"
 
 #include <QWidget>
+#include <optional>
 #include <span>
+#include <string_view>
+#include <vector>
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
 
 namespace vantrel::ui {
+
+class Picture;
+class RadioGroup;
 
 enum class Kind { Label, Picture, Edit, Button, Memo, Selector, List };
 
@@ -37,22 +49,46 @@ struct Control {
     Colour colour = Colour::WindowText;
 };
 
+// The class of widget each kind of row makes.
+template <typename T> constexpr Kind kKindMaking = T::no_kind_makes_this_class;
+template <> inline constexpr Kind kKindMaking<QLabel> = Kind::Label;
+template <> inline constexpr Kind kKindMaking<Picture> = Kind::Picture;
+template <> inline constexpr Kind kKindMaking<QLineEdit> = Kind::Edit;
+template <> inline constexpr Kind kKindMaking<QPushButton> = Kind::Button;
+template <> inline constexpr Kind kKindMaking<QPlainTextEdit> = Kind::Memo;
+template <> inline constexpr Kind kKindMaking<RadioGroup> = Kind::Selector;
+template <> inline constexpr Kind kKindMaking<QListWidget> = Kind::List;
+
+// The controls a table made, as they were made, found by their rows' names.
+class Controls {
+public:
+    Controls(std::span<const Control> rows, std::vector<QWidget*> made);
+
+    // The control of the row with this name, as the class its kind makes. A name that no row
+    // has, or a row of another kind, ends the program with the name in every build: the
+    // window's code and its table disagree.
+    template <typename T> T* get(std::string_view name) const {
+        return static_cast<T*>(find(name, kKindMaking<T>));
+    }
+    // The same for a control of any kind.
+    QWidget* widget(std::string_view name) const { return find(name, std::nullopt); }
+
+private:
+    QWidget* find(std::string_view name, std::optional<Kind> kind) const;
+
+    std::span<const Control> rows_;
+    std::vector<QWidget*> made_; // one per row, in the rows' order
+};
+
 // Creates the rows' controls as children of parent, with their geometry, fonts, colours and
 // tab order.
-void buildControls(QWidget* parent, std::span<const Control> rows);
+Controls buildControls(QWidget* parent, std::span<const Control> rows);
 
 // A control named for screen readers by the text of a label, where it has no text of its own.
 struct NamedBy {
     const char* control;
     const char* label;
 };
-void nameControls(const QWidget* parent, std::span<const NamedBy> names);
-
-// A control built from a row, looked up by its name; the name must exist.
-template <typename T> T* child(const QWidget* parent, const char* name) {
-    T* found = parent->findChild<T*>(QString::fromLatin1(name));
-    Q_ASSERT_X(found, "ui::child", name);
-    return found;
-}
+void nameControls(const Controls& controls, std::span<const NamedBy> names);
 
 } // namespace vantrel::ui

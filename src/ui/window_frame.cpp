@@ -101,8 +101,7 @@ void Window::ensureBuilt() {
     built_ = true;
     QWidget* canvas =
         frame_.border == Border::SizeableTool ? scrolledCanvas(this, frame_.client) : this;
-    buildControls(canvas, frame_.controls);
-    controlsBuilt();
+    controlsBuilt(buildControls(canvas, frame_.controls));
 }
 
 void Window::setVisible(bool visible) {

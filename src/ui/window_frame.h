@@ -41,9 +41,9 @@ public:
     void setVisible(bool visible) override;
 
 protected:
-    // Runs once, right after the controls are built: where a window finds its controls and
+    // Runs once, right after the controls are built: where a window takes its controls and
     // connects them.
-    virtual void controlsBuilt() {}
+    virtual void controlsBuilt(const Controls&) {}
 
 private:
     WindowFrame frame_;

@@ -78,16 +78,16 @@ AnyMarkingWindow::AnyMarkingWindow(QWidget* parent)
     : Window({"Что за маркировка?", ui::Border::FixedTool, {680, 424}, ui::kSansSerif11, kControls},
              parent) {}
 
-void AnyMarkingWindow::controlsBuilt() {
-    Edit1 = ui::child<QLineEdit>(this, "Edit1");
-    Readings1 = ui::child<QListWidget>(this, "Readings1");
-    Label3 = ui::child<QLabel>(this, "Label3");
-    Markings1 = ui::child<QListWidget>(this, "Markings1");
-    Label4 = ui::child<QLabel>(this, "Label4");
-    Neighbours1 = ui::child<QListWidget>(this, "Neighbours1");
+void AnyMarkingWindow::controlsBuilt(const ui::Controls& controls) {
+    Edit1 = controls.get<QLineEdit>("Edit1");
+    Readings1 = controls.get<QListWidget>("Readings1");
+    Label3 = controls.get<QLabel>("Label3");
+    Markings1 = controls.get<QListWidget>("Markings1");
+    Label4 = controls.get<QLabel>("Label4");
+    Neighbours1 = controls.get<QListWidget>("Neighbours1");
     constexpr ui::NamedBy kNames[] = {
         {"Edit1", "Label1"}, {"Readings1", "Label2"}, {"Neighbours1", "Label4"}};
-    ui::nameControls(this, kNames);
+    ui::nameControls(controls, kNames);
     Markings1->setIconSize(QSize(kSwatchStep * kMostBands, kSwatch.height()));
     Markings1->setSelectionMode(QAbstractItemView::NoSelection);
     Markings1->setFocusPolicy(Qt::StrongFocus); // read row by row with the arrow keys

@@ -19,7 +19,7 @@ public:
     explicit AnyMarkingWindow(QWidget* parent = nullptr);
 
 private:
-    void controlsBuilt() override;
+    void controlsBuilt(const ui::Controls& controls) override;
     void Edit1Change(); // reads the box anew, as it is typed
     void showReading(const value::Reading& reading);
     void showNeighbours(bool shown);

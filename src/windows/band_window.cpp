@@ -20,16 +20,16 @@ BandWindow::BandWindow(const ui::WindowFrame& frame, const WindowRecipe& recipe,
     : ui::Window(frame, parent)
     , bands_(recipe) {}
 
-void BandWindow::controlsBuilt() {
+void BandWindow::controlsBuilt(const ui::Controls& controls) {
     using Slot = void (BandWindow::*)();
     static constexpr std::array<Slot, kMaxBands> kClickSlots{
         &BandWindow::RadioGroup1Click, &BandWindow::RadioGroup2Click,
         &BandWindow::RadioGroup3Click, &BandWindow::RadioGroup4Click,
         &BandWindow::RadioGroup5Click, &BandWindow::RadioGroup6Click};
-    Memo1 = ui::child<QPlainTextEdit>(this, "Memo1");
+    Memo1 = controls.get<QPlainTextEdit>("Memo1");
     for (int band = 0; band < bands_.bandCount(); ++band) {
         const QByteArray name = "RadioGroup" + QByteArray::number(band + 1);
-        auto* selector = ui::child<ui::RadioGroup>(this, name.constData());
+        auto* selector = controls.get<ui::RadioGroup>(name.constData());
         QStringList items;
         for (std::string_view item : bands_.items(band))
             items << text(item);
@@ -39,7 +39,7 @@ void BandWindow::controlsBuilt() {
                 kClickSlots[static_cast<std::size_t>(band)]);
         RadioGroups[static_cast<std::size_t>(band)] = selector;
     }
-    connect(ui::child<QPushButton>(this, "Button1"), &QPushButton::clicked, this,
+    connect(controls.get<QPushButton>("Button1"), &QPushButton::clicked, this,
             &BandWindow::Button1Click);
 }
 

@@ -32,7 +32,7 @@ private slots:
     void Button1Click();
 
 private:
-    void controlsBuilt() override;
+    void controlsBuilt(const ui::Controls& controls) override;
     void pick(int band);
 
     BandSet bands_;

@@ -64,10 +64,10 @@ CodeWindow::CodeWindow(const ui::WindowFrame& frame, std::span<const NamedBy> na
     : ui::Window(frame, parent)
     , names_(names) {}
 
-void CodeWindow::controlsBuilt() {
-    Memo1 = ui::child<QPlainTextEdit>(this, "Memo1");
-    ui::nameControls(this, names_);
-    connect(ui::child<QPushButton>(this, "Button1"), &QPushButton::clicked, this,
+void CodeWindow::controlsBuilt(const ui::Controls& controls) {
+    Memo1 = controls.get<QPlainTextEdit>("Memo1");
+    ui::nameControls(controls, names_);
+    connect(controls.get<QPushButton>("Button1"), &QPushButton::clicked, this,
             &CodeWindow::Button1Click);
 }
 
@@ -89,18 +89,18 @@ TForm8::TForm8(QWidget* parent)
     : CodeWindow({"Кодовая", Border::FixedTool, {737, 520}, kBold13, kForm8}, kForm8Names, parent) {
 }
 
-void TForm8::controlsBuilt() {
-    CodeWindow::controlsBuilt();
-    RadioGroup1 = ui::child<ui::RadioGroup>(this, "RadioGroup1");
+void TForm8::controlsBuilt(const ui::Controls& controls) {
+    CodeWindow::controlsBuilt(controls);
+    RadioGroup1 = controls.get<ui::RadioGroup>("RadioGroup1");
     QStringList items;
     for (std::string_view name : kDigitCountNames)
         items << QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
     RadioGroup1->setItems(items);
     RadioGroup1->setItemIndex(0);
-    Edit1 = ui::child<QLineEdit>(this, "Edit1");
-    Edit2 = ui::child<QLineEdit>(this, "Edit2");
-    Edit3 = ui::child<QLineEdit>(this, "Edit3");
-    Edit4 = ui::child<QLineEdit>(this, "Edit4");
+    Edit1 = controls.get<QLineEdit>("Edit1");
+    Edit2 = controls.get<QLineEdit>("Edit2");
+    Edit3 = controls.get<QLineEdit>("Edit3");
+    Edit4 = controls.get<QLineEdit>("Edit4");
 }
 
 // The selector always holds one of its two items: the first until the user picks another.
@@ -117,10 +117,10 @@ void TForm8::Button1Click() {
 CapacitorWindow::CapacitorWindow(const ui::WindowFrame& frame, QWidget* parent)
     : CodeWindow(frame, kCapacitorNames, parent) {}
 
-void CapacitorWindow::controlsBuilt() {
-    CodeWindow::controlsBuilt();
-    Edit1 = ui::child<QLineEdit>(this, "Edit1");
-    Edit2 = ui::child<QLineEdit>(this, "Edit2");
+void CapacitorWindow::controlsBuilt(const ui::Controls& controls) {
+    CodeWindow::controlsBuilt(controls);
+    Edit1 = controls.get<QLineEdit>("Edit1");
+    Edit2 = controls.get<QLineEdit>("Edit2");
 }
 
 TForm9::TForm9(QWidget* parent)
@@ -146,11 +146,11 @@ MarkingWindow::MarkingWindow(const char* caption, std::span<const ui::Control> c
                  parent)
     , reader_(reader) {}
 
-void MarkingWindow::controlsBuilt() {
-    CodeWindow::controlsBuilt();
-    Edit1 = ui::child<QLineEdit>(this, "Edit1");
+void MarkingWindow::controlsBuilt(const ui::Controls& controls) {
+    CodeWindow::controlsBuilt(controls);
+    Edit1 = controls.get<QLineEdit>("Edit1");
     // Enter on the button presses it, as Space does; Enter in the edit box presses nothing.
-    ui::child<QPushButton>(this, "Button1")->setAutoDefault(true);
+    controls.get<QPushButton>("Button1")->setAutoDefault(true);
 }
 
 void MarkingWindow::Button1Click() {

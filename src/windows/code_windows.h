@@ -24,7 +24,7 @@ class CodeWindow : public ui::Window {
 protected:
     CodeWindow(const ui::WindowFrame& frame, std::span<const ui::NamedBy> names, QWidget* parent);
 
-    void controlsBuilt() override;
+    void controlsBuilt(const ui::Controls& controls) override;
     void present(const PressResult& result);
     static std::string text(const QLineEdit* edit); // as UTF-8
 
@@ -45,7 +45,7 @@ private slots:
     void Button1Click() override;
 
 private:
-    void controlsBuilt() override;
+    void controlsBuilt(const ui::Controls& controls) override;
 
     ui::RadioGroup* RadioGroup1 = nullptr;
     QLineEdit* Edit1 = nullptr; // field 1, the digits
@@ -59,7 +59,7 @@ class CapacitorWindow : public CodeWindow {
     Q_OBJECT
 protected:
     CapacitorWindow(const ui::WindowFrame& frame, QWidget* parent);
-    void controlsBuilt() override;
+    void controlsBuilt(const ui::Controls& controls) override;
 
     QLineEdit* Edit1 = nullptr;
     QLineEdit* Edit2 = nullptr;
@@ -92,7 +92,7 @@ protected:
     using Reader = PressResult (*)(std::string_view typed);
     MarkingWindow(const char* caption, std::span<const ui::Control> controls, Reader reader,
                   QWidget* parent);
-    void controlsBuilt() override;
+    void controlsBuilt(const ui::Controls& controls) override;
 
 private slots:
     void Button1Click() override;
