@@ -32,6 +32,7 @@ void expectReadings(std::initializer_list<Case> cases) {
 }
 
 const std::string kSmd = "Резистор, SMD-код: ";
+const std::string kEia96 = "Резистор, SMD-код EIA-96: ";
 const std::string kLetter = "Резистор, буквенный код: ";
 const std::string kBands = "Резистор, цветные полосы: ";
 const std::string kResistorValue = "Резистор, номинал с единицей: ";
@@ -53,7 +54,7 @@ TEST(AnyMarking, TextsThatAreSeveralThings) {
         {"68R",
          {kSmd + "68 Ом", "Резистор, EIA-96 с буквами R, S, H: 4,99 Ом ±1 %", kCapacitor + "68 пФ",
           kInductor + "68 мкГн"}},
-        {"33Е", {kSmd + "2,15 МОм ±1 %", kLetter + "33 Ом"}},
+        {"33Е", {kEia96 + "2,15 МОм ±1 %", kLetter + "33 Ом"}},
         {"1002", {kSmd + "10 кОм", kCapacitor + "10 нФ"}},
         {"47N", {kCapacitor + "47 пФ ±30 %", kInductor + "47 нГн"}},
         {"кор чёрн оранж",
@@ -66,7 +67,8 @@ TEST(AnyMarking, TextsThatAreSeveralThings) {
 TEST(AnyMarking, ResistorForms) {
     expectReadings({
         {"000", {kSmd + "0 Ом"}},
-        {"01C", {kSmd + "10 кОм ±1 %", kCapacitor + "1 пФ ±0,25 пФ"}},
+        {"01C", {kEia96 + "10 кОм ±1 %", kCapacitor + "1 пФ ±0,25 пФ"}},
+        {"68X", {kEia96 + "49,9 Ом ±1 %"}},
         {"01S", {"Резистор, EIA-96 с буквами R, S, H: 10 Ом ±1 %", kCapacitor + "1 пФ +50/-20 %"}},
         {"96H", {"Резистор, EIA-96 с буквами R, S, H: 9,76 кОм ±1 %", kCapacitor + "96 пФ ±3 %"}},
         {"4K7", {kLetter + "4,7 кОм"}},

@@ -24,7 +24,8 @@ std::optional<Decimal> nanohenries(std::string_view code) {
 } // namespace
 
 std::optional<value::Reading> inductorCode(std::string_view typed) {
-    const std::optional<Decimal> value = nanohenries(trimmed(typed));
+    constexpr Typing kInductorTyping{.trimmed = true}; // as printed: capitals R and N
+    const std::optional<Decimal> value = nanohenries(*cleaned(typed, kInductorTyping));
     if (!value || value->significand == 0)
         return std::nullopt;
     return value::Reading(value::Quantity::Inductance, *value);

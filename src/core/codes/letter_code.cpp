@@ -109,7 +109,9 @@ std::pair<const ToleranceLetter*, std::size_t> toleranceAtEnd(std::string_view c
 } // namespace
 
 std::optional<value::Reading> readLetterCode(std::string_view typed) {
-    const std::string code = inCapitals(trimmed(typed));
+    // In either case, with the letters of a Russian layout read by the letter tables themselves.
+    constexpr Typing kLetterCodeTyping{.trimmed = true, .eitherCase = true};
+    const std::string code = *cleaned(typed, kLetterCodeTyping);
     if (const auto [tolerance, size] = toleranceAtEnd(code); tolerance) {
         auto reading = pointForm(std::string_view(code).substr(0, code.size() - size));
         if (reading) {

@@ -18,6 +18,9 @@ constexpr auto kFarads = value::Quantity::Capacitance;
 // the farad; a no-break space is a space.
 constexpr Lookalike kUnitLetters[] = {{"п", "p"}, {"н", "n"}, {"мк", "u"}, {"µ", "u"},
                                       {"μ", "u"}, {"Ф", "F"}, {"ф", "F"},  {"\u00A0", " "}};
+// Trimmed, in its own case, look-alikes read. The volts at the end are found before: there В
+// is the volts, elsewhere the look-alike of the tolerance letter B.
+constexpr Typing kCapacitorTyping{.trimmed = true, .lookalikes = true, .ownRows = kUnitLetters};
 
 // The rated voltage codes of EIA part numbers, a digit and a capital, in volts. 0L is left
 // out: tables give it as 5 V and as 5,5 V.
@@ -183,7 +186,7 @@ std::optional<RatedVolts> ratedVoltsAfter(std::string_view text) {
                          (withV && (text[start - 1] == '.' || text[start - 1] == ','))))
         --start;
     const std::optional<Decimal> volts = value::readNumber(text.substr(start));
-    std::optional<std::string> code = readLookalikes(text.substr(0, start), kUnitLetters);
+    std::optional<std::string> code = cleaned(text.substr(0, start), kCapacitorTyping);
     if (!volts || volts->significand == 0 || !code)
         return std::nullopt;
     RatedVolts rated{std::move(*code), *volts, false};
@@ -217,7 +220,7 @@ std::optional<value::Reading> capacitorMarking(std::string_view typed) {
     if (rated && rated->separated)
         if (auto reading = withVolts(*rated))
             return reading;
-    if (const std::optional<std::string> code = readLookalikes(typed, kUnitLetters))
+    if (const std::optional<std::string> code = cleaned(typed, kCapacitorTyping))
         if (auto reading = readCode(*code))
             return reading;
     return rated && !rated->separated ? withVolts(*rated) : std::nullopt;

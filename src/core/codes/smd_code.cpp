@@ -53,11 +53,11 @@ std::optional<value::Reading> eia96Form(std::string_view code, bool otherMakers)
                           value::Tolerance::percent({1}));
 }
 
-std::optional<std::string> typedCode(std::string_view typed) {
-    return readLookalikes(inCapitals(typed));
-}
+// Typed as the body prints it, in either case; spaces are no part of a code.
+constexpr Typing kSmdTyping{.eitherCase = true, .lookalikes = true};
 
-std::optional<value::Reading> read(std::string_view code) {
+// "472", "1002", "4R7", "000": at most four characters.
+std::optional<value::Reading> digitsForm(std::string_view code) {
     const auto ohms = [](std::optional<Decimal> value) -> std::optional<value::Reading> {
         if (!value)
             return std::nullopt;
@@ -72,21 +72,16 @@ std::optional<value::Reading> read(std::string_view code) {
         return code.size() < 3
                    ? std::nullopt
                    : ohms(value::fromDigits(code.substr(0, code.size() - 1), code.back() - '0'));
-    if (auto reading = ohms(decimalPointForm(code)))
-        return reading;
-    return eia96Form(code, false);
+    return ohms(decimalPointForm(code));
 }
 
 } // namespace
 
-std::optional<value::Reading> smdResistance(std::string_view typed) {
-    const std::optional<std::string> code = typedCode(typed);
-    return code ? read(*code) : std::nullopt;
-}
-
-std::optional<value::Reading> eia96OtherMakers(std::string_view typed) {
-    const std::optional<std::string> code = typedCode(typed);
-    return code ? eia96Form(*code, true) : std::nullopt;
+SmdReadings smdReadings(std::string_view typed) {
+    const std::optional<std::string> code = cleaned(typed, kSmdTyping);
+    if (!code)
+        return {};
+    return {digitsForm(*code), eia96Form(*code, false), eia96Form(*code, true)};
 }
 
 std::optional<std::string> smdDigitCode(Decimal ohms, int length) {
@@ -121,7 +116,9 @@ std::optional<std::string> eia96Code(Decimal ohms) {
 }
 
 PressResult readSmdCode(std::string_view typed) {
-    const std::optional<value::Reading> reading = smdResistance(typed);
+    const SmdReadings readings = smdReadings(typed);
+    const std::optional<value::Reading>& reading =
+        readings.digits ? readings.digits : readings.eia96;
     if (!reading)
         return refused({kCheckCode});
     return written("R=" + value::valueLine(*reading), reading);

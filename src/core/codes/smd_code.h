@@ -13,12 +13,15 @@ namespace vantrel::codes {
 // letters they look like: "R=" and the value, or the check message and no line.
 PressResult readSmdCode(std::string_view typed);
 
-// The value behind that line, where the code has one.
-std::optional<value::Reading> smdResistance(std::string_view typed);
-
-// "68R": an EIA-96 code with the letters other makers print, R ×0,01, S ×0,1 and H ×10, read
-// the same way; the standard's own letters give nothing here.
-std::optional<value::Reading> eia96OtherMakers(std::string_view typed);
+// Each way a code typed as the SMD window takes it reads: the window's line comes from the
+// digits or, where they give nothing, the EIA-96 code; the any-marking reader lists all three.
+struct SmdReadings {
+    std::optional<value::Reading> digits; // "472", "1002", R as the point "4R7", all zeros "000"
+    std::optional<value::Reading> eia96;  // "01C": the E96 value and the standard's letter
+    // "68R": EIA-96 with the letters other makers print, R ×0,01, S ×0,1 and H ×10
+    std::optional<value::Reading> eia96OtherMakers;
+};
+SmdReadings smdReadings(std::string_view typed);
 
 // The codes of a given length that mark a resistance as the SMD window reads it back: digits
 // whose last is the power of ten, "472", "4701", all zeros for a jumper; or R as the point,

@@ -56,6 +56,15 @@ std::string_view trimmed(std::string_view text) {
     return text;
 }
 
+std::optional<std::string> cleaned(std::string_view typed, const Typing& typing) {
+    if (typing.trimmed)
+        typed = trimmed(typed);
+    std::string text = typing.eitherCase ? inCapitals(typed) : std::string(typed);
+    if (typing.lookalikes)
+        return readLookalikes(text, typing.ownRows);
+    return text;
+}
+
 std::string inCapitals(std::string_view text) {
     std::string result(text);
     for (std::size_t i = 0; i < result.size(); ++i) {

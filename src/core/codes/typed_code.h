@@ -29,6 +29,19 @@ std::optional<std::string> readLookalikes(std::string_view text,
 // The text without the spaces, tabs and no-break spaces at either end.
 std::string_view trimmed(std::string_view text);
 
+// How strictly a reader takes what was typed: each reader names its own, and cleans the text
+// with it once, before it reads.
+struct Typing {
+    bool trimmed = false;    // spaces, tabs and no-break spaces at the ends are left out
+    bool eitherCase = false; // small letters, ASCII and Russian, are read as capitals
+    bool lookalikes = false; // Cyrillic capitals that look like Latin ones are read as those
+    std::span<const Lookalike> ownRows = {}; // with lookalikes: the reader's own, taken first
+};
+
+// The text as a reader of that typing takes it; nothing where it reads look-alikes and the text
+// holds a character that is neither ASCII nor one of them.
+std::optional<std::string> cleaned(std::string_view typed, const Typing& typing);
+
 // The text with the small letters of ASCII and of the Russian alphabet (а to я, and ё) made
 // capitals, for a code that is read in either case; every other byte stays as it is.
 std::string inCapitals(std::string_view text);

@@ -26,7 +26,9 @@ constexpr FormNames namesOf(Form form) {
     case Form::Smd:
         return {"smd", "SMD-код"};
     case Form::Eia96:
-        return {"eia-96", "EIA-96 с буквами R, S, H"};
+        return {"eia-96", "SMD-код EIA-96"};
+    case Form::Eia96OtherMakers:
+        return {"eia-96-other-makers", "EIA-96 с буквами R, S, H"};
     case Form::LetterCode:
         return {"letter-code", "буквенный код"};
     case Form::Code:
@@ -76,8 +78,10 @@ std::vector<MarkingReading> readAnyMarking(std::string_view typed) {
     if (text.empty() || text.size() > kLongestMarking)
         return {};
     Readings readings(text);
-    readings.add(Form::Smd, codes::smdResistance(text));
-    readings.add(Form::Eia96, codes::eia96OtherMakers(text));
+    codes::SmdReadings smd = codes::smdReadings(text);
+    readings.add(Form::Smd, smd.digits);
+    readings.add(Form::Eia96, smd.eia96);
+    readings.add(Form::Eia96OtherMakers, smd.eia96OtherMakers);
     readings.add(Form::LetterCode, codes::readLetterCode(text));
     for (const auto* recipe : {&bands::kResistor3Recipe, &bands::kResistor4Recipe,
                                &bands::kResistor5Recipe, &bands::kResistor6Recipe})

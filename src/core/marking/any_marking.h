@@ -10,12 +10,13 @@ namespace vantrel::marking {
 
 // How a text was read.
 enum class Form {
-    Bands,      // colour bands typed as words
-    Smd,        // an SMD resistor code, as the SMD window reads it
-    Eia96,      // EIA-96 with the letters other makers print, R, S and H
-    LetterCode, // the resistor letter code
-    Code,       // a capacitor or inductor code as printed
-    Value,      // a value with its unit
+    Bands,            // colour bands typed as words
+    Smd,              // an SMD resistor code of digits, R as the point, or zeros
+    Eia96,            // an EIA-96 code with the standard's multiplier letters
+    Eia96OtherMakers, // EIA-96 with the letters other makers print, R, S and H
+    LetterCode,       // the resistor letter code
+    Code,             // a capacitor or inductor code as printed
+    Value,            // a value with its unit
 };
 
 struct MarkingReading {
@@ -29,7 +30,8 @@ struct MarkingReading {
 inline constexpr std::size_t kLongestMarking = 256;
 
 // Every reading of the text: resistors first, then capacitors, then inductors; each in the
-// order SMD code, EIA-96, letter code, bands, code, value with its unit. A reading the same as
+// order SMD code, EIA-96, EIA-96 with other makers' letters, letter code, bands, code, value
+// with its unit. A reading the same as
 // one before it is not listed again. Look-alike letters, case, spaces and the decimal comma
 // are taken as the windows take them. Nothing for a text that is no marking.
 std::vector<MarkingReading> readAnyMarking(std::string_view text);
