@@ -156,9 +156,8 @@ void AnyMarkingWindow::showMarkings(const value::Reading& value) {
     Label3->adjustSize();
     Markings1->setAccessibleName(Label3->text());
     for (const Marking& way : markingsOf(value)) {
-        std::string text = std::string(formTitle(way.form)).append(": ").append(way.text);
-        if (!way.colours.empty() && !way.toleranceBand)
-            text.append(" + полоса допуска детали");
+        const std::string text =
+            std::string(formTitle(way.form)).append(": ").append(markingText(way));
         QListWidgetItem* row = addRow(Markings1, text);
         row->setIcon(swatches(way.colours));
     }

@@ -101,6 +101,19 @@ std::vector<Marking> markingsOf(const Reading& reading) {
     return std::move(markings).list();
 }
 
+std::optional<int> ownBand(const Marking& marking) {
+    if (marking.colours.empty() || marking.toleranceBand)
+        return std::nullopt;
+    return static_cast<int>(marking.colours.size()) + 1;
+}
+
+std::string markingText(const Marking& marking) {
+    std::string text = marking.text;
+    if (ownBand(marking))
+        text.append(" + полоса допуска детали");
+    return text;
+}
+
 std::string_view jsonName(MarkingForm form) {
     return namesOf(form).json;
 }

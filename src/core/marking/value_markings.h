@@ -4,6 +4,7 @@
 
 #include "core/value/readout.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,6 +34,14 @@ struct Marking {
 // tolerance band where the reading's tolerance is one that band gives; without one, the part
 // carries its own. Nothing for a value no form can give.
 std::vector<Marking> markingsOf(const value::Reading& reading);
+
+// The band a band marking leaves to the part, counted from 1: the tolerance band its colours
+// stop short of. Nothing where every band is given, and for the other forms.
+std::optional<int> ownBand(const Marking& marking);
+
+// The marking as every face shows it: as printed, and for a band marking that leaves its
+// tolerance band to the part, «Кор. Чёрн. Оранж. + полоса допуска детали».
+std::string markingText(const Marking& marking);
 
 // "bands-4" ... "unit-point".
 std::string_view jsonName(MarkingForm form);
