@@ -83,8 +83,8 @@ TEST(Markings, TextNamesEachReadingAndExitsZero) {
                              "    Буква вместо запятой: µ1\n"
                              "68R\n"
                              "  Резистор, SMD-код: 68 Ом; Ряд E6\n"
-                             "    4 полосы: Гол. Сер. Чёрн.\n"
-                             "    5 полос: Гол. Сер. Чёрн. Золот.\n"
+                             "    4 полосы: Гол. Сер. Чёрн. + полоса допуска детали\n"
+                             "    5 полос: Гол. Сер. Чёрн. Золот. + полоса допуска детали\n"
                              "    SMD, 3 цифры: 680\n"
                              "    SMD с R: 68R0\n"
                              "    Буквенный код: 68R\n"
@@ -97,7 +97,7 @@ TEST(Markings, TextNamesEachReadingAndExitsZero) {
                              "    Трёхзначный код: 680\n"
                              "    Буква вместо запятой: 68p\n"
                              "  Катушка индуктивности, код: 68 мкГн; Ряд E6\n"
-                             "    4 полосы: Гол. Сер. Чёрн.\n"
+                             "    4 полосы: Гол. Сер. Чёрн. + полоса допуска детали\n"
                              "    Трёхзначный код: 680\n");
 }
 
@@ -120,13 +120,15 @@ TEST(Markings, JsonLinesFromStandardInputParse) {
         const QJsonObject reading = threeReadings[i].toObject();
         EXPECT_EQ(reading.keys(),
                   (QStringList{"component", "form", "markings", "reversed", "series", "tempco",
-                               "text", "tolerance", "unit", "value", "voltage"}));
+                               "tempco_ppm", "text", "tolerance", "tolerance_limits", "unit",
+                               "value", "voltage"}));
         EXPECT_EQ(reading["component"].toString(), components[i]);
         EXPECT_EQ(reading["value"].toString(), values[i]);
         EXPECT_EQ(reading["unit"].toString(), units[i]);
         EXPECT_EQ(reading["series"].toString(), "E6");
-        EXPECT_TRUE(reading["tolerance"].isNull() && reading["voltage"].isNull() &&
-                    reading["tempco"].isNull());
+        EXPECT_TRUE(reading["tolerance"].isNull() && reading["tolerance_limits"].isNull() &&
+                    reading["voltage"].isNull() && reading["tempco"].isNull() &&
+                    reading["tempco_ppm"].isNull());
         EXPECT_EQ(reading["reversed"], QJsonValue(false));
     }
     const QJsonObject bands = lines[1]["readings"].toArray()[0].toObject();

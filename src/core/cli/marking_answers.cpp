@@ -34,67 +34,137 @@ std::string plain(Decimal value, int shift = 0) {
     return text;
 }
 
-template <typename T, typename Write>
-std::string orNull(const std::optional<T>& value, Write write) {
-    return value ? jsonString(write(*value)) : "null";
+// A JSON object written key by key, in the order given.
+class Object {
+public:
+    Object& add(std::string_view key, std::string_view json) {
+        text_.append(text_.size() > 1 ? ", \"" : "\"").append(key).append("\": ").append(json);
+        return *this;
+    }
+    template <typename T, typename Write>
+    Object& addOrNull(std::string_view key, const std::optional<T>& value, Write write) {
+        return add(key, value ? write(*value) : std::string("null"));
+    }
+    std::string close() const { return text_ + "}"; }
+
+private:
+    std::string text_ = "{";
+};
+
+std::string quoted(std::string_view name) {
+    return std::string("\"").append(name).append("\"");
 }
 
-void appendJson(std::string& line, const MarkingReading& found) {
+// The tolerance as data: per cent or absolute, each side a plain decimal, and the unit of an
+// absolute one.
+std::string toleranceLimits(const value::Tolerance& tolerance, const value::Unit& unit) {
+    bool absolute = false;
+    switch (tolerance.kind) {
+    case value::Tolerance::Kind::Absolute:
+        absolute = true;
+        break;
+    case value::Tolerance::Kind::Percent:
+    case value::Tolerance::Kind::Asymmetric:
+        break;
+    }
+    const int shift = absolute ? -unit.smallest : 0;
+    return Object()
+        .add("kind", quoted(absolute ? "absolute" : "percent"))
+        .add("plus", jsonString(plain(tolerance.above, shift)))
+        .add("minus", jsonString(plain(tolerance.below, shift)))
+        .add("unit", absolute ? quoted(unit.symbol) : "null")
+        .close();
+}
+
+std::string markingJson(const marking::Marking& way) {
+    return Object()
+        .add("form", quoted(marking::jsonName(way.form)))
+        .add("marking", jsonString(marking::markingText(way)))
+        .addOrNull("own_band", marking::ownBand(way), [](int band) { return std::to_string(band); })
+        .close();
+}
+
+std::string readingJson(const MarkingReading& found) {
     const value::Reading& reading = found.reading;
     const value::Unit unit = value::unitOf(reading.quantity);
-    const auto series = value::firstSeriesHolding(reading.value);
-    line += "{\"component\": \"" + std::string(componentOf(reading.quantity)) + "\", \"form\": \"" +
-            std::string(marking::jsonName(found.form)) +
-            "\", \"value\": " + jsonString(plain(reading.value, -unit.smallest)) +
-            ", \"unit\": \"" + std::string(unit.symbol) + "\", \"tolerance\": " +
-            orNull(reading.tolerance,
-                   [&](const value::Tolerance& t) {
-                       return value::toleranceText(reading.quantity, t);
-                   }) +
-            ", \"voltage\": " + orNull(reading.voltage, [](Decimal v) { return plain(v); }) +
-            ", \"tempco\": " +
-            orNull(reading.temperatureCoefficient, value::temperatureCoefficientText) +
-            ", \"series\": " +
-            orNull(series, [](value::Series s) { return std::string(value::nameOf(s)); }) +
-            ", \"reversed\": " + (found.reversed ? "true" : "false") +
-            ", \"text\": " + jsonString(value::valueLine(reading)) + ", \"markings\": [";
-    std::string_view separator;
-    for (const marking::Marking& way : marking::markingsOf(reading)) {
-        line.append(separator).append("{\"form\": \"").append(marking::jsonName(way.form));
-        line.append("\", \"marking\": ").append(jsonString(way.text)).append("}");
-        separator = ", ";
-    }
-    line += "]}";
+    std::string markings = "[";
+    for (const marking::Marking& way : marking::markingsOf(reading))
+        markings.append(markings.size() > 1 ? ", " : "").append(markingJson(way));
+    const auto text = [&](const value::Tolerance& t) {
+        return jsonString(value::toleranceText(reading.quantity, t));
+    };
+    const auto decimal = [](Decimal d) { return jsonString(plain(d)); };
+    return Object()
+        .add("component", quoted(componentOf(reading.quantity)))
+        .add("form", quoted(marking::jsonName(found.form)))
+        .add("value", jsonString(plain(reading.value, -unit.smallest)))
+        .add("unit", quoted(unit.symbol))
+        .addOrNull("tolerance", reading.tolerance, text)
+        .addOrNull("tolerance_limits", reading.tolerance,
+                   [&](const value::Tolerance& t) { return toleranceLimits(t, unit); })
+        .addOrNull("voltage", reading.voltage, decimal)
+        .addOrNull("tempco", reading.temperatureCoefficient,
+                   [](Decimal ppm) { return jsonString(value::temperatureCoefficientText(ppm)); })
+        .addOrNull("tempco_ppm", reading.temperatureCoefficient, decimal)
+        .addOrNull("series", value::firstSeriesHolding(reading.value),
+                   [](value::Series s) { return quoted(value::nameOf(s)); })
+        .add("reversed", found.reversed ? "true" : "false")
+        .add("text", jsonString(value::valueLine(reading)))
+        .add("markings", markings.append("]"))
+        .close();
 }
 
-// The length of the UTF-8 sequence the text starts with, or 0 when it starts with none.
-std::size_t utf8Length(std::string_view text) {
+// The character a text starts with, and its length in bytes: 0 where the text starts with no
+// UTF-8 (a stray byte, an overlong form, a surrogate, a code point beyond U+10FFFF).
+struct Character {
+    char32_t code = 0;
+    std::size_t length = 0;
+};
+Character firstCharacter(std::string_view text) {
     const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
     const unsigned char lead = byte(0);
-    std::size_t length = lead < 0x80                    ? 1
-                         : lead >= 0xC2 && lead <= 0xDF ? 2
-                         : lead >= 0xE0 && lead <= 0xEF ? 3
-                         : lead >= 0xF0 && lead <= 0xF4 ? 4
-                                                        : 0;
+    const std::size_t length = lead < 0x80                    ? 1
+                               : lead >= 0xC2 && lead <= 0xDF ? 2
+                               : lead >= 0xE0 && lead <= 0xEF ? 3
+                               : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                              : 0;
     if (length == 0 || length > text.size())
-        return 0;
-    for (std::size_t i = 1; i < length; ++i)
+        return {};
+    char32_t code = length == 1 ? lead : lead & (0x7F >> length);
+    for (std::size_t i = 1; i < length; ++i) {
         if ((byte(i) & 0xC0) != 0x80)
-            return 0;
-    // No overlong three- or four-byte forms, no surrogates, nothing above U+10FFFF.
-    if ((lead == 0xE0 && byte(1) < 0xA0) || (lead == 0xED && byte(1) > 0x9F) ||
-        (lead == 0xF0 && byte(1) < 0x90) || (lead == 0xF4 && byte(1) > 0x8F))
-        return 0;
-    return length;
+            return {};
+        code = (code << 6) | (byte(i) & 0x3F);
+    }
+    const char32_t smallest[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (code < smallest[length] || (code >= 0xD800 && code <= 0xDFFF) || code > 0x10FFFF)
+        return {};
+    return {code, length};
 }
 
-// The text for a terminal: control characters, which could move the cursor or clear the
-// screen, written as "?".
-std::string printable(std::string_view text) {
-    std::string shown(text);
-    std::ranges::replace_if(
-        shown, [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }, '?');
-    return shown;
+// C0, DEL and C1.
+bool isControl(char32_t c) {
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F);
+}
+
+// The line and paragraph separators, and the marks and controls that reorder what follows
+// them on a line.
+bool breaksOrReorders(char32_t c) {
+    return c == 0x2028 || c == 0x2029 || c == 0x061C || c == 0x200E || c == 0x200F ||
+           (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);
+}
+
+// The start of the text that is echoed, whole characters, and whether the text goes on.
+std::pair<std::string_view, bool> echoedPart(std::string_view text) {
+    std::size_t kept = 0;
+    while (kept < text.size()) {
+        const std::size_t length =
+            std::max<std::size_t>(firstCharacter(text.substr(kept)).length, 1);
+        if (kept + length > marking::kLongestMarking)
+            return {text.substr(0, kept), true};
+        kept += length;
+    }
+    return {text, false};
 }
 
 } // namespace
@@ -103,63 +173,76 @@ std::string jsonString(std::string_view text) {
     constexpr char kHex[] = "0123456789abcdef";
     std::string json = "\"";
     while (!text.empty()) {
-        const auto c = static_cast<unsigned char>(text.front());
-        const std::size_t length = utf8Length(text);
-        if (length == 0) {
+        const Character c = firstCharacter(text);
+        if (c.length == 0) {
             json += "\uFFFD";
             text.remove_prefix(1);
             continue;
         }
-        if (c == '"' || c == '\\') {
+        if (c.code == '"' || c.code == '\\') {
             json += '\\';
-            json += static_cast<char>(c);
-        } else if (c < 0x20 || c == 0x7F) {
-            json += "\\u00";
-            json += kHex[c >> 4];
-            json += kHex[c & 0xF];
+            json += static_cast<char>(c.code);
+        } else if (isControl(c.code) || c.code == 0x2028 || c.code == 0x2029) {
+            json += "\\u";
+            for (const int shift : {12, 8, 4, 0})
+                json += kHex[(c.code >> shift) & 0xF];
         } else {
-            json += text.substr(0, length);
+            json += text.substr(0, c.length);
         }
-        text.remove_prefix(length);
+        text.remove_prefix(c.length);
     }
     return json + "\"";
 }
 
-void MarkingAnswers::answer(std::string_view marking) {
-    const std::vector<MarkingReading> readings = marking::readAnyMarking(marking);
+std::string echoed(std::string_view text, bool cutShort) {
+    const auto [part, goesOn] = echoedPart(text);
+    std::string shown;
+    for (std::string_view rest = part; !rest.empty();) {
+        const Character c = firstCharacter(rest);
+        const bool printable = c.length > 0 && !isControl(c.code) && !breaksOrReorders(c.code);
+        shown += printable ? rest.substr(0, c.length) : "?";
+        rest.remove_prefix(std::max<std::size_t>(c.length, 1));
+    }
+    return goesOn || cutShort ? shown.append("…") : shown;
+}
+
+void MarkingAnswers::answer(std::string_view marking, bool cutShort) {
+    const std::vector<MarkingReading> readings =
+        cutShort ? std::vector<MarkingReading>{} : marking::readAnyMarking(marking);
     everyMarkingRead_ = everyMarkingRead_ && !readings.empty();
     buffer_.clear();
     if (format_ == Json) {
-        buffer_ += "{\"input\": " + jsonString(marking) + ", \"readings\": [";
-        for (const MarkingReading& found : readings) {
-            if (&found != &readings.front())
-                buffer_ += ", ";
-            appendJson(buffer_, found);
-        }
+        const auto [part, goesOn] = echoedPart(marking);
+        std::string input(part);
+        if (goesOn || cutShort)
+            input.append("…");
+        buffer_ += "{\"input\": " + jsonString(input) + ", \"readings\": [";
+        for (const MarkingReading& found : readings)
+            buffer_.append(&found == &readings.front() ? "" : ", ").append(readingJson(found));
         buffer_ += "]}\n";
     } else {
-        buffer_.append(printable(marking)).append("\n");
+        buffer_.append(echoed(marking, cutShort)).append("\n");
         for (const MarkingReading& found : readings) {
             buffer_.append("  ").append(marking::readingLine(found)).append("\n");
             for (const marking::Marking& way : marking::markingsOf(found.reading))
                 buffer_.append("    ")
                     .append(marking::formTitle(way.form))
                     .append(": ")
-                    .append(way.text)
+                    .append(marking::markingText(way))
                     .append("\n");
         }
     }
     out_->write(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
     if (readings.empty() && format_ == Text)
-        *err_ << "vantrel: «" << printable(marking) << "»: нет прочтения\n";
+        *err_ << "vantrel: «" << echoed(marking, cutShort) << "»: нет прочтения\n";
 }
 
-void MarkingAnswers::answerLine(std::string_view line) {
-    if (line.ends_with('\r'))
+void MarkingAnswers::answerLine(std::string_view line, bool cutShort) {
+    if (!cutShort && line.ends_with('\r'))
         line.remove_suffix(1);
     line = codes::trimmed(line);
-    if (!line.empty())
-        answer(line);
+    if (!line.empty() || cutShort)
+        answer(line, cutShort);
 }
 
 } // namespace vantrel::cli

@@ -17,11 +17,12 @@ public:
         , err_(&err) {}
 
     // The marking and every reading of it; a marking with none is one line of its own, and
-    // «нет прочтения» on the error stream in text.
-    void answer(std::string_view marking);
+    // «нет прочтения» on the error stream in text. A marking cut short, of which only the
+    // start was kept, has none.
+    void answer(std::string_view marking, bool cutShort = false);
     // A line of a parts list: its line break and the spaces at its ends left out; a line with
     // nothing else is passed over.
-    void answerLine(std::string_view line);
+    void answerLine(std::string_view line, bool cutShort = false);
     bool everyMarkingRead() const { return everyMarkingRead_; }
 
 private:
@@ -32,7 +33,14 @@ private:
     bool everyMarkingRead_ = true;
 };
 
-// The text as a JSON string, quotes included; bytes that are no UTF-8 become U+FFFD.
+// The text as a JSON string, quotes included: control characters (C0, DEL and C1) and the line
+// and paragraph separators escaped, bytes that are no UTF-8 as U+FFFD.
 std::string jsonString(std::string_view text);
+
+// The text as it is echoed to a terminal: at most its first kLongestMarking bytes, whole
+// characters, then «…» where it goes on; control characters, the characters that reorder or
+// break a line (bidirectional controls, line and paragraph separators) and bytes that are no
+// UTF-8 as "?".
+std::string echoed(std::string_view text, bool cutShort = false);
 
 } // namespace vantrel::cli
