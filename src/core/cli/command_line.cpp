@@ -47,7 +47,8 @@ constexpr std::string_view kHelp =
     "      --version  показать версию и выйти\n"
     "\n"
     "Код выхода: 0, когда у каждой маркировки есть прочтение; 1, когда у какой-то нет;\n"
-    "2 при ошибке в параметрах.\n"
+    "2 при ошибке в параметрах; 3, когда ответ не удалось записать или маркировки\n"
+    "не удалось прочитать (диск полон, поток закрыт).\n"
     "\n"
     "Принимаются и стандартные параметры Qt, например -platform, -style, -display.\n"
     "\n"
@@ -91,7 +92,39 @@ bool startsWithOneOf(std::span<const std::string_view> prefixes, std::string_vie
 
 int error(std::ostream& err, const std::string& problem) {
     err << "vantrel: " << problem << "\nСправка: vantrel --help\n";
-    return 2;
+    return kUsageError;
+}
+
+// The exit code of an answer once it is all written out: the one given, or kInputOutputError
+// where the output took less than all of it.
+int finished(std::ostream& out, int exitCode) {
+    return out.flush() ? exitCode : kInputOutputError;
+}
+
+// One line of a parts list, through its line break, of which the first kLongestLine bytes are
+// kept; `cutShort` says that more followed. False at the end of the input.
+constexpr std::size_t kLongestLine = 64 * 1024;
+bool readLine(std::streambuf& in, std::string& line, bool& cutShort) {
+    using Traits = std::streambuf::traits_type;
+    line.clear();
+    cutShort = false;
+    for (Traits::int_type c; !Traits::eq_int_type(c = in.sbumpc(), Traits::eof());) {
+        if (Traits::to_char_type(c) == '\n')
+            return true;
+        if (line.size() < kLongestLine)
+            line += Traits::to_char_type(c);
+        else
+            cutShort = true;
+    }
+    return !line.empty() || cutShort;
+}
+
+// Each line of the input in turn, every answer written out before the next line is waited for.
+void answerLines(std::istream& in, std::ostream& out, MarkingAnswers& answers) {
+    std::string line;
+    bool cutShort = false;
+    while (out.flush() && in.rdbuf() && readLine(*in.rdbuf(), line, cutShort))
+        answers.answerLine(line, cutShort);
 }
 
 std::string quoted(std::string_view text) {
@@ -113,11 +146,11 @@ std::optional<int> answerCommandLine(int argc, const char* const* argv, std::ist
         }
         if (argument == "--help" || argument == "-h") {
             out << kHelp;
-            return 0;
+            return finished(out, kEveryMarkingRead);
         }
         if (argument == "--version") {
             out << kVersion;
-            return 0;
+            return finished(out, kEveryMarkingRead);
         }
         if (argument == "--") {
             optionsEnded = true;
@@ -143,14 +176,14 @@ std::optional<int> answerCommandLine(int argc, const char* const* argv, std::ist
                     : std::nullopt;
     MarkingAnswers answers(json ? MarkingAnswers::Json : MarkingAnswers::Text, out, err);
     for (const auto& [marking, fromInput] : markings) {
-        if (!fromInput) {
+        if (!out)
+            return kInputOutputError; // nothing more could be written
+        if (fromInput)
+            answerLines(in, out, answers);
+        else
             answers.answer(marking);
-            continue;
-        }
-        for (std::string line; std::getline(in, line);)
-            answers.answerLine(line);
     }
-    return answers.everyMarkingRead() ? 0 : 1;
+    return finished(out, answers.everyMarkingRead() ? kEveryMarkingRead : kMarkingUnread);
 }
 
 } // namespace vantrel::cli

@@ -1,28 +1,117 @@
 // The command line on the process's standard streams, made here rather than taken from
 // <iostream>: that header sets up std::cin, std::cout and std::cerr, and the C++ library's
 // locale with them, when the program is loaded, a third of a megabyte of memory and some
-// start-up time that a launch of the windows never uses. These streams are made as std::cout
-// is made, over C's stdio and in step with it, and are tied to each other the same way.
+// start-up time that a launch of the windows never uses. These streams write and read through
+// C's stdio, in step with it, and remember why a write or a read failed.
 #include "core/cli/command_line.h"
 
+#include <cerrno>
 #include <cstdio>
-#include <ext/stdio_sync_filebuf.h>
+#include <cstring>
 #include <istream>
 #include <ostream>
+#include <streambuf>
+#include <string>
 
 namespace vantrel::cli {
+namespace {
+
+// A stream buffer over one of C's standard streams. It keeps no output of its own, so what it
+// writes reaches stdio in order, and one character of input, so that a read never waits for
+// more than the line being typed.
+class StdioBuffer final : public std::streambuf {
+public:
+    explicit StdioBuffer(std::FILE* file)
+        : file_(file) {}
+    StdioBuffer(const StdioBuffer&) = delete;
+    StdioBuffer& operator=(const StdioBuffer&) = delete;
+
+    // The errno of the first write, flush or read that failed; 0 while none has.
+    int error() const { return error_; }
+
+protected:
+    int_type overflow(int_type c) override {
+        if (traits_type::eq_int_type(c, traits_type::eof()))
+            return sync() == 0 ? traits_type::not_eof(c) : traits_type::eof();
+        if (std::fputc(c, file_) == EOF)
+            return failed();
+        return c;
+    }
+    std::streamsize xsputn(const char* text, std::streamsize size) override {
+        const std::size_t written = std::fwrite(text, 1, static_cast<std::size_t>(size), file_);
+        if (written < static_cast<std::size_t>(size))
+            failed();
+        return static_cast<std::streamsize>(written);
+    }
+    int sync() override { return std::fflush(file_) == 0 ? 0 : (failed(), -1); }
+    int_type underflow() override {
+        const int c = std::getc(file_);
+        if (c == EOF) {
+            if (std::ferror(file_))
+                failed();
+            return traits_type::eof();
+        }
+        read_ = traits_type::to_char_type(c);
+        setg(&read_, &read_, &read_ + 1);
+        return traits_type::to_int_type(read_);
+    }
+
+private:
+    int_type failed() {
+        if (error_ == 0)
+            error_ = errno != 0 ? errno : EIO;
+        return traits_type::eof();
+    }
+
+    std::FILE* file_;
+    char read_ = 0;
+    int error_ = 0;
+};
+
+// Why a stream failed, as a user reads it.
+std::string reason(int error) {
+    switch (error) {
+    case ENOSPC:
+        return "нет места на устройстве";
+#ifdef EDQUOT // POSIX, not C++
+    case EDQUOT:
+        return "превышена дисковая квота";
+#endif
+    case EFBIG:
+        return "файл слишком велик";
+    case EIO:
+        return "ошибка ввода-вывода";
+    case EBADF:
+        return "поток закрыт";
+    case EISDIR:
+        return "это каталог";
+    default:
+        return "ошибка " + std::to_string(error) + " (" + std::strerror(error) + ")";
+    }
+}
+
+} // namespace
 
 std::optional<int> answerCommandLine(int argc, const char* const* argv) {
     if (argc < 2)
         return std::nullopt;
-    __gnu_cxx::stdio_sync_filebuf<char> input(stdin), output(stdout), error(stderr);
+    StdioBuffer input(stdin), output(stdout), error(stderr);
     std::istream in(&input);
     std::ostream out(&output);
     std::ostream err(&error);
-    in.tie(&out);  // what was written is out before the program waits to read
-    err.tie(&out); // and before an error is written
+    err.tie(&out); // what was written is out before an error is written
     err.setf(std::ios::unitbuf);
-    return answerCommandLine(argc, argv, in, out, err);
+    std::optional<int> exitCode = answerCommandLine(argc, argv, in, out, err);
+    if (output.error() != 0) {
+        if (output.error() != EPIPE) // the reader went away, as `vantrel - | head` does
+            err << "vantrel: ответ не записан: " << reason(output.error()) << "\n";
+        exitCode = kInputOutputError;
+    }
+    if (input.error() != 0) {
+        err << "vantrel: маркировки не прочитаны: " << reason(input.error()) << "\n";
+        exitCode = kInputOutputError;
+    }
+    return exitCode;
 }
 
 } // namespace vantrel::cli
