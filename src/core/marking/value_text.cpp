@@ -144,7 +144,8 @@ std::optional<Decimal> inUnit(std::optional<Decimal> number, const Unit* unit) {
 
 // " ±5 %", " ±0,25 пФ", " +80/-20 %" after the value.
 bool readTolerance(Cursor& text, value::Reading& reading) {
-    if (text.take("+")) {
+    const bool symmetric = text.take("±") || text.take("+/-"); // before "+" takes its plus
+    if (!symmetric && text.take("+")) {
         const auto above = text.number();
         const auto below = text.take("/-") || text.take("/ -") ? text.number() : std::nullopt;
         if (!above || !below || !text.take("%"))
@@ -152,7 +153,7 @@ bool readTolerance(Cursor& text, value::Reading& reading) {
         reading.tolerance = value::Tolerance::asymmetric(*above, *below);
         return true;
     }
-    if (!text.take("±") && !text.take("+/-"))
+    if (!symmetric)
         return true;
     const auto number = text.number();
     if (number && text.take("%")) {
