@@ -189,3 +189,20 @@ TEST(PrintedCapacitorCode, AnythingElseIsChecked) {
         "1.5", "0.0", "0.1.2", "4,7n", "4,7R", "4,7uF7", ".", "0,"};
     vantrel::test::expectChecked(&readPrintedCapacitorCode, rejects);
 }
+
+// A voltage code the table does not know, a digit 0 to 3 and a capital, is passed over where
+// a code of three characters or more follows it; anything just outside that is no voltage code,
+// and R is the point of the code after it.
+TEST(PrintedCapacitorCode, UnknownVoltageCodesExactBounds) {
+    expectLines({{"0X104", "C=100 нФ"},
+                 {"3X104", "C=100 нФ"},
+                 {"1A104", "C=100 нФ, 10 В"}, // known
+                 {"0A104", "C=100 нФ"},       // a digit and a capital the table lacks
+                 {"1Z104", "C=100 нФ"},
+                 {"1X104J", "C=100 нФ ±5 %"},
+                 {"1X1045", "C=10,4 мкФ"},
+                 {"1R104", "C=1,104 пФ"}}); // R is the point
+    const std::string_view rejects[] = {"4X104", "9X104", "1@104",  "1[104", "1x104",
+                                        "1X10",  "1Ж104", "3R1045", "-X104"};
+    vantrel::test::expectChecked(&readPrintedCapacitorCode, rejects);
+}

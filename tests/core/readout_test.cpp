@@ -1,6 +1,7 @@
 // The readout behind a line: exact values in plain units, the standard series, and the
 // reading from the other end of a colour-banded body.
 #include "colour_names.h"
+#include "core/bands/band_reading.h"
 #include "core/bands/recipes.h"
 #include "core/codes/capacitor_code.h"
 #include "core/codes/letter_code.h"
@@ -169,4 +170,32 @@ TEST(Readout, CodeWindowsGiveAValueOnlyForDigits) {
     EXPECT_EQ(fourDigitReadout("000", "0"), "0 пФ");
     for (std::string_view digits : {"", "1000", "4,7", "x1", "１２"})
         EXPECT_EQ(fourDigitReadout(digits, "3"), "") << digits;
+}
+
+// Bands that read only from the other end are given that reading alone, standard value or
+// not: the colours were named from the other end of the body.
+TEST(Readout, OtherEndAloneWhereTheBandsReadOnlyFromThere) {
+    const struct {
+        const WindowRecipe* recipe;
+        std::vector<std::string_view> colours;
+        std::string_view otherEnd;
+    } cases[] = {
+        {&bands::kResistor4Recipe, {"gold", "red", "grey", "yellow"}, "4,8 кОм ±5 %"},
+        {&bands::kResistor4Recipe, {"gold", "orange", "black", "brown"}, "10 кОм ±5 %"},
+        {&bands::kResistor5Recipe,
+         {"brown", "red", "black", "black", "white"},
+         "90 кОм ±1 %"}, // white is no tolerance there
+        {&bands::kInductor4Recipe, {"gold", "red", "grey", "yellow"}, "4,8 мГн ±5 %"},
+    };
+    for (const auto& c : cases) {
+        std::vector<int> colours;
+        for (const std::string_view name : c.colours)
+            colours.push_back(
+                static_cast<int>(std::ranges::find(bands::kColourNames, test::russianName(name)) -
+                                 bands::kColourNames.begin()));
+        const bands::BandReadings readings = bands::readBands(*c.recipe, colours);
+        EXPECT_FALSE(readings.forward) << c.otherEnd;
+        ASSERT_TRUE(readings.otherEnd) << c.otherEnd;
+        EXPECT_EQ(value::valueLine(*readings.otherEnd), c.otherEnd);
+    }
 }

@@ -4,16 +4,22 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QSet>
 #include <QStringList>
+#include <QVariant>
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <map>
+#include <optional>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#ifndef VANTREL_PROGRAM
-#error "VANTREL_PROGRAM is the path of the program under test"
+#if !defined(VANTREL_PROGRAM) || !defined(VANTREL_README) || !defined(VANTREL_MANUAL_PAGE)
+#error                                                                                             \
+    "VANTREL_PROGRAM is the program under test, VANTREL_README and VANTREL_MANUAL_PAGE its documents"
 #endif
 
 namespace {
@@ -31,17 +37,17 @@ std::string shellQuoted(std::string_view text) {
     return shell + "'";
 }
 
-// The program with these arguments and this standard input, without DISPLAY or WAYLAND_DISPLAY.
-ProgramRun run(const std::vector<std::string>& arguments, const std::string& input = {}) {
+// A shell command line with this standard input, without DISPLAY or WAYLAND_DISPLAY; the
+// program under test is "$V" in it.
+ProgramRun runShell(const std::string& commandLine, const std::string& input = {}) {
     const std::filesystem::path scratch = std::filesystem::temp_directory_path();
     const auto in = scratch / ("vantrel-in-" + std::to_string(::getpid()));
     const auto err = scratch / ("vantrel-err-" + std::to_string(::getpid()));
     std::ofstream(in) << input;
-    std::string command =
-        "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " + shellQuoted(VANTREL_PROGRAM);
-    for (const std::string& argument : arguments)
-        command += " " + shellQuoted(argument);
-    command += " <" + shellQuoted(in.string()) + " 2>" + shellQuoted(err.string());
+    const std::string command =
+        "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM V=" + shellQuoted(VANTREL_PROGRAM) +
+        " bash -c " + shellQuoted(commandLine) + " <" + shellQuoted(in.string()) + " 2>" +
+        shellQuoted(err.string());
     ProgramRun result;
     FILE* pipe = ::popen(command.c_str(), "r");
     char buffer[4096];
@@ -54,6 +60,14 @@ ProgramRun run(const std::vector<std::string>& arguments, const std::string& inp
     std::filesystem::remove(in);
     std::filesystem::remove(err);
     return result;
+}
+
+// The program with these arguments and this standard input.
+ProgramRun run(const std::vector<std::string>& arguments, const std::string& input = {}) {
+    std::string command = "exec \"$V\"";
+    for (const std::string& argument : arguments)
+        command += " " + shellQuoted(argument);
+    return runShell(command, input);
 }
 
 QList<QJsonObject> jsonLines(const std::string& output) {
@@ -176,4 +190,207 @@ TEST(Markings, EachLineIsAnsweredBeforeTheNextIsRead) {
     program.closeWriteChannel();
     ASSERT_TRUE(program.waitForFinished(5000));
     EXPECT_EQ(program.exitCode(), 0);
+}
+
+// An answer that cannot be written, or markings that cannot be read, end with the reason on
+// standard error and exit code 3, whatever was asked; a reader that goes away ends it quietly.
+TEST(Markings, FailedOutputOrInputEndsWithExitCodeThree) {
+    const std::string full = "vantrel: ответ не записан: нет места на устройстве\n";
+    const struct {
+        std::string commandLine;
+        std::string errors;
+    } cases[] = {
+        {"\"$V\" 472 >/dev/full", full},
+        {"\"$V\" --json 472 hello >/dev/full", full},
+        {"\"$V\" --help >/dev/full", full},
+        {"\"$V\" --version >/dev/full", full},
+        {"echo 472 | \"$V\" - >/dev/full", full},
+        {"\"$V\" 472 >&-", "vantrel: ответ не записан: поток закрыт\n"},
+        {"\"$V\" - </", "vantrel: маркировки не прочитаны: это каталог\n"},
+        {"\"$V\" 472 - <&-", "vantrel: маркировки не прочитаны: поток закрыт\n"},
+        // SIGPIPE ignored, as some parents leave it: the write fails and nothing is said.
+        {"trap '' PIPE; yes 472 2>&- | head -n 20000 2>&- | { \"$V\" -; echo \"exit $?\" >&2; } | "
+         "true; exit 3",
+         "exit 3\n"},
+    };
+    for (const auto& c : cases) {
+        const ProgramRun result = runShell(c.commandLine);
+        EXPECT_EQ(result.exitCode, 3) << c.commandLine;
+        EXPECT_EQ(result.errors, c.errors) << c.commandLine;
+    }
+    // With SIGPIPE as it is by default, a closed pipe ends the program, also without a word.
+    const ProgramRun piped =
+        runShell("yes 472 2>&- | head -n 20000 2>&- | { env "
+                 "--default-signal=PIPE \"$V\" -; echo \"status $?\" >&2; } | true");
+    EXPECT_EQ(piped.errors, "status 141\n");
+}
+
+// The standard EIA-96 code is its own form, the other makers' letters another; and the
+// tolerance, the temperature coefficient, the voltage and the part's own band come as data.
+TEST(Markings, JsonFormsAndValuesAsData) {
+    const ProgramRun result =
+        run({"--json", "68X", "68R", "1C", "10 мкФ +80/-20 %", "кор чёрн чёрн красн кор красн",
+             "1000uF 6.3v", "кор чёрн оранж", "4,7 кОм ±10 Ом"});
+    EXPECT_EQ(result.exitCode, 0);
+    const QList<QJsonObject> lines = jsonLines(result.output);
+    ASSERT_EQ(lines.size(), 8);
+    const auto first = [&](qsizetype line) { return lines[line]["readings"][0].toObject(); };
+    EXPECT_EQ(first(0)["form"].toString(), "eia-96");
+    EXPECT_EQ(first(0)["value"].toString(), "49.9");
+    EXPECT_EQ(lines[1]["readings"][1]["form"].toString(), "eia-96-other-makers");
+    const auto limits = [&](qsizetype line, qsizetype reading = 0) {
+        return QJsonDocument(lines[line]["readings"][reading]["tolerance_limits"].toObject())
+            .toJson(QJsonDocument::Compact);
+    };
+    EXPECT_EQ(limits(2), R"({"kind":"absolute","minus":"0.00000000000025",)"
+                         R"("plus":"0.00000000000025","unit":"F"})");
+    EXPECT_EQ(limits(3), R"({"kind":"percent","minus":"20","plus":"80","unit":null})");
+    EXPECT_EQ(limits(4), R"({"kind":"percent","minus":"1","plus":"1","unit":null})");
+    EXPECT_EQ(limits(7), R"({"kind":"absolute","minus":"10","plus":"10","unit":"Ω"})");
+    EXPECT_EQ(first(4)["tempco_ppm"].toString(), "50");
+    EXPECT_EQ(first(4)["tempco"].toString(), "±50 ppm/°C");
+    EXPECT_EQ(first(5)["voltage"].toString(), "6.3");
+    QStringList bands; // the 10 кОм ±20 % reading's band markings: text and the part's band
+    for (const QJsonValue& marking : first(6)["markings"].toArray())
+        if (marking["form"].toString().startsWith("bands"))
+            bands << marking["marking"].toString() + " " +
+                         QString::number(marking["own_band"].toInt());
+    EXPECT_EQ(bands, (QStringList{"Кор. Чёрн. Оранж. + полоса допуска детали 4",
+                                  "Кор. Чёрн. Чёрн. Крас. + полоса допуска детали 5"}));
+    EXPECT_TRUE(first(4)["markings"][0]["own_band"].isNull()); // its tolerance band is given
+}
+
+// Every control character of a marking is escaped in JSON and reads back as itself; none
+// reaches the output raw.
+TEST(Markings, JsonEscapesEveryControlCharacter) {
+    std::vector<std::string> arguments{"--json", "--"};
+    QStringList expected;
+    for (char32_t c = 1; c <= 0x9F; ++c) {
+        if (c >= 0x20 && c < 0x7F)
+            continue;
+        const QString text = QString::fromUcs4(&c, 1) + u'x';
+        arguments.push_back(text.toStdString());
+        expected << text;
+    }
+    const ProgramRun result = run(arguments);
+    EXPECT_EQ(result.exitCode, 1);
+    QStringList inputs;
+    for (const QJsonObject& line : jsonLines(result.output))
+        inputs << line["input"].toString();
+    EXPECT_EQ(inputs, expected);
+    for (std::size_t i = 0; i < result.output.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(result.output[i]);
+        ASSERT_TRUE(byte >= 0x20 || byte == '\n') << "a raw control at " << i;
+        ASSERT_FALSE(byte == 0xC2 && i + 1 < result.output.size() &&
+                     static_cast<unsigned char>(result.output[i + 1]) < 0xA0)
+            << "a raw C1 control at " << i;
+    }
+}
+
+namespace {
+
+// The README's list of JSON keys: each key's path, and its values where they are a closed set.
+std::map<QString, std::optional<QSet<QString>>> documentedKeys() {
+    std::ifstream readme(VANTREL_README);
+    std::map<QString, std::optional<QSet<QString>>> keys;
+    bool inList = false;
+    for (std::string line; std::getline(readme, line);) {
+        if (!inList) {
+            inList = line == "```text" && readme.peek() == 'i'; // the block that starts "input"
+            continue;
+        }
+        if (line == "```")
+            break;
+        const QString text = QString::fromStdString(line);
+        const qsizetype gap = text.indexOf(u' ');
+        const QString key = text.left(gap);
+        const QString about = text.mid(gap).trimmed();
+        const QStringList values = about.split(QStringLiteral(" | "));
+        const bool closed = values.size() > 1 && std::ranges::none_of(values, [](const QString& v) {
+                                return v.contains(u' ') || v.contains(u',');
+                            });
+        keys[key] =
+            closed ? std::optional(QSet<QString>(values.begin(), values.end())) : std::nullopt;
+    }
+    return keys;
+}
+
+// Every key path the JSON has, and every value each path takes.
+void collect(const QJsonValue& value, const QString& path, std::map<QString, QSet<QString>>& seen) {
+    if (value.isArray()) {
+        seen[path];
+        for (const QJsonValue& item : value.toArray())
+            collect(item, path, seen);
+    } else if (value.isObject()) {
+        if (!path.isEmpty())
+            seen[path] << QStringLiteral("object");
+        const QJsonObject object = value.toObject();
+        for (auto it = object.begin(); it != object.end(); ++it)
+            collect(*it, path.isEmpty() ? it.key() : path + u'.' + it.key(), seen);
+    } else if (value.isNull()) {
+        seen[path] << QStringLiteral("null");
+    } else if (value.isBool()) {
+        seen[path] << (value.toBool() ? QStringLiteral("true") : QStringLiteral("false"));
+    } else {
+        seen[path] << value.toVariant().toString();
+    }
+}
+
+} // namespace
+
+// The README's keys are exactly the keys the program writes, and each closed set of values is
+// exactly what markings of every form write; the manual page names them all.
+TEST(Markings, JsonKeysAndFormsAreTheDocumentedOnes) {
+    const auto documented = documentedKeys();
+    ASSERT_GT(documented.size(), 20u);
+    const ProgramRun result = run({"--json",
+                                   "472",
+                                   "01C",
+                                   "68X",
+                                   "68R",
+                                   "4K7",
+                                   "4R7",
+                                   "кор чёрн оранж зол",
+                                   "зол оранж чёрн кор",
+                                   "кор чёрн чёрн красн кор красн",
+                                   "2A104J",
+                                   "1C",
+                                   "4,7 кОм ±10 Ом",
+                                   "10 мкГн ±1 нГн",
+                                   "12 кОм",
+                                   "11 кОм",
+                                   "1,05 кОм",
+                                   "9,2 кОм",
+                                   "4,8 кОм",
+                                   "47N",
+                                   "hello"});
+    std::map<QString, QSet<QString>> seen;
+    for (const QJsonObject& line : jsonLines(result.output))
+        collect(line, {}, seen);
+    QStringList documentedPaths, seenPaths;
+    for (const auto& [path, values] : documented)
+        documentedPaths << path;
+    for (const auto& [path, values] : seen)
+        seenPaths << path;
+    EXPECT_EQ(seenPaths, documentedPaths);
+    for (const auto& [path, values] : documented)
+        if (values && seen.contains(path)) {
+            QStringList want(values->begin(), values->end()),
+                got(seen[path].begin(), seen[path].end());
+            want.sort();
+            got.sort();
+            EXPECT_EQ(got, want) << path.toStdString();
+        }
+
+    std::ifstream page(VANTREL_MANUAL_PAGE);
+    std::string manual(std::istreambuf_iterator<char>(page), {});
+    for (std::string_view escaped : {"\\-", "\\(*W"})
+        for (std::size_t at; (at = manual.find(escaped)) != std::string::npos;)
+            manual.replace(at, escaped.size(), escaped == "\\-" ? "-" : "Ω");
+    for (const auto& [path, values] : documented) {
+        const std::string key = path.split(u'.').constLast().toStdString();
+        EXPECT_NE(manual.find(key), std::string::npos) << key;
+        for (const QString& value : values.value_or(QSet<QString>{}))
+            EXPECT_NE(manual.find(value.toStdString()), std::string::npos) << value.toStdString();
+    }
 }
