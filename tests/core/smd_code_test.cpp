@@ -57,9 +57,9 @@ TEST(SmdCode, Eia96CodesAreOnePercentParts) {
 TEST(SmdCode, AnythingElseIsChecked) {
     using namespace std::literals;
     const std::string_view rejects[] = {
-        "",      "97A",   "00A",  "01R",      "01S",      "01H",  "4K7",
-        "12",    "1",     "R",    "RR",       "4R7R",     "R4R",  "00R1",
-        "10002", "4700R", " 472", "472 ",     "4 7",      "47.2", "01Р" /* Cyrillic Р */,
-        "01К",   "١٠٢",   "४७२",  "\xFF\xFE", "47\0002"sv};
+        "",      "97A",   "00A",  "01R",      "01S",       "01H",  "4K7",
+        "12",    "1",     "R",    "RR",       "4R7R",      "R4R",  "00R1",
+        "10002", "4700R", " 472", "472 ",     "4 7",       "47.2", "01Р" /* Cyrillic Р */,
+        "01К",   "١٠٢",   "४७२",  "\xFF\xFE", "47\0002"sv, "01C0", "68X1"};
     vantrel::test::expectChecked(&readSmdCode, rejects);
 }
