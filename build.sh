@@ -4,7 +4,8 @@
 #   ./build.sh run        build and start Vantrel
 #   ./build.sh test       build and run every test (CTest prints the summary last)
 #   ./build.sh sanitize   the test suite built with AddressSanitizer and UBSan (the soak, the
-#                         locale repeats and the package checks run in the plain build only)
+#                         locale repeats, the package checks and the core's build against
+#                         libc++ run in the plain build only)
 #   ./build.sh fuzz       build the libFuzzer targets with clang and run each for a while
 #                         (FUZZ_SECONDS, 60 by default)
 #   ./build.sh mutants    apply each change of tools/mutants/mutants.txt to the core and check
@@ -23,6 +24,8 @@ run | mutants) ;;
 test | sanitize)
     packages+=(desktop-file-utils appstream dpkg-dev file lintian man-db groff-base
         xvfb xauth xdotool x11-utils locales)
+    # The core is also compiled against LLVM's C++ library.
+    if [[ $mode == test ]]; then packages+=(clang-16 libc++-16-dev libc++abi-16-dev); fi
     ;;
 fuzz) packages+=(clang libclang-rt-14-dev) ;;
 *)
