@@ -1,6 +1,7 @@
 // Colour bands typed as words, in every form people type them: the selectors' abbreviations,
 // full Russian names in each gender and number, the shortest abbreviation, English, any case.
 #include "core/marking/colour_words.h"
+#include "typed_code_cases.h"
 
 #include <gtest/gtest.h>
 #include <optional>
@@ -25,14 +26,8 @@ std::string colours(std::string_view text) {
     return names;
 }
 
-struct Case {
-    std::string_view typed;
-    std::string_view colours;
-};
-
-void expectColours(std::initializer_list<Case> cases) {
-    for (const Case& c : cases)
-        EXPECT_EQ(colours(c.typed), c.colours) << c.typed;
+void expectColours(std::initializer_list<vantrel::test::TypedCase> cases) {
+    vantrel::test::expectEach(&colours, cases);
 }
 
 } // namespace

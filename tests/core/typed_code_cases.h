@@ -1,5 +1,5 @@
-// Test helpers for the readers of a code typed as the body prints it: the lines a table of
-// codes gives, and the check message that every text of a list gets instead.
+// Test helpers for the readers of typed text: what each text of a table gives, the lines a
+// table of codes gives, and the check message that every text of a list gets instead.
 #pragma once
 
 #include "core/codes/press_result.h"
@@ -19,6 +19,13 @@ struct TypedCase {
     std::string_view typed;
     std::string_view line;
 };
+
+// Each typed text, through `describe`, gives the text the case expects.
+template <typename Describe>
+void expectEach(Describe describe, std::initializer_list<TypedCase> cases) {
+    for (const TypedCase& c : cases)
+        EXPECT_EQ(describe(c.typed), c.line) << c.typed;
+}
 
 // Each code's line, without a message, and a readout that starts with the line without its
 // "R=" or "C=" and, where given, has that many lines.

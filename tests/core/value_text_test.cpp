@@ -2,6 +2,7 @@
 // the value, and what it refuses.
 #include "core/marking/value_text.h"
 #include "core/value/readout.h"
+#include "typed_code_cases.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -17,24 +18,21 @@ std::string read(std::string_view typed) {
     const char letter = reading->quantity == vantrel::value::Quantity::Resistance    ? 'R'
                         : reading->quantity == vantrel::value::Quantity::Capacitance ? 'C'
                                                                                      : 'L';
-    std::string text = std::string(1, letter) + " " + vantrel::value::spell(reading->value);
+    using vantrel::value::spell;
+    using vantrel::value::toleranceText;
+    std::string text = std::string(1, letter).append(" ").append(spell(reading->value));
+    // Appended piece by piece: GCC 12 warns falsely about a literal + a temporary.
     if (reading->tolerance)
-        text += " " + vantrel::value::toleranceText(reading->quantity, *reading->tolerance);
+        text.append(" ").append(toleranceText(reading->quantity, *reading->tolerance));
     if (reading->temperatureCoefficient)
-        text += " ТКС " + vantrel::value::spell(*reading->temperatureCoefficient);
+        text.append(" ТКС ").append(spell(*reading->temperatureCoefficient));
     if (reading->voltage)
-        text += " " + vantrel::value::spell(*reading->voltage) + " В";
+        text.append(" ").append(spell(*reading->voltage)).append(" В");
     return text;
 }
 
-struct Case {
-    std::string_view typed;
-    std::string_view read;
-};
-
-void expectRead(std::initializer_list<Case> cases) {
-    for (const Case& c : cases)
-        EXPECT_EQ(read(c.typed), c.read) << c.typed;
+void expectRead(std::initializer_list<vantrel::test::TypedCase> cases) {
+    vantrel::test::expectEach(&read, cases);
 }
 
 } // namespace

@@ -66,7 +66,7 @@ ProgramRun runShell(const std::string& commandLine, const std::string& input = {
 ProgramRun run(const std::vector<std::string>& arguments, const std::string& input = {}) {
     std::string command = "exec \"$V\"";
     for (const std::string& argument : arguments)
-        command += " " + shellQuoted(argument);
+        command.append(" ").append(shellQuoted(argument)); // not " " + a temporary: GCC 12 warns
     return runShell(command, input);
 }
 
