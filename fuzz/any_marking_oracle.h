@@ -1,10 +1,12 @@
-// What is true of every reading of any text, whatever the reader computed: the readings come
-// resistors first, then capacitors, then inductors; the unit of each value line is one of its
-// component's; each value line reads back as a marking with that very reading; and each
-// marking of the reading's value reads back to that value (band markings that leave the
-// tolerance band to the part are left out: four colours of five bands read as four bands).
+// What is true of every reading of any text, whatever the reader computed, and of its echo on
+// the command line: the readings come resistors first, then capacitors, then inductors; the
+// unit of each value line is one of its component's; each value line reads back as a marking
+// with that very reading; each marking of the reading's value reads back to that value (band
+// markings that leave the tolerance band to the part are left out: four colours of five bands
+// read as four bands); and the echo and the JSON string of the text are printable UTF-8.
 #pragma once
 
+#include "core/cli/marking_answers.h"
 #include "core/marking/any_marking.h"
 #include "core/marking/value_markings.h"
 
@@ -14,7 +16,45 @@
 
 namespace vantrel::fuzz {
 
+// Whether the text is UTF-8 with no C0 control, DEL or C1 control in it, by the encoding's
+// own rules: a lead byte and as many continuation bytes as it says, the shortest form, no
+// surrogate, nothing above U+10FFFF.
+inline bool printableUtf8(std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        const auto byte = [&](std::size_t at) { return static_cast<unsigned char>(text[at]); };
+        const unsigned lead = byte(i);
+        const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        if (lead < 0x20 || lead == 0x7F || (lead >= 0x80 && lead < 0xC2) || lead > 0xF4 ||
+            i + length > text.size())
+            return false;
+        unsigned code = length == 1 ? lead : lead & (0xFFu >> (length + 1));
+        for (std::size_t k = 1; k < length; ++k) {
+            if ((byte(i + k) & 0xC0) != 0x80)
+                return false;
+            code = (code << 6) | (byte(i + k) & 0x3F);
+        }
+        const unsigned smallest[] = {0, 0, 0x80, 0x800, 0x10000};
+        if (code < smallest[length] || (code >= 0xD800 && code < 0xE000) || code > 0x10FFFF ||
+            (code >= 0x80 && code < 0xA0))
+            return false;
+        i += length;
+    }
+    return true;
+}
+
+// What the command line echoes of any text is printable and at most 256 bytes and «…»; its
+// JSON string is one quoted string of printable UTF-8.
+inline void checkEcho(std::string_view typed) {
+    const std::string shown = cli::echoed(typed);
+    if (!printableUtf8(shown) || shown.size() > marking::kLongestMarking + 3)
+        std::abort();
+    const std::string json = cli::jsonString(typed);
+    if (json.size() < 2 || json.front() != '"' || json.back() != '"' || !printableUtf8(json))
+        std::abort();
+}
+
 inline void checkAnyMarking(std::string_view typed) {
+    checkEcho(typed);
     const std::vector<marking::MarkingReading> readings = marking::readAnyMarking(typed);
     for (std::size_t i = 0; i < readings.size(); ++i) {
         const value::Reading& reading = readings[i].reading;
