@@ -111,6 +111,7 @@ TEST(PrintedCapacitorCode, FilmAndElectrolyticForms) {
                  {"473K250", "C=47 нФ ±10 %, 250 В"},
                  {"473J250V", "C=47 нФ ±5 %, 250 В"},
                  {"104K 630", "C=100 нФ ±10 %, 630 В"},
+                 {"1C 16", "C=1 пФ ±0,25 пФ, 16 В"}, // volts set off: no voltage code
                  {"47uF 25V", "C=47 мкФ, 25 В"},
                  {"100µF/16V", "C=100 мкФ, 16 В"},
                  {"10u 50V", "C=10 мкФ, 50 В"},

@@ -18,9 +18,10 @@ constexpr auto kFarads = value::Quantity::Capacitance;
 // the farad; a no-break space is a space.
 constexpr Lookalike kUnitLetters[] = {{"п", "p"}, {"н", "n"}, {"мк", "u"}, {"µ", "u"},
                                       {"μ", "u"}, {"Ф", "F"}, {"ф", "F"},  {"\u00A0", " "}};
-// Trimmed, in its own case, look-alikes read. The volts at the end are found before: there В
-// is the volts, elsewhere the look-alike of the tolerance letter B.
-constexpr Typing kCapacitorTyping{.trimmed = true, .lookalikes = true, .ownRows = kUnitLetters};
+// In its own case, look-alikes read. The marking is trimmed once, on entry, and its volts at the
+// end are found before the look-alikes are read: there В is the volts, elsewhere the look-alike
+// of the tolerance letter B; and the space or slash before the volts must stay to be seen.
+constexpr Typing kCapacitorTyping{.lookalikes = true, .ownRows = kUnitLetters};
 
 // The rated voltage codes of EIA part numbers, a digit and a capital, in volts. 0L is left
 // out: tables give it as 5 V and as 5,5 V.
