@@ -98,7 +98,7 @@ void AnyMarkingWindow::controlsBuilt(const ui::Controls& controls) {
     connect(Edit1, &QLineEdit::textChanged, this, &AnyMarkingWindow::Edit1Change);
     connect(Readings1, &QListWidget::itemSelectionChanged, this, [this] {
         if (const int row = pickedRow(Readings1); row >= 0)
-            showReading(readings_[static_cast<std::size_t>(row)].reading);
+            showReading(readings_[static_cast<std::size_t>(row)]);
     });
     connect(Neighbours1, &QListWidget::itemSelectionChanged, this, [this] {
         if (const int row = pickedRow(Neighbours1); row >= 0) {
@@ -126,8 +126,19 @@ void AnyMarkingWindow::Edit1Change() {
 }
 
 // The reading's markings and, for a value in no series, its nearest standard values below the
-// markings, which take less room then.
-void AnyMarkingWindow::showReading(const value::Reading& reading) {
+// markings, which take less room then. A dielectric or a power rating alone has no value to
+// mark.
+void AnyMarkingWindow::showReading(const MarkingReading& found) {
+    const value::Reading& reading = found.reading;
+    if (!found.valued) {
+        Markings1->clear();
+        Label3->clear();
+        neighbours_.clear();
+        Neighbours1->clear();
+        addNote(Markings1, QStringLiteral("Эта маркировка не даёт номинала"));
+        showNeighbours(false);
+        return;
+    }
     showMarkings(reading);
     neighbours_.clear();
     Neighbours1->clear();

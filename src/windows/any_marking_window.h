@@ -21,7 +21,7 @@ public:
 private:
     void controlsBuilt(const ui::Controls& controls) override;
     void Edit1Change(); // reads the box anew, as it is typed
-    void showReading(const value::Reading& reading);
+    void showReading(const MarkingReading& found);
     void showNeighbours(bool shown);
     void showMarkings(const value::Reading& value); // of a reading, or of a nearest value
 

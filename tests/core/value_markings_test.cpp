@@ -34,6 +34,15 @@ Reading withTolerance(Quantity quantity, Decimal value, int percent) {
     return Reading(quantity, value, Tolerance::percent({percent}));
 }
 
+// The reading with a rated voltage, or a rated power; zero for neither.
+Reading rated(Reading reading, Decimal volts, Decimal watts = {}) {
+    if (volts.significand != 0)
+        reading.voltage = volts;
+    if (watts.significand != 0)
+        reading.power = watts;
+    return reading;
+}
+
 // Every value of the series E6 to E192, as three figures of one decade: the series tell which.
 std::vector<int> seriesDecade() {
     std::vector<int> figures;
@@ -45,9 +54,10 @@ std::vector<int> seriesDecade() {
 
 } // namespace
 
-// The worked values, every marking in order: resistors in bands, SMD codes and the letter
-// code; capacitors in codes; inductors in bands and codes. A tolerance a band gives is
-// marked; ±20 % is no band of the 4-band window.
+// The worked values, every marking in order: resistors in bands, SMD codes, the letter code,
+// a jumper's one band and a power resistor's rating; capacitors in codes, EIA-198 where every
+// table reads it the same, and a tantalum code where the voltage has a letter; inductors in
+// bands and codes. A tolerance a band gives is marked; ±20 % is no band of the 4-band window.
 TEST(ValueMarkings, WorkedValues) {
     const struct {
         Reading reading;
@@ -69,13 +79,26 @@ TEST(ValueMarkings, WorkedValues) {
           "eia-96 01X", "letter-code 10R"}},
         {Reading(R, {1, -1}),
          {"bands-4 Кор. Чёрн. Сереб.", "smd-r R10", "smd-r R100", "eia-96 01Z", "letter-code R1"}},
-        {Reading(R, {0}), {"smd-3 000", "smd-4 0000"}},
-        {Reading(C, {10000}), {"code-3 103", "unit-point 10n"}},
-        {Reading(C, {100000}), {"code-3 104", "unit-point 100n", "unit-point µ1"}},
-        {Reading(C, {470}), {"code-3 471", "unit-point 470p", "unit-point n47"}},
-        {Reading(C, {1}), {"code-3 109", "unit-point 1p0"}},
+        {Reading(R, {0}), {"smd-3 000", "smd-4 0000", "single-band Чёрн."}},
+        {rated(withTolerance(R, {10}, 5), {}, {5}),
+         {"bands-4 Кор. Чёрн. Чёрн. Золот.", "bands-5 Кор. Чёрн. Чёрн. Золот. Золот.", "smd-3 100",
+          "smd-r 10R0", "eia-96 01X", "letter-code 10R", "power 5W 10RJ"}},
+        {rated(Reading(R, {1, -1}), {}, {25, -2}),
+         {"bands-4 Кор. Чёрн. Сереб.", "smd-r R10", "smd-r R100", "eia-96 01Z", "letter-code R1",
+          "power 0.25W R1"}},
+        {Reading(C, {10000}), {"code-3 103", "unit-point 10n", "eia-198 A4"}},
+        {Reading(C, {100000}), {"code-3 104", "unit-point 100n", "unit-point µ1", "eia-198 A5"}},
+        {Reading(C, {470}), {"code-3 471", "unit-point 470p", "unit-point n47", "eia-198 S2"}},
+        {Reading(C, {1}), {"code-3 109", "unit-point 1p0", "eia-198 A0"}},
         {Reading(C, {47, -2}), {"code-3 478", "unit-point p47"}},
-        {Reading(C, {2200000}), {"code-3 225", "unit-point 2µ2"}},
+        {Reading(C, {2200000}), {"code-3 225", "unit-point 2µ2", "eia-198 J6"}},
+        {Reading(C, {25000}), {"code-3 253", "unit-point 25n", "eia-198 a4"}}, // a small letter
+        {Reading(C, {35000}), {"code-3 353", "unit-point 35n"}}, // b or c: the tables disagree
+        {Reading(C, {91, 7}), {"unit-point 910µ"}},              // 10^8: the tables disagree
+        {rated(Reading(C, {100, 6}), {16}), {"unit-point 100µ", "tantalum 107C"}},
+        {rated(Reading(C, {47, 5}), {63, -1}),
+         {"code-3 475", "unit-point 4µ7", "eia-198 S6", "tantalum 475J"}},
+        {rated(Reading(C, {47, 5}), {63}), {"code-3 475", "unit-point 4µ7", "eia-198 S6"}},
         {withTolerance(L, {100000}, 10), {"bands-4 Кор. Чёрн. Кор. Сереб.", "code-3 101"}},
         {withTolerance(L, {4700}, 20), {"bands-4 Жёлт. Фиол. Золот. Чёрн.", "code-3 4R7"}},
         {Reading(L, {68000}), {"bands-4 Гол. Сер. Чёрн.", "code-3 680"}},

@@ -95,6 +95,7 @@ TEST(Markings, TextNamesEachReadingAndExitsZero) {
                              "    Трёхзначный код: 104\n"
                              "    Буква вместо запятой: 100n\n"
                              "    Буква вместо запятой: µ1\n"
+                             "    SMD-конденсатор, EIA-198: A5\n"
                              "68R\n"
                              "  Резистор, SMD-код: 68 Ом; Ряд E6\n"
                              "    4 полосы: Гол. Сер. Чёрн. + полоса допуска детали\n"
@@ -110,6 +111,7 @@ TEST(Markings, TextNamesEachReadingAndExitsZero) {
                              "  Конденсатор, код: 68 пФ; Ряд E6\n"
                              "    Трёхзначный код: 680\n"
                              "    Буква вместо запятой: 68p\n"
+                             "    SMD-конденсатор, EIA-198: W1\n"
                              "  Катушка индуктивности, код: 68 мкГн; Ряд E6\n"
                              "    4 полосы: Гол. Сер. Чёрн. + полоса допуска детали\n"
                              "    Трёхзначный код: 680\n");
@@ -133,9 +135,9 @@ TEST(Markings, JsonLinesFromStandardInputParse) {
     for (qsizetype i = 0; i < 3; ++i) {
         const QJsonObject reading = threeReadings[i].toObject();
         EXPECT_EQ(reading.keys(),
-                  (QStringList{"component", "form", "markings", "reversed", "series", "tempco",
-                               "tempco_ppm", "text", "tolerance", "tolerance_limits", "unit",
-                               "value", "voltage"}));
+                  (QStringList{"component", "dielectric", "form", "markings", "note", "power",
+                               "reversed", "series", "table", "tempco", "tempco_ppm", "text",
+                               "tolerance", "tolerance_limits", "unit", "value", "voltage"}));
         EXPECT_EQ(reading["component"].toString(), components[i]);
         EXPECT_EQ(reading["value"].toString(), values[i]);
         EXPECT_EQ(reading["unit"].toString(), units[i]);
@@ -363,6 +365,15 @@ TEST(Markings, JsonKeysAndFormsAreTheDocumentedOnes) {
                                    "9,2 кОм",
                                    "4,8 кОм",
                                    "47N",
+                                   "Чёрн.",
+                                   "5W 10RJ",
+                                   "5W",
+                                   "107C",
+                                   "A4",
+                                   "b8",
+                                   "X7R",
+                                   "C0G",
+                                   "0L104",
                                    "hello"});
     std::map<QString, QSet<QString>> seen;
     for (const QJsonObject& line : jsonLines(result.output))

@@ -1,5 +1,6 @@
 #include "core/cli/marking_answers.h"
 
+#include "core/codes/dielectric.h"
 #include "core/codes/typed_code.h"
 #include "core/marking/any_marking.h"
 #include "core/marking/value_markings.h"
@@ -84,11 +85,29 @@ std::string markingJson(const marking::Marking& way) {
         .close();
 }
 
+// A dielectric's class, temperature range and, by its class, its change of capacitance or its
+// temperature coefficient.
+std::string dielectricJson(const codes::Dielectric& dielectric) {
+    const bool second = dielectric.ceramicClass == 2;
+    const auto decimal = [](Decimal d) { return jsonString(plain(d)); };
+    return Object()
+        .add("code", jsonString(dielectric.code))
+        .add("class", std::to_string(dielectric.ceramicClass))
+        .add("coldest_celsius", std::to_string(dielectric.coldest))
+        .add("hottest_celsius", std::to_string(dielectric.hottest))
+        .add("change_limits",
+             second ? toleranceLimits(dielectric.change, value::unitOf(Quantity::Capacitance))
+                    : "null")
+        .add("tempco_ppm", second ? "null" : decimal(dielectric.tempco))
+        .add("tempco_tolerance_ppm", second ? "null" : decimal(dielectric.tempcoTolerance))
+        .close();
+}
+
 std::string readingJson(const MarkingReading& found) {
     const value::Reading& reading = found.reading;
     const value::Unit unit = value::unitOf(reading.quantity);
     std::string markings = "[";
-    for (const marking::Marking& way : marking::markingsOf(reading))
+    for (const marking::Marking& way : marking::markingsOf(found))
         markings.append(markings.size() > 1 ? ", " : "").append(markingJson(way));
     const auto text = [&](const value::Tolerance& t) {
         return jsonString(value::toleranceText(reading.quantity, t));
@@ -97,19 +116,25 @@ std::string readingJson(const MarkingReading& found) {
     return Object()
         .add("component", quoted(componentOf(reading.quantity)))
         .add("form", quoted(marking::jsonName(found.form)))
-        .add("value", jsonString(plain(reading.value, -unit.smallest)))
+        .add("table", found.table.empty() ? "null" : jsonString(found.table))
+        .add("value", found.valued ? jsonString(plain(reading.value, -unit.smallest)) : "null")
         .add("unit", quoted(unit.symbol))
         .addOrNull("tolerance", reading.tolerance, text)
         .addOrNull("tolerance_limits", reading.tolerance,
                    [&](const value::Tolerance& t) { return toleranceLimits(t, unit); })
         .addOrNull("voltage", reading.voltage, decimal)
+        .addOrNull("power", reading.power, decimal)
         .addOrNull("tempco", reading.temperatureCoefficient,
                    [](Decimal ppm) { return jsonString(value::temperatureCoefficientText(ppm)); })
         .addOrNull("tempco_ppm", reading.temperatureCoefficient, decimal)
-        .addOrNull("series", value::firstSeriesHolding(reading.value),
+        .addOrNull("series", found.valued ? value::firstSeriesHolding(reading.value) : std::nullopt,
                    [](value::Series s) { return quoted(value::nameOf(s)); })
+        .addOrNull("dielectric", found.dielectric, dielectricJson)
+        .add("note", marking::formNote(found.form).empty()
+                         ? "null"
+                         : jsonString(marking::formNote(found.form)))
         .add("reversed", found.reversed ? "true" : "false")
-        .add("text", jsonString(value::valueLine(reading)))
+        .add("text", jsonString(marking::valueText(found)))
         .add("markings", markings.append("]"))
         .close();
 }
@@ -224,7 +249,7 @@ void MarkingAnswers::answer(std::string_view marking, bool cutShort) {
         buffer_.append(echoed(marking, cutShort)).append("\n");
         for (const MarkingReading& found : readings) {
             buffer_.append("  ").append(marking::readingLine(found)).append("\n");
-            for (const marking::Marking& way : marking::markingsOf(found.reading))
+            for (const marking::Marking& way : marking::markingsOf(found))
                 buffer_.append("    ")
                     .append(marking::formTitle(way.form))
                     .append(": ")

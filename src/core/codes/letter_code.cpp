@@ -135,6 +135,16 @@ std::optional<std::string> letterCodeFor(Decimal ohms) {
     return code;
 }
 
+std::optional<std::string_view> toleranceLetterFor(const value::Tolerance& tolerance) {
+    if (tolerance.kind != value::Tolerance::Kind::Percent)
+        return std::nullopt;
+    const auto* row =
+        std::ranges::find(kToleranceLetters, tolerance.above, &ToleranceLetter::percent);
+    if (row == std::end(kToleranceLetters))
+        return std::nullopt;
+    return row->typed;
+}
+
 PressResult pressLetterCode(const LetterCodeFields& fields) {
     std::vector<std::string_view> messages;
     const ToleranceLetter* tolerance =

@@ -39,4 +39,8 @@ std::optional<value::Reading> readLetterCode(std::string_view typed);
 // than four digits.
 std::optional<std::string> letterCodeFor(value::Decimal ohms);
 
+// "J": the tolerance letter readLetterCode reads as that tolerance; nothing for one no letter
+// gives.
+std::optional<std::string_view> toleranceLetterFor(const value::Tolerance& tolerance);
+
 } // namespace vantrel::codes

@@ -23,18 +23,47 @@ constexpr Lookalike kUnitLetters[] = {{"п", "p"}, {"н", "n"}, {"мк", "u"}, {
 // of the tolerance letter B; and the space or slash before the volts must stay to be seen.
 constexpr Typing kCapacitorTyping{.lookalikes = true, .ownRows = kUnitLetters};
 
-// The rated voltage codes of EIA part numbers, a digit and a capital, in volts. 0L is left
-// out: tables give it as 5 V and as 5,5 V.
+// The rated voltage codes of EIA part numbers, a digit and a capital, in volts: the digit is the
+// power of ten and the letter a figure of the R10 series, A 1,0 to K 8,0, with V 3,5 and W 4,5
+// beside it (EIA-198 and the JIS C 5101 codes makers print). Tables disagree on 0L: the EIA
+// table distributors publish gives 5,5 V; others give 5 V. Both are read, each naming its table.
 struct VoltageCode {
     std::string_view typed;
     Decimal volts;
+    std::string_view table = {}; // empty where every table agrees
 };
-constexpr VoltageCode kVoltages[] = {
-    {"0E", {25, -1}}, {"0G", {4}},   {"0J", {63, -1}}, {"1A", {10}},  {"1C", {16}},  {"1D", {20}},
-    {"1E", {25}},     {"1V", {35}},  {"1G", {40}},     {"1H", {50}},  {"1J", {63}},  {"1K", {80}},
-    {"2A", {100}},    {"2B", {125}}, {"2C", {160}},    {"2D", {200}}, {"2E", {250}}, {"2F", {315}},
-    {"2V", {350}},    {"2G", {400}}, {"2W", {450}},    {"2H", {500}}, {"2J", {630}}, {"2K", {800}},
-    {"3A", {1000}},   {"3B", {1250}}};
+constexpr VoltageCode kVoltages[] = {{"0E", {25, -1}},
+                                     {"0G", {4}},
+                                     {"0J", {63, -1}},
+                                     {"1A", {10}},
+                                     {"1B", {125, -1}},
+                                     {"1C", {16}},
+                                     {"1D", {20}},
+                                     {"1E", {25}},
+                                     {"1V", {35}},
+                                     {"1G", {40}},
+                                     {"1H", {50}},
+                                     {"1J", {63}},
+                                     {"1K", {80}},
+                                     {"2A", {100}},
+                                     {"2B", {125}},
+                                     {"2C", {160}},
+                                     {"2D", {200}},
+                                     {"2E", {250}},
+                                     {"2F", {315}},
+                                     {"2V", {350}},
+                                     {"2G", {400}},
+                                     {"2W", {450}},
+                                     {"2H", {500}},
+                                     {"2J", {630}},
+                                     {"2K", {800}},
+                                     {"3A", {1000}},
+                                     {"3B", {1250}},
+                                     {"3C", {1600}},
+                                     {"3D", {2000}},
+                                     {"3E", {2500}},
+                                     {"0L", {55, -1}, "0L = 5,5 В по таблице EIA"},
+                                     {"0L", {5}, "0L = 5 В по другим таблицам"}};
 
 // The IEC 60062 tolerance letters; the absolute ones in picofarads.
 struct ToleranceLetter {
@@ -134,36 +163,45 @@ std::optional<value::Reading> valueAndTolerance(std::string_view code) {
     return reading;
 }
 
-// A voltage code in front, where more follows it: a known one gives the voltage; an unknown
-// one, a digit 0 to 3 and a capital, is passed over when a code of at least three characters
-// follows, so the rest still reads.
+// A voltage code in front, where more follows it: each row of a known one gives the voltage;
+// an unknown one, a digit 0 to 3 and a capital, is passed over when a code of at least three
+// characters follows, so the rest still reads.
 enum class VoltageCodes { Known, None, Unknown };
-std::optional<value::Reading> withVoltageCode(std::string_view code, VoltageCodes codes) {
+std::vector<CodeReading> withVoltageCode(std::string_view code, VoltageCodes codes) {
+    const auto single = [](std::optional<value::Reading> reading) {
+        return reading ? std::vector<CodeReading>{{*reading, {}}} : std::vector<CodeReading>{};
+    };
     if (codes == VoltageCodes::None)
-        return valueAndTolerance(code);
+        return single(valueAndTolerance(code));
     if (code.size() <= 2)
-        return std::nullopt;
-    const auto* known = rowFor<VoltageCode>(kVoltages, code.substr(0, 2));
+        return {};
+    const std::string_view typed = code.substr(0, 2);
+    const bool known =
+        std::ranges::find(kVoltages, typed, &VoltageCode::typed) != std::end(kVoltages);
     if (codes == VoltageCodes::Known) {
-        auto reading = known ? valueAndTolerance(code.substr(2)) : std::nullopt;
-        if (reading)
-            reading->voltage = known->volts;
-        return reading;
+        std::vector<CodeReading> readings;
+        const std::optional<value::Reading> rest = valueAndTolerance(code.substr(2));
+        for (const VoltageCode& row : kVoltages)
+            if (rest && row.typed == typed) {
+                readings.push_back({*rest, row.table});
+                readings.back().reading.voltage = row.volts;
+            }
+        return readings;
     }
     const bool looksLikeOne = code[0] >= '0' && code[0] <= '3' && code[1] >= 'A' && code[1] <= 'Z';
     if (known || !looksLikeOne || code.size() < 5 || code[1] == 'R')
-        return std::nullopt;
-    return valueAndTolerance(code.substr(2));
+        return {};
+    return single(valueAndTolerance(code.substr(2)));
 }
 
 // The whole code, spaces left out: a known voltage code first, then none, then an unknown one.
-std::optional<value::Reading> readCode(std::string code) {
+std::vector<CodeReading> readCode(std::string code) {
     std::erase(code, ' ');
     for (const VoltageCodes codes :
          {VoltageCodes::Known, VoltageCodes::None, VoltageCodes::Unknown})
-        if (auto reading = withVoltageCode(code, codes))
-            return reading;
-    return std::nullopt;
+        if (auto readings = withVoltageCode(code, codes); !readings.empty())
+            return readings;
+    return {};
 }
 
 // Rated volts written after the value: "47uF 25V", "100µF/16V", "473J250V", and, after a
@@ -198,8 +236,9 @@ std::optional<RatedVolts> ratedVoltsAfter(std::string_view text) {
     if (rated.code.empty())
         return std::nullopt;
     if (!withV) {
-        const bool ratedVoltage = std::ranges::any_of(
-            kVoltages, [&](const VoltageCode& row) { return row.volts == rated.volts; });
+        const bool ratedVoltage = std::ranges::any_of(kVoltages, [&](const VoltageCode& row) {
+            return row.volts == rated.volts && row.table.empty();
+        });
         if (!toleranceAtEnd(rated.code) || !ratedVoltage)
             return std::nullopt;
     }
@@ -208,23 +247,33 @@ std::optional<RatedVolts> ratedVoltsAfter(std::string_view text) {
 
 } // namespace
 
-std::optional<value::Reading> capacitorMarking(std::string_view typed) {
-    const auto withVolts = [](const RatedVolts& rated) -> std::optional<value::Reading> {
-        auto reading = readCode(rated.code);
-        if (!reading || reading->voltage) // one voltage to a marking
-            return std::nullopt;
-        reading->voltage = rated.volts;
-        return reading;
+std::vector<CodeReading> capacitorMarkings(std::string_view typed) {
+    const auto withVolts = [](const RatedVolts& rated) {
+        std::vector<CodeReading> readings = readCode(rated.code);
+        if (readings.size() != 1 || readings.front().reading.voltage) // one voltage to a marking
+            return std::vector<CodeReading>{};
+        readings.front().reading.voltage = rated.volts;
+        return readings;
     };
     typed = trimmed(typed);
     const std::optional<RatedVolts> rated = ratedVoltsAfter(typed);
     if (rated && rated->separated)
-        if (auto reading = withVolts(*rated))
-            return reading;
+        if (auto readings = withVolts(*rated); !readings.empty())
+            return readings;
     if (const std::optional<std::string> code = cleaned(typed, kCapacitorTyping))
-        if (auto reading = readCode(*code))
-            return reading;
-    return rated && !rated->separated ? withVolts(*rated) : std::nullopt;
+        if (auto readings = readCode(*code); !readings.empty())
+            return readings;
+    return rated && !rated->separated ? withVolts(*rated) : std::vector<CodeReading>{};
+}
+
+std::optional<value::Reading> capacitorMarking(std::string_view typed) {
+    const std::vector<CodeReading> readings = capacitorMarkings(typed);
+    if (readings.empty())
+        return std::nullopt;
+    value::Reading reading = readings.front().reading;
+    if (readings.size() > 1)
+        reading.voltage.reset(); // the tables disagree on the voltage code: no voltage is sure
+    return reading;
 }
 
 PressResult readPrintedCapacitorCode(std::string_view typed) {

@@ -20,7 +20,16 @@ PressResult readPrintedCapacitorCode(std::string_view typed);
 // reads rated volts written after the value ("47uF 25V", "100µF/16V", "104J100"), the farad
 // after p, n or µ ("47nF"), a value with a decimal point and its unit ("4,7 мкФ"), R as the
 // point in picofarads ("1R5"), and a decimal fraction with no unit in microfarads ("0.1").
+// Where tables disagree on its voltage code, "0L104", the value without a voltage.
 std::optional<value::Reading> capacitorMarking(std::string_view typed);
+
+// The same marking's every reading: one, or one for each table where tables disagree on the
+// voltage code, naming it.
+struct CodeReading {
+    value::Reading reading;
+    std::string_view table; // "0L = 5,5 В по таблице EIA", empty where every table agrees
+};
+std::vector<CodeReading> capacitorMarkings(std::string_view typed);
 
 // "103": the value in picofarads as two figures and the multiplier digit, as capacitorMarking
 // reads it back; nothing where two figures cannot give it.

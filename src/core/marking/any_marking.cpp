@@ -2,13 +2,17 @@
 
 #include "core/bands/band_reading.h"
 #include "core/bands/recipes.h"
+#include "core/codes/dielectric.h"
+#include "core/codes/eia198_code.h"
 #include "core/codes/inductor_code.h"
 #include "core/codes/letter_code.h"
 #include "core/codes/printed_capacitor_code.h"
 #include "core/codes/smd_code.h"
+#include "core/codes/tantalum_code.h"
 #include "core/codes/typed_code.h"
 #include "core/marking/colour_words.h"
 #include "core/marking/form_names.h"
+#include "core/marking/power_marking.h"
 #include "core/marking/value_text.h"
 
 #include <algorithm>
@@ -35,6 +39,17 @@ constexpr FormNames namesOf(Form form) {
         return {"code", "код"};
     case Form::Value:
         return {"value", "номинал с единицей"};
+    case Form::ZeroOhmBand:
+        return {"zero-ohm-band", "одна чёрная полоса, перемычка"};
+    case Form::PowerResistor:
+        return {"power-resistor", "маркировка мощного резистора"};
+    case Form::Tantalum:
+        return {"tantalum", "код танталового конденсатора",
+                "полоса на корпусе — вывод +, не − как у алюминиевого"};
+    case Form::Eia198:
+        return {"eia-198", "SMD-код EIA-198"};
+    case Form::Dielectric:
+        return {"dielectric", "диэлектрик"};
     }
     return {};
 }
@@ -45,12 +60,24 @@ public:
         : colours_(readColourWords(text))
         , value_(readValueWithUnit(text)) {}
 
-    void add(Form form, const std::optional<Reading>& reading, bool reversed = false) {
+    void add(Form form, const std::optional<Reading>& reading, bool reversed = false,
+             std::string_view table = {}) {
         if (!reading)
             return;
-        const MarkingReading found{form, *reading, reversed};
-        if (reversed || std::ranges::find(list_, *reading, &MarkingReading::reading) == list_.end())
-            list_.push_back(found);
+        const auto same = [&](const MarkingReading& r) {
+            return r.valued && r.reading == *reading;
+        };
+        if (reversed || std::ranges::none_of(list_, same))
+            list_.push_back({form, *reading, reversed, std::string(table)});
+    }
+    // A marking that names what the part is without a value.
+    void addWithoutValue(MarkingReading found) {
+        found.valued = false;
+        list_.push_back(std::move(found));
+    }
+    void addZeroOhmBand() {
+        if (colours_ && *colours_ == std::vector<int>{kBlack})
+            add(Form::ZeroOhmBand, Reading(Quantity::Resistance));
     }
     void addBands(const bands::WindowRecipe& recipe) {
         if (!colours_)
@@ -66,6 +93,7 @@ public:
     std::vector<MarkingReading> list() && { return std::move(list_); }
 
 private:
+    static constexpr int kBlack = 0; // its place in the colour list
     std::optional<std::vector<int>> colours_;
     std::optional<Reading> value_;
     std::vector<MarkingReading> list_;
@@ -86,8 +114,24 @@ std::vector<MarkingReading> readAnyMarking(std::string_view typed) {
     for (const auto* recipe : {&bands::kResistor3Recipe, &bands::kResistor4Recipe,
                                &bands::kResistor5Recipe, &bands::kResistor6Recipe})
         readings.addBands(*recipe);
+    readings.addZeroOhmBand();
+    if (const std::optional<PowerMarking> power = readPowerMarking(text); power && power->value) {
+        readings.add(Form::PowerResistor, power->value);
+    } else if (power) {
+        Reading rating(Quantity::Resistance);
+        rating.power = power->watts;
+        readings.addWithoutValue({Form::PowerResistor, rating});
+    }
     readings.addValueOf(Quantity::Resistance);
-    readings.add(Form::Code, codes::capacitorMarking(text));
+    for (const codes::CodeReading& code : codes::capacitorMarkings(text))
+        readings.add(Form::Code, code.reading, false, code.table);
+    readings.add(Form::Tantalum, codes::readTantalumCode(text));
+    for (const codes::Eia198Reading& code : codes::readEia198Code(text))
+        readings.add(Form::Eia198, Reading(Quantity::Capacitance, code.picofarads), false,
+                     code.tables);
+    if (std::optional<codes::Dielectric> dielectric = codes::readDielectric(text))
+        readings.addWithoutValue(
+            {Form::Dielectric, Reading(Quantity::Capacitance), false, {}, false, dielectric});
     readings.addValueOf(Quantity::Capacitance);
     readings.addBands(bands::kInductor3Recipe);
     readings.addBands(bands::kInductor4Recipe);
@@ -117,13 +161,32 @@ std::string_view jsonName(Form form) {
     return namesOf(form).json;
 }
 
+std::string formWithTable(const MarkingReading& found) {
+    std::string name = formName(found);
+    return found.table.empty() ? name : name.append(", ").append(found.table);
+}
+
+std::string valueText(const MarkingReading& found) {
+    if (found.dielectric)
+        return codes::dielectricLine(*found.dielectric);
+    if (!found.valued)
+        return value::spell(found.reading.power.value_or(value::Decimal{})).append(" Вт");
+    return value::valueLine(found.reading);
+}
+
+std::string_view formNote(Form form) {
+    return namesOf(form).note;
+}
+
 std::string readingLine(const MarkingReading& found) {
     const Reading& reading = found.reading;
     std::string line(componentName(reading.quantity));
-    line.append(", ").append(formName(found)).append(": ").append(value::valueLine(reading));
+    line.append(", ").append(formWithTable(found)).append(": ").append(valueText(found));
     if (const std::string series = value::seriesLine(reading.quantity, reading.value);
-        !series.empty())
+        found.valued && !series.empty())
         line.append("; ").append(series);
+    if (const std::string_view note = formNote(found.form); !note.empty())
+        line.append("; ").append(note);
     return line;
 }
 

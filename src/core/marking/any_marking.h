@@ -1,8 +1,11 @@
 // One reader for any marking: every reading a text has, whatever kind of marking it is.
 #pragma once
 
+#include "core/codes/dielectric.h"
 #include "core/value/readout.h"
 
+#include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -17,12 +20,20 @@ enum class Form {
     LetterCode,       // the resistor letter code
     Code,             // a capacitor or inductor code as printed
     Value,            // a value with its unit
+    ZeroOhmBand,      // one black band: a jumper of zero ohms
+    PowerResistor,    // a power resistor's rating, with its value where it has one
+    Tantalum,         // a tantalum capacitor's code and voltage letter
+    Eia198,           // the two-character code of SMD ceramic capacitors
+    Dielectric,       // a ceramic capacitor's dielectric code
 };
 
 struct MarkingReading {
     Form form;
     value::Reading reading; // its quantity names the component
     bool reversed = false;  // colour bands read from the other end of the body
+    std::string table = {}; // where public tables disagree: the one the reading follows
+    bool valued = true;     // false for a dielectric, or a power rating alone: no value
+    std::optional<codes::Dielectric> dielectric = {};
     bool operator==(const MarkingReading&) const = default;
 };
 
@@ -30,9 +41,10 @@ struct MarkingReading {
 inline constexpr std::size_t kLongestMarking = 256;
 
 // Every reading of the text: resistors first, then capacitors, then inductors; each in the
-// order SMD code, EIA-96, EIA-96 with other makers' letters, letter code, bands, code, value
-// with its unit. A reading the same as
-// one before it is not listed again. Look-alike letters, case, spaces and the decimal comma
+// order SMD code, EIA-96, EIA-96 with other makers' letters, letter code, bands, one black
+// band, power rating, value with its unit; then code, tantalum code, EIA-198, dielectric, value
+// with its unit; then bands, code, value with its unit. A reading the same as one before it is
+// not listed again. Look-alike letters, case, spaces and the decimal comma
 // are taken as the windows take them. Nothing for a text that is no marking.
 std::vector<MarkingReading> readAnyMarking(std::string_view text);
 
@@ -43,8 +55,18 @@ std::string formName(const MarkingReading& reading);
 // "smd", "bands" ... as --json names the form.
 std::string_view jsonName(Form form);
 
-// "Резистор, SMD-код: 4,7 кОм; Ряд E6": the component, the form, the value line and, where it
-// has one, the series line.
+// "SMD-код EIA-198, по таблице NIC Components": the form's name and the table it follows.
+std::string formWithTable(const MarkingReading& reading);
+
+// What the reading says after its component and form: the value line; for a dielectric its
+// range and change; for a power rating alone the watts.
+std::string valueText(const MarkingReading& reading);
+
+// "Резистор, SMD-код: 4,7 кОм; Ряд E6": the component, the form and its table, the value text,
+// where it has one the series line, and for a tantalum code the lead its band marks.
 std::string readingLine(const MarkingReading& reading);
+
+// "полоса на корпусе — вывод +": what a form says besides the value; empty for most.
+std::string_view formNote(Form form);
 
 } // namespace vantrel::marking

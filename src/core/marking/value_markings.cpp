@@ -3,11 +3,14 @@
 #include "core/bands/band_reading.h"
 #include "core/bands/band_tables.h"
 #include "core/bands/recipes.h"
+#include "core/codes/eia198_code.h"
 #include "core/codes/inductor_code.h"
 #include "core/codes/letter_code.h"
 #include "core/codes/printed_capacitor_code.h"
 #include "core/codes/smd_code.h"
+#include "core/codes/tantalum_code.h"
 #include "core/marking/form_names.h"
+#include "core/marking/power_marking.h"
 
 #include <optional>
 
@@ -37,6 +40,14 @@ constexpr FormNames namesOf(MarkingForm form) {
         return {"code-3", "Трёхзначный код"};
     case MarkingForm::UnitPoint:
         return {"unit-point", "Буква вместо запятой"};
+    case MarkingForm::SingleBand:
+        return {"single-band", "Одна полоса"};
+    case MarkingForm::Power:
+        return {"power", "Мощный резистор"};
+    case MarkingForm::Eia198:
+        return {"eia-198", "SMD-конденсатор, EIA-198"};
+    case MarkingForm::Tantalum:
+        return {"tantalum", "Тантал, код и напряжение"};
     }
     return {};
 }
@@ -49,6 +60,12 @@ public:
     void add(MarkingForm form, std::optional<std::string> text) {
         if (text)
             list_.push_back({form, *std::move(text), {}});
+    }
+    // One black band, for a jumper: nothing of it is left to the part.
+    void addSingleBand() {
+        if (reading_.value.significand == 0)
+            list_.push_back(
+                {MarkingForm::SingleBand, std::string(bands::kColourNames[0]), {0}, true});
     }
     void addBands(MarkingForm form, const bands::WindowRecipe& recipe) {
         std::optional<bands::BandMarking> marking = bands::bandsFor(recipe, reading_);
@@ -84,11 +101,15 @@ std::vector<Marking> markingsOf(const Reading& reading) {
         markings.add(SmdR, codes::smdPointCode(value, 4));
         markings.add(Eia96, codes::eia96Code(value));
         markings.add(LetterCode, codes::letterCodeFor(value));
+        markings.addSingleBand();
+        markings.add(Power, powerMarkingFor(reading));
         break;
     case Quantity::Capacitance:
         markings.add(Code3, codes::capacitorCode(value));
         for (std::string& code : codes::capacitorPointCodes(value))
             markings.add(UnitPoint, std::move(code));
+        markings.add(Eia198, codes::eia198CodeFor(value));
+        markings.add(Tantalum, codes::tantalumCodeFor(reading));
         break;
     case Quantity::Inductance: {
         markings.addBands(Bands4, bands::kInductor4Recipe);
@@ -99,6 +120,10 @@ std::vector<Marking> markingsOf(const Reading& reading) {
     }
     }
     return std::move(markings).list();
+}
+
+std::vector<Marking> markingsOf(const MarkingReading& found) {
+    return found.valued ? markingsOf(found.reading) : std::vector<Marking>{};
 }
 
 std::optional<int> ownBand(const Marking& marking) {

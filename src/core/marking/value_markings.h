@@ -2,6 +2,7 @@
 // any-marking reader reads back to that value.
 #pragma once
 
+#include "core/marking/any_marking.h"
 #include "core/value/readout.h"
 
 #include <optional>
@@ -21,6 +22,10 @@ enum class MarkingForm {
     LetterCode, // "4K7"
     Code3,      // "103" for a capacitor; "101" or "4R7" for an inductor
     UnitPoint,  // "4n7", "10n", "µ1"; "47N" for an inductor
+    SingleBand, // one black band: a jumper of zero ohms
+    Power,      // "5W 10RJ": a power resistor's rating, value and tolerance
+    Eia198,     // "A4": an SMD ceramic capacitor's letter and power of ten
+    Tantalum,   // "107C": a tantalum capacitor's code and voltage letter
 };
 
 struct Marking {
@@ -34,6 +39,8 @@ struct Marking {
 // tolerance band where the reading's tolerance is one that band gives; without one, the part
 // carries its own. Nothing for a value no form can give.
 std::vector<Marking> markingsOf(const value::Reading& reading);
+// The markings of what was read: none for a reading that gives no value.
+std::vector<Marking> markingsOf(const MarkingReading& found);
 
 // The band a band marking leaves to the part, counted from 1: the tolerance band its colours
 // stop short of. Nothing where every band is given, and for the other forms.
@@ -43,7 +50,7 @@ std::optional<int> ownBand(const Marking& marking);
 // tolerance band to the part, «Кор. Чёрн. Оранж. + полоса допуска детали».
 std::string markingText(const Marking& marking);
 
-// "bands-4" ... "unit-point".
+// "bands-4" ... "tantalum".
 std::string_view jsonName(MarkingForm form);
 // "4 полосы" ... "Буква вместо запятой".
 std::string_view formTitle(MarkingForm form);

@@ -51,6 +51,10 @@ std::string temperatureCoefficientText(Decimal ppm) {
     return std::string("±").append(spell(ppm)).append(" ppm/°C");
 }
 
+std::string voltageText(Decimal volts) {
+    return volts.leadingExponent() >= 3 ? spell(volts, 3).append(" кВ") : spell(volts).append(" В");
+}
+
 std::string valueLine(const Reading& reading) {
     std::string line = quantityText(reading.quantity, reading.value);
     if (reading.tolerance)
@@ -58,7 +62,9 @@ std::string valueLine(const Reading& reading) {
     if (reading.temperatureCoefficient)
         line.append(", ТКС ").append(temperatureCoefficientText(*reading.temperatureCoefficient));
     if (reading.voltage)
-        line.append(", ").append(spell(*reading.voltage)).append(" В");
+        line.append(", ").append(voltageText(*reading.voltage));
+    if (reading.power)
+        line.append(", ").append(spell(*reading.power)).append(" Вт");
     return line;
 }
 

@@ -40,6 +40,7 @@ struct Reading {
     std::optional<Tolerance> tolerance;
     std::optional<Decimal> temperatureCoefficient;   // in ppm/°C
     std::optional<Decimal> voltage;                  // rated, in volts
+    std::optional<Decimal> power;                    // rated, in watts
     bool operator==(const Reading&) const = default; // the same value and marks, however written
 };
 
@@ -52,8 +53,11 @@ std::string toleranceText(Quantity quantity, const Tolerance& tolerance);
 // "±15 ppm/°C".
 std::string temperatureCoefficientText(Decimal ppm);
 
-// The readout's first line: the value, then " ±5 %", ", ТКС ±15 ppm/°C" and ", 100 В" where
-// given.
+// "100 В", "1,6 кВ": a rated voltage, in kilovolts from 1000 В.
+std::string voltageText(Decimal volts);
+
+// The readout's first line: the value, then " ±5 %", ", ТКС ±15 ppm/°C", ", 100 В" and
+// ", 5 Вт" where given.
 std::string valueLine(const Reading& reading);
 
 // "Ряд E6": the first series that holds the value; or, for a value in none, its nearest
