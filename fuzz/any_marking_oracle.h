@@ -1,9 +1,10 @@
-// What is true of every reading of any text, whatever the reader computed, and of its echo on
-// the command line: the readings come resistors first, then capacitors, then inductors; the
-// unit of each value line is one of its component's; each value line reads back as a marking
-// with that very reading; each marking of the reading's value reads back to that value (band
-// markings that leave the tolerance band to the part are left out: four colours of five bands
-// read as four bands); and the echo and the JSON string of the text are printable UTF-8.
+// What is true of every reading of any text, whatever the reader computed, and of its echo on the
+// command line: the readings come resistors first, then capacitors, then inductors; a reading
+// without a value has a text and no markings; the unit of each value line is one of its
+// component's; each value line reads back as a marking with that very reading; each marking of the
+// reading's value reads back to that value (band markings that leave the tolerance band to the part
+// are left out: four colours of five bands read as four bands); and the echo and the JSON string of
+// the text are printable UTF-8.
 #pragma once
 
 #include "core/cli/marking_answers.h"
@@ -60,6 +61,12 @@ inline void checkAnyMarking(std::string_view typed) {
         const value::Reading& reading = readings[i].reading;
         if (i > 0 && reading.quantity < readings[i - 1].reading.quantity)
             std::abort();
+        if (!readings[i].valued) { // a dielectric or a power rating alone: nothing to mark
+            if (!marking::markingsOf(readings[i]).empty() ||
+                marking::valueText(readings[i]).empty())
+                std::abort();
+            continue;
+        }
         const std::string line = value::valueLine(reading);
         const std::string_view unit = std::string_view(line).substr(line.find(' ') + 1);
         const auto units = value::unitsOf(reading.quantity);

@@ -205,3 +205,75 @@ TEST(AnyMarking, LongTextsAreAnsweredInBoundedTime) {
     }
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
 }
+
+// The markings a repairer meets, each line as the window and the command line write it: a
+// tantalum's code and its + band, the EIA-198 code of SMD ceramics, dielectrics with no value,
+// high-voltage codes, the jumper's one band and power resistors; where tables disagree, a
+// reading for each, naming it.
+TEST(AnyMarking, MarkingsOnPartsInHand) {
+    const std::string tantalum =
+        "Конденсатор, код танталового конденсатора: 100 мкФ, 16 В; Ряд E6; полоса на корпусе — "
+        "вывод +, не − как у алюминиевого";
+    const std::string eia198 = "Конденсатор, SMD-код EIA-198";
+    const std::string power = "Резистор, маркировка мощного резистора: ";
+    const std::string jumper = "Резистор, одна чёрная полоса, перемычка: 0 Ом";
+    const struct {
+        std::string_view text;
+        std::vector<std::string> lines;
+    } cases[] = {
+        {"107C", {tantalum}},
+        {"C107", {tantalum}},
+        {"475 16",
+         {"Конденсатор, код танталового конденсатора: 4,7 мкФ, 16 В; Ряд E6; полоса на корпусе — "
+          "вывод +, не − как у алюминиевого"}},
+        {"A4", {eia198 + ": 10 нФ; Ряд E6"}},
+        {"KA2", {eia198 + ": 100 пФ; Ряд E6"}},
+        {"S3", {eia198 + ": 4,7 нФ; Ряд E6"}},
+        {"a3", {eia198 + ": 2,5 нФ; Нет в рядах E6–E192, ближайшие: 2,4 нФ и 2,7 нФ"}},
+        {"b3",
+         {eia198 + ", по таблице NIC Components: 3 нФ; Ряд E24",
+          eia198 + ", по таблице K7ITM: 3,5 нФ; Нет в рядах E6–E192, ближайшие: 3,3 нФ и 3,6 нФ"}},
+        {"A9",
+         {eia198 + ", множитель 10 в степени цифры: 1000 мкФ; Ряд E6",
+          eia198 + ", множитель как в трёхзначном коде: 0,1 пФ; Ряд E6"}},
+        {"X7R",
+         {"Конденсатор, диэлектрик: X7R, класс 2: от -55 до +125 °C, изменение ёмкости ±15 %"}},
+        {"C0G", {"Конденсатор, диэлектрик: C0G, класс 1: от -55 до +125 °C, ТКЕ 0 ±30 ppm/°C"}},
+        {"Y5V",
+         {"Конденсатор, диэлектрик: Y5V, класс 2: от -30 до +85 °C, изменение ёмкости +22/-82 %"}},
+        {"3C104K", {"Конденсатор, код: 100 нФ ±10 %, 1,6 кВ; Ряд E6"}},
+        {"3D104K", {"Конденсатор, код: 100 нФ ±10 %, 2 кВ; Ряд E6"}},
+        {"3E104K", {"Конденсатор, код: 100 нФ ±10 %, 2,5 кВ; Ряд E6"}},
+        {"1B473J", {"Конденсатор, код: 47 нФ ±5 %, 12,5 В; Ряд E6"}},
+        {"0L104",
+         {"Конденсатор, код, 0L = 5,5 В по таблице EIA: 100 нФ, 5,5 В; Ряд E6",
+          "Конденсатор, код, 0L = 5 В по другим таблицам: 100 нФ, 5 В; Ряд E6"}},
+        {"чёрн", {jumper}},
+        {"Чёрн.", {jumper}},
+        {"black", {jumper}},
+        {"чёрн чёрн", {}},
+        {"5W 10RJ", {power + "10 Ом ±5 %, 5 Вт; Ряд E6"}},
+        {"2W 0R1 J", // also a printed capacitor code: 2W is 450 В
+         {power + "0,1 Ом ±5 %, 2 Вт; Ряд E6", "Конденсатор, код: 0,1 пФ ±5 %, 450 В; Ряд E6"}},
+        {"10W 4R7", {power + "4,7 Ом, 10 Вт; Ряд E6"}},
+        {"4R7 10W", {power + "4,7 Ом, 10 Вт; Ряд E6"}},
+        {"4,7 Ом 10 Вт", {power + "4,7 Ом, 10 Вт; Ряд E6"}},
+        {"10 Ом ±5 %, 5 Вт", {power + "10 Ом ±5 %, 5 Вт; Ряд E6"}},
+        {"1/4W 4K7", {power + "4,7 кОм, 0,25 Вт; Ряд E6"}},
+        {"5W", {power + "5 Вт"}},
+        {"0,5 Вт", {power + "0,5 Вт"}},
+        {"5W 10 нФ", {}},
+        {"5W 4K7 4K7", {}},
+        {"0W 10R", {"Конденсатор, код: 10 пФ; Ряд E6"}}, // no watts: an unknown voltage code
+        {"3/4W", {power + "0,75 Вт"}},
+        {"5/4W", {}},
+        {"1/3W", {}},
+        {"5W 5W", {}},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> lines;
+        for (const MarkingReading& found : readAnyMarking(c.text))
+            lines.push_back(readingLine(found));
+        EXPECT_EQ(lines, c.lines) << c.text;
+    }
+}

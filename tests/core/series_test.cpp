@@ -1,7 +1,7 @@
-// The E6 to E192 series checked against their definition, not against a copy of their tables:
-// the i-th of n values is 10^(i/n) rounded to two significant figures (E6, E12, E24) or three
-// (E48, E96, E192), but where IEC 60063 keeps the values of older practice.
+// The E6 to E192 series checked against their definition (series_definition.h), not against a
+// copy of their tables.
 #include "core/value/series.h"
+#include "series_definition.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,6 +10,7 @@
 #include <optional>
 #include <vector>
 
+using vantrel::test::definition;
 using vantrel::value::Decimal;
 using vantrel::value::Series;
 
@@ -18,26 +19,6 @@ namespace {
 constexpr std::pair<Series, int> kSeries[] = {{Series::E6, 6},   {Series::E12, 12},
                                               {Series::E24, 24}, {Series::E48, 48},
                                               {Series::E96, 96}, {Series::E192, 192}};
-
-// The series' decade as three-digit values, 100 to 999, in order.
-std::vector<int> definition(int n) {
-    // What the standard writes where the rounding says otherwise: E24's 2,7 3,0 3,3 3,6 3,9 4,3
-    // 4,7 and 8,2, which E6 and E12 share, and E192's 9,20.
-    static const std::map<int, int> kTwoFigures{{26, 27}, {29, 30}, {32, 33}, {35, 36},
-                                                {38, 39}, {42, 43}, {46, 47}, {83, 82}};
-    static const std::map<int, int> kThreeFigures{{919, 920}};
-    const bool two = n <= 24;
-    std::vector<int> values;
-    for (int i = 0; i < n; ++i) {
-        int rounded =
-            static_cast<int>(std::lround(std::pow(10.0, i / double(n)) * (two ? 10 : 100)));
-        const auto& exceptions = two ? kTwoFigures : kThreeFigures;
-        if (const auto found = exceptions.find(rounded); found != exceptions.end())
-            rounded = found->second;
-        values.push_back(two ? rounded * 10 : rounded);
-    }
-    return values;
-}
 
 std::optional<Series> firstByDefinition(int value) {
     for (const auto& [series, n] : kSeries) {

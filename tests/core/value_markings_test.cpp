@@ -35,6 +35,10 @@ Reading withTolerance(Quantity quantity, Decimal value, int percent) {
 }
 
 // The reading with a rated voltage, or a rated power; zero for neither.
+Reading unrated(Reading reading) {
+    return reading;
+}
+
 Reading rated(Reading reading, Decimal volts, Decimal watts = {}) {
     if (volts.significand != 0)
         reading.voltage = volts;
@@ -134,6 +138,7 @@ TEST(ValueMarkings, EachFormReachesItsRange) {
         {R, all, {1, -1}, {988, 10}, LetterCode},
         {C, twoFigures, {1, -1}, {91, 6}, Code3}, // 0,1 пФ to 91 мкФ
         {C, all, {1}, {988, 3}, UnitPoint},       // 1 пФ to 988 нФ
+        {C, twoFigures, {1}, {91, 6}, Eia198},    // 1 пФ to 91 мкФ, powers 0 to 7
         {L, twoFigures, {1, 2}, {91, 6}, Bands4}, // 0,1 мкГн to 91 мГн
         {L, twoFigures, {1, 2}, {91, 9}, Code3},  // 0,1 мкГн to 91 Гн
         {L, twoFigures, {1}, {91}, UnitPoint},    // 1 нГн to 91 нГн
@@ -160,44 +165,63 @@ TEST(ValueMarkings, EachFormReachesItsRange) {
 }
 
 // Every marking of every series value, in every decade, reads back through the any-marking
-// reader to exactly that value, and to its tolerance where a band marks it. Band markings that
-// leave the tolerance band to the part are read with one: brown, 1 %, on a resistor; gold,
-// 5 %, on an inductor.
+// reader to exactly that value, and to its tolerance where a band marks it; a tantalum code to
+// its voltage too, a power resistor's to its rating and tolerance. Band markings that leave the
+// tolerance band to the part are read with one: brown, 1 %, on a resistor; gold, 5 %, on an
+// inductor.
 TEST(ValueMarkings, EveryMarkingReadsBackToItsValue) {
     const struct {
         Quantity quantity;
         int lowest, highest; // exponents of the smallest unit
         std::vector<std::optional<Tolerance>> tolerances;
         std::string_view partsBand;
+        std::vector<Reading (*)(Reading)> ratings;
     } components[] = {
         {R,
          -4,
          12,
          {{}, Tolerance::percent({1}), Tolerance::percent({5, -1}), Tolerance::percent({20})},
-         "Кор."},
-        {C, -4, 10, {{}}, ""},
-        {L, -3, 10, {{}, Tolerance::percent({10})}, "Золот."},
+         "Кор.",
+         {unrated, [](Reading r) { return rated(r, {}, {5}); },
+          [](Reading r) {
+              return rated(r, {}, {25, -2});
+          }}},
+        {C,
+         -4,
+         10,
+         {{}},
+         "",
+         {unrated, [](Reading r) { return rated(r, {16}); },
+          [](Reading r) {
+              return rated(r, {63, -1});
+          }}},
+        {L, -3, 10, {{}, Tolerance::percent({10})}, "Золот.", {unrated}},
     };
     int checked = 0;
     for (const auto& component : components)
         for (int exponent = component.lowest; exponent <= component.highest; ++exponent)
             for (const int figures : seriesDecade())
-                for (const auto& tolerance : component.tolerances) {
-                    const Reading reading(component.quantity, {figures, exponent - 2}, tolerance);
-                    for (const marking::Marking& m : markingsOf(reading)) {
-                        std::string text = m.text;
-                        if (!m.colours.empty() && !m.toleranceBand)
-                            text.append(" ").append(component.partsBand);
-                        const auto readings = marking::readAnyMarking(text);
-                        const bool readBack =
-                            std::ranges::any_of(readings, [&](const marking::MarkingReading& r) {
-                                return r.reading.quantity == reading.quantity &&
-                                       r.reading.value == reading.value &&
-                                       (!m.toleranceBand || r.reading.tolerance == tolerance);
-                            });
-                        ++checked;
-                        EXPECT_TRUE(readBack) << value::valueLine(reading) << ": " << text;
+                for (const auto& tolerance : component.tolerances)
+                    for (const auto rating : component.ratings) {
+                        const Reading reading =
+                            rating(Reading(component.quantity, {figures, exponent - 2}, tolerance));
+                        for (const marking::Marking& m : markingsOf(reading)) {
+                            const bool rated = m.form == marking::MarkingForm::Tantalum ||
+                                               m.form == marking::MarkingForm::Power;
+                            std::string text = m.text;
+                            if (!m.colours.empty() && !m.toleranceBand)
+                                text.append(" ").append(component.partsBand);
+                            const auto readings = marking::readAnyMarking(text);
+                            const bool readBack = std::ranges::any_of(
+                                readings, [&](const marking::MarkingReading& r) {
+                                    return r.reading.quantity == reading.quantity &&
+                                           r.reading.value == reading.value &&
+                                           (!m.toleranceBand || r.reading.tolerance == tolerance) &&
+                                           (!rated || r.reading == reading);
+                                });
+                            ++checked;
+                            EXPECT_TRUE(readBack) << value::valueLine(reading) << ": " << text;
+                        }
                     }
-                }
     EXPECT_GT(checked, 40000);
 }

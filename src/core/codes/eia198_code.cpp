@@ -24,15 +24,14 @@ struct FigureLetter {
     int figures;
     std::string_view table = {}; // empty where every table agrees
 };
+// clang-format off
 constexpr FigureLetter kFigureLetters[] = {
-    {'A', 10},       {'B', 11},         {'C', 12},       {'D', 13}, {'E', 15},
-    {'F', 16},       {'G', 18},         {'H', 20},       {'J', 22}, {'K', 24},
-    {'L', 27},       {'M', 30},         {'N', 33},       {'P', 36}, {'Q', 39},
-    {'R', 43},       {'S', 47},         {'T', 51},       {'U', 56}, {'V', 62},
-    {'W', 68},       {'X', 75},         {'Y', 82},       {'Z', 91}, {'a', 25},
-    {'b', 30, kNic}, {'b', 35, kK7itm}, {'c', 35, kNic}, {'d', 40}, {'e', 45},
-    {'f', 50},       {'m', 60},         {'n', 70},       {'t', 80}, {'y', 90, kK7itm},
-    {'g', 90, kNic}};
+    {'A', 10}, {'B', 11}, {'C', 12}, {'D', 13}, {'E', 15}, {'F', 16}, {'G', 18}, {'H', 20},
+    {'J', 22}, {'K', 24}, {'L', 27}, {'M', 30}, {'N', 33}, {'P', 36}, {'Q', 39}, {'R', 43},
+    {'S', 47}, {'T', 51}, {'U', 56}, {'V', 62}, {'W', 68}, {'X', 75}, {'Y', 82}, {'Z', 91},
+    {'a', 25}, {'b', 30, kNic}, {'b', 35, kK7itm}, {'c', 35, kNic}, {'d', 40}, {'e', 45},
+    {'f', 50}, {'m', 60}, {'n', 70}, {'t', 80}, {'y', 90, kK7itm}, {'g', 90, kNic}};
+// clang-format on
 
 // The digit's power of ten: 0 to 7 in every table; 8 and 9 are 10^8 and 10^9 where the digit
 // is read as the power, and 0,01 and 0,1 where it is read as in the three-digit code (EIA
@@ -42,18 +41,11 @@ struct PowerDigit {
     int power;
     std::string_view table = {};
 };
-constexpr PowerDigit kPowerDigits[] = {{'0', 0},
-                                       {'1', 1},
-                                       {'2', 2},
-                                       {'3', 3},
-                                       {'4', 4},
-                                       {'5', 5},
-                                       {'6', 6},
-                                       {'7', 7},
-                                       {'8', 8, kPowers},
-                                       {'9', 9, kPowers},
-                                       {'8', -2, kThreeDigitCode},
-                                       {'9', -1, kThreeDigitCode}};
+// clang-format off
+constexpr PowerDigit kPowerDigits[] = {
+    {'0', 0}, {'1', 1}, {'2', 2}, {'3', 3}, {'4', 4}, {'5', 5}, {'6', 6}, {'7', 7},
+    {'8', 8, kPowers}, {'9', 9, kPowers}, {'8', -2, kThreeDigitCode}, {'9', -1, kThreeDigitCode}};
+// clang-format on
 
 // Small а, е, с and у type the Latin small letters they look like.
 constexpr Lookalike kSmallLetters[] = {{"а", "a"}, {"е", "e"}, {"с", "c"}, {"у", "y"}};

@@ -79,6 +79,12 @@ std::optional<PowerMarking> readPowerMarking(std::string_view typed) {
         words.erase(words.begin());
     } else if ((power = watts(words.back()))) {
         words.pop_back();
+        // "10 Ом ±5 %, 5 Вт", as the value line writes it.
+        if (!words.empty() && words.back().ends_with(',')) {
+            words.back().pop_back();
+            if (words.back().empty())
+                words.pop_back();
+        }
     } else {
         return std::nullopt;
     }
