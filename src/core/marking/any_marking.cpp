@@ -44,8 +44,8 @@ constexpr FormNames namesOf(Form form) {
     case Form::PowerResistor:
         return {"power-resistor", "маркировка мощного резистора"};
     case Form::Tantalum:
-        return {"tantalum", "код танталового конденсатора",
-                "полоса на корпусе — вывод +, не − как у алюминиевого"};
+        return {"tantalum", "код тантала",
+                "полоса у вывода +, у алюминиевого — у −"};
     case Form::Eia198:
         return {"eia-198", "SMD-код EIA-198"};
     case Form::Dielectric:

@@ -66,7 +66,7 @@ std::string valueText(const MarkingReading& reading);
 // where it has one the series line, and for a tantalum code the lead its band marks.
 std::string readingLine(const MarkingReading& reading);
 
-// "полоса на корпусе — вывод +": what a form says besides the value; empty for most.
+// "полоса у вывода +, …": what a form says besides the value; empty for most.
 std::string_view formNote(Form form);
 
 } // namespace vantrel::marking
