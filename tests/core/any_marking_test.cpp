@@ -152,11 +152,16 @@ TEST(AnyMarking, CapacitorAndInductorForms) {
 }
 
 // A value line as Vantrel writes it reads back as the value with its unit, whatever the
-// marking it came from.
+// marking it came from: kilovolts and a power rating too.
 TEST(AnyMarking, ValueLinesReadBack) {
-    for (const std::string_view text :
-         {"4K7J", "2A104J", "кор чёрн чёрн красн кор красн", "01R", "p47B", "2u2Z", "000", "R001",
-          "9999T", "N01", "1000uF 6.3v", "10P", "4n7D"}) {
+    for (const std::string_view text : {"4K7J",  "2A104J",      "кор чёрн чёрн красн кор красн",
+                                        "01R",   "p47B",        "2u2Z",
+                                        "000",   "R001",        "9999T",
+                                        "N01",   "1000uF 6.3v", "10P",
+                                        "4n7D",  "3C104K",      "3B1",
+                                        "107C",  "b8",          "a4",
+                                        "Чёрн.", "5W 10RJ",     "1/4W 0R1F",
+                                        "0L104"}) {
         for (const MarkingReading& found : readAnyMarking(text)) {
             const std::string line = vantrel::value::valueLine(found.reading);
             const std::vector<MarkingReading> again = readAnyMarking(line);

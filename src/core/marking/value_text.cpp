@@ -195,9 +195,12 @@ std::optional<value::Reading> readValueWithUnit(std::string_view typed) {
         comma = text.take(",");
     }
     if (const auto volts = comma ? text.number() : std::nullopt) {
-        if (!text.take("В") && !text.take("V"))
+        if (text.take("кВ") || text.take("kV"))
+            reading.voltage = Decimal{volts->significand, volts->exponent + 3};
+        else if (text.take("В") || text.take("V"))
+            reading.voltage = volts;
+        else
             return std::nullopt;
-        reading.voltage = volts;
     }
     text.skipSpaces();
     if (!text.atEnd())
