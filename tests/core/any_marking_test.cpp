@@ -270,6 +270,9 @@ TEST(AnyMarking, MarkingsOnPartsInHand) {
         {"5W 4K7 4K7", {}},
         {"0W 10R", {"Конденсатор, код: 10 пФ; Ряд E6"}}, // no watts: an unknown voltage code
         {"3/4W", {power + "0,75 Вт"}},
+        {"1/2W", {power + "0,5 Вт"}},
+        {"1/8W", {power + "0,125 Вт"}},
+        {"3/16 Вт", {power + "0,1875 Вт"}},
         {"5/4W", {}},
         {"1/3W", {}},
         {"5W 5W", {}},

@@ -5,6 +5,7 @@
 #include "core/marking/value_text.h"
 
 #include <algorithm>
+#include <cctype>
 #include <vector>
 
 namespace vantrel::marking {
@@ -15,7 +16,7 @@ using value::Decimal;
 constexpr std::string_view kWattSpellings[] = {"W", "w", "Вт", "вт", "ВТ"};
 
 // The words of the text, apart by spaces or no-break spaces; a number followed by the watt as
-// a word of its own, "5 Вт", is one word.
+// a word of its own, "5 Вт", "1/4 W", is one word.
 std::vector<std::string> wordsOf(std::string_view typed) {
     constexpr std::string_view kNoBreakSpace = "\u00A0";
     std::string text;
@@ -29,7 +30,8 @@ std::vector<std::string> wordsOf(std::string_view typed) {
         const std::size_t end = std::min(text.find(' ', start), text.size());
         const std::string_view word = std::string_view(text).substr(start, end - start);
         const bool unitAlone = std::ranges::find(kWattSpellings, word) != std::end(kWattSpellings);
-        if (unitAlone && !words.empty() && value::readNumber(words.back()))
+        if (unitAlone && !words.empty() &&
+            std::isdigit(static_cast<unsigned char>(words.back().back())))
             words.back().append(word);
         else if (!word.empty())
             words.emplace_back(word);
