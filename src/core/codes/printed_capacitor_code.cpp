@@ -25,8 +25,9 @@ constexpr Typing kCapacitorTyping{.lookalikes = true, .ownRows = kUnitLetters};
 
 // The rated voltage codes of EIA part numbers, a digit and a capital, in volts: the digit is the
 // power of ten and the letter a figure of the R10 series, A 1,0 to K 8,0, with V 3,5 and W 4,5
-// beside it (EIA-198 and the JIS C 5101 codes makers print). Tables disagree on 0L: the EIA
-// table distributors publish gives 5,5 V; others give 5 V. Both are read, each naming its table.
+// beside it, as makers' part-number guides give them (Murata, Nichicon, Panasonic). Tables
+// disagree on 0L: the EIA table distributors publish gives 5,5 V; others give 5 V. Both are
+// read, each naming its table.
 struct VoltageCode {
     std::string_view typed;
     Decimal volts;

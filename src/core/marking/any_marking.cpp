@@ -44,8 +44,7 @@ constexpr FormNames namesOf(Form form) {
     case Form::PowerResistor:
         return {"power-resistor", "маркировка мощного резистора"};
     case Form::Tantalum:
-        return {"tantalum", "код тантала",
-                "полоса у вывода +, у алюминиевого — у −"};
+        return {"tantalum", "код тантала", "полоса у вывода +, у алюминиевого — у −"};
     case Form::Eia198:
         return {"eia-198", "SMD-код EIA-198"};
     case Form::Dielectric:
@@ -75,6 +74,7 @@ public:
         found.valued = false;
         list_.push_back(std::move(found));
     }
+    // A zero-ohm jumper carries one black band (IEC 60062).
     void addZeroOhmBand() {
         if (colours_ && *colours_ == std::vector<int>{kBlack})
             add(Form::ZeroOhmBand, Reading(Quantity::Resistance));
