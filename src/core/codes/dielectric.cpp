@@ -3,6 +3,7 @@
 #include "core/codes/typed_code.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace vantrel::codes {
 namespace {

@@ -79,6 +79,17 @@ public:
         if (colours_ && *colours_ == std::vector<int>{kBlack})
             add(Form::ZeroOhmBand, Reading(Quantity::Resistance));
     }
+    // A power resistor's marking; its rating alone has no value.
+    void addPowerMarking(std::string_view text) {
+        const std::optional<PowerMarking> power = readPowerMarking(text);
+        if (power && power->value) {
+            add(Form::PowerResistor, power->value);
+        } else if (power) {
+            Reading rating(Quantity::Resistance);
+            rating.power = power->watts;
+            addWithoutValue({Form::PowerResistor, rating});
+        }
+    }
     void addBands(const bands::WindowRecipe& recipe) {
         if (!colours_)
             return;
@@ -115,13 +126,7 @@ std::vector<MarkingReading> readAnyMarking(std::string_view typed) {
                                &bands::kResistor5Recipe, &bands::kResistor6Recipe})
         readings.addBands(*recipe);
     readings.addZeroOhmBand();
-    if (const std::optional<PowerMarking> power = readPowerMarking(text); power && power->value) {
-        readings.add(Form::PowerResistor, power->value);
-    } else if (power) {
-        Reading rating(Quantity::Resistance);
-        rating.power = power->watts;
-        readings.addWithoutValue({Form::PowerResistor, rating});
-    }
+    readings.addPowerMarking(text);
     readings.addValueOf(Quantity::Resistance);
     for (const codes::CodeReading& code : codes::capacitorMarkings(text))
         readings.add(Form::Code, code.reading, false, code.table);
