@@ -273,7 +273,8 @@ TEST(AnyMarking, MarkingsOnPartsInHand) {
         {"1/2W", {power + "0,5 Вт"}},
         {"1/8W", {power + "0,125 Вт"}},
         {"3/16 Вт", {power + "0,1875 Вт"}},
-        {"5/4W", {}},
+        {"5/4W", {}}, // a fraction is below one watt
+        {"4/4W", {}},
         {"1/3W", {}},
         {"5W 5W", {}},
     };
