@@ -262,6 +262,52 @@ TEST(Markings, JsonFormsAndValuesAsData) {
     EXPECT_TRUE(first(4)["markings"][0]["own_band"].isNull()); // its tolerance band is given
 }
 
+// The markings a repairer meets, as data: a dielectric and a rating alone have a null value
+// and no markings, a power resistor its rating, a tantalum its note, and readings of
+// disagreeing tables the table each follows.
+TEST(Markings, JsonOfMarkingsOnPartsInHand) {
+    const ProgramRun result = run({"--json", "X7R", "U2J", "5W", "5W 10RJ", "107C", "0L104"});
+    EXPECT_EQ(result.exitCode, 0);
+    const QList<QJsonObject> lines = jsonLines(result.output);
+    ASSERT_EQ(lines.size(), 6);
+    const auto first = [&](qsizetype line) { return lines[line]["readings"][0].toObject(); };
+    const auto compact = [](const QJsonValue& value) {
+        return QJsonDocument(value.toObject()).toJson(QJsonDocument::Compact);
+    };
+    for (const qsizetype noValue : {0, 1, 2}) {
+        EXPECT_TRUE(first(noValue)["value"].isNull()) << noValue;
+        EXPECT_TRUE(first(noValue)["series"].isNull()) << noValue;
+        EXPECT_TRUE(first(noValue)["markings"].toArray().isEmpty()) << noValue;
+    }
+    EXPECT_EQ(compact(first(0)["dielectric"]),
+              R"({"change_limits":{"kind":"percent","minus":"15","plus":"15","unit":null},)"
+              R"("class":2,"code":"X7R","coldest_celsius":-55,"hottest_celsius":125,)"
+              R"("tempco_ppm":null,"tempco_tolerance_ppm":null})");
+    EXPECT_EQ(compact(first(1)["dielectric"]),
+              R"({"change_limits":null,"class":1,"code":"U2J","coldest_celsius":-55,)"
+              R"("hottest_celsius":125,"tempco_ppm":"-750","tempco_tolerance_ppm":"120"})");
+    EXPECT_EQ(first(2)["power"].toString(), "5");
+    EXPECT_EQ(first(2)["text"].toString(), "5 Вт");
+    EXPECT_EQ(first(3)["form"].toString(), "power-resistor");
+    EXPECT_EQ(first(3)["value"].toString(), "10");
+    EXPECT_EQ(first(3)["power"].toString(), "5");
+    EXPECT_TRUE(first(3)["voltage"].isNull());
+    EXPECT_EQ(first(4)["form"].toString(), "tantalum");
+    EXPECT_EQ(first(4)["voltage"].toString(), "16");
+    EXPECT_EQ(first(4)["note"].toString(), "полоса у вывода +, у алюминиевого — у −");
+    EXPECT_TRUE(first(3)["note"].isNull());
+    const QJsonArray zeroL = lines[5]["readings"].toArray();
+    ASSERT_EQ(zeroL.size(), 2);
+    EXPECT_EQ(zeroL[0]["voltage"].toString() + " " + zeroL[0]["table"].toString(),
+              "5.5 0L = 5,5 В по таблице EIA");
+    EXPECT_EQ(zeroL[1]["voltage"].toString() + " " + zeroL[1]["table"].toString(),
+              "5 0L = 5 В по другим таблицам");
+    EXPECT_EQ(run({"5W", "X7R"}).output,
+              "5W\n  Резистор, маркировка мощного резистора: 5 Вт\n"
+              "X7R\n  Конденсатор, диэлектрик: X7R, класс 2: от -55 до +125 °C, изменение "
+              "ёмкости ±15 %\n");
+}
+
 // Every control character of a marking is escaped in JSON and reads back as itself; none
 // reaches the output raw.
 TEST(Markings, JsonEscapesEveryControlCharacter) {
