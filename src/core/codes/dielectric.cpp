@@ -68,7 +68,8 @@ template <typename Row, std::size_t N> const Row* rowOf(const Row (&rows)[N], ch
 constexpr Typing kDielectricTyping{.trimmed = true, .eitherCase = true, .lookalikes = true};
 
 std::string celsius(int degrees) {
-    return (degrees > 0 ? "+" : "") + std::to_string(degrees);
+    std::string text = degrees > 0 ? "+" : ""; // appended: GCC 12 warns falsely about "+" + …
+    return text.append(std::to_string(degrees));
 }
 
 } // namespace
