@@ -47,7 +47,7 @@ static_assert(std::size(kSeries) == static_cast<std::size_t>(Series::E192) + 1 &
 int compare(Decimal value, int seriesValue) {
     const Decimal v = value.normalised();
     std::int64_t scale = 1; // 10^(digits - 1), below 10^15
-    for (int digit = 1; digit < v.significantDigits(); ++digit)
+    for (int digit = 1, digits = v.significantDigits(); digit < digits; ++digit)
         scale *= 10;
     const std::int64_t left = v.significand * 100;
     const std::int64_t right = seriesValue * scale;
@@ -77,9 +77,14 @@ std::string_view nameOf(Series series) {
 std::optional<Series> firstSeriesHolding(Decimal value) {
     if (value.significand <= 0 || value.significantDigits() > 3)
         return std::nullopt;
+    // The value's figures as a three-digit series value d,dd, found once.
+    const Decimal v = value.normalised();
+    auto figures = static_cast<int>(v.significand);
+    for (int digits = v.significantDigits(); digits < 3; ++digits)
+        figures *= 10;
     for (const Members& members : kSeries) {
         for (std::size_t i = 0; i < members.decade.size(); i += members.stride) {
-            if (compare(value, members.decade[i]) == 0)
+            if (members.decade[i] == figures)
                 return members.series;
         }
     }
