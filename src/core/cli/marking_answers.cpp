@@ -1,5 +1,6 @@
 #include "core/cli/marking_answers.h"
 
+#include "core/cli/json.h"
 #include "core/codes/dielectric.h"
 #include "core/codes/typed_code.h"
 #include "core/marking/any_marking.h"
@@ -15,46 +16,6 @@ namespace {
 using marking::MarkingReading;
 using value::Decimal;
 using value::Quantity;
-
-std::string_view componentOf(Quantity quantity) {
-    switch (quantity) {
-    case Quantity::Resistance:
-        return "resistor";
-    case Quantity::Capacitance:
-        return "capacitor";
-    case Quantity::Inductance:
-        return "inductor";
-    }
-    return {};
-}
-
-// "4700", "0.0000001", "6.3": no exponent, no trailing zeros, a point.
-std::string plain(Decimal value, int shift = 0) {
-    std::string text = value::spell(value, shift);
-    std::ranges::replace(text, ',', '.');
-    return text;
-}
-
-// A JSON object written key by key, in the order given.
-class Object {
-public:
-    Object& add(std::string_view key, std::string_view json) {
-        text_.append(text_.size() > 1 ? ", \"" : "\"").append(key).append("\": ").append(json);
-        return *this;
-    }
-    template <typename T, typename Write>
-    Object& addOrNull(std::string_view key, const std::optional<T>& value, Write write) {
-        return add(key, value ? write(*value) : std::string("null"));
-    }
-    std::string close() const { return text_ + "}"; }
-
-private:
-    std::string text_ = "{";
-};
-
-std::string quoted(std::string_view name) {
-    return std::string("\"").append(name).append("\"");
-}
 
 // The tolerance as data: per cent or absolute, each side a plain decimal, and the unit of an
 // absolute one.

@@ -1,0 +1,29 @@
+#include "core/cli/json.h"
+
+#include <algorithm>
+
+namespace vantrel::cli {
+
+std::string_view componentOf(value::Quantity quantity) {
+    switch (quantity) {
+    case value::Quantity::Resistance:
+        return "resistor";
+    case value::Quantity::Capacitance:
+        return "capacitor";
+    case value::Quantity::Inductance:
+        return "inductor";
+    }
+    return {};
+}
+
+std::string plain(value::Decimal value, int shift) {
+    std::string text = value::spell(value, shift);
+    std::ranges::replace(text, ',', '.');
+    return text;
+}
+
+std::string quoted(std::string_view name) {
+    return std::string("\"").append(name).append("\"");
+}
+
+} // namespace vantrel::cli
