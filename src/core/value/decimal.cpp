@@ -1,5 +1,7 @@
 #include "core/value/decimal.h"
 
+#include <cmath>
+
 namespace vantrel::value {
 
 Decimal Decimal::normalised() const {
@@ -102,6 +104,12 @@ std::string withPointLetter(Decimal value, std::string_view letter, int shift,
         text.append(letter);
     const std::size_t digits = text.size() - letter.size();
     return digits < minDigits ? text.append(minDigits - digits, '0') : text;
+}
+
+double toDouble(Decimal value) {
+    const double significand = static_cast<double>(value.significand);
+    const double power = std::pow(10.0, std::abs(value.exponent));
+    return value.exponent >= 0 ? significand * power : significand / power;
 }
 
 } // namespace vantrel::value

@@ -25,6 +25,10 @@ struct Decimal {
     bool operator==(const Decimal& other) const; // equal values, however written
 };
 
+// The nearest double: exact powers of ten, one multiplication or division, so that a value
+// with a double of its own (2,7 as 270 × 10^-2) gets that double.
+double toDouble(Decimal value);
+
 inline constexpr std::int64_t kMaxSignificand = 999'999'999'999'999;
 
 // ASCII digits (and nothing else, at least one) × 10^exponent; nothing when the text holds

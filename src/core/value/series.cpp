@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <span>
 
 namespace vantrel::value {
@@ -101,6 +102,18 @@ Neighbours nearestStandardValues(Decimal value) {
     const int higher = above == decade.end() ? 1000 : *above;
     const int lower = above == decade.begin() ? decade.front() : *std::prev(above);
     return {{lower, exponent}, {higher, exponent}};
+}
+
+std::vector<int> decadeOf(int valuesPerDecade) {
+    const std::span<const int> decade =
+        valuesPerDecade <= 24 ? std::span<const int>(kE24) : std::span<const int>(kE192);
+    if (valuesPerDecade <= 0 || decade.size() % static_cast<std::size_t>(valuesPerDecade) != 0 ||
+        !std::has_single_bit(static_cast<unsigned>(decade.size() / valuesPerDecade)))
+        return {};
+    std::vector<int> values;
+    for (std::size_t i = 0; i < decade.size(); i += decade.size() / valuesPerDecade)
+        values.push_back(decade[i]);
+    return values;
 }
 
 std::optional<int> e96Value(int n) {

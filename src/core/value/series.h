@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string_view>
+#include <vector>
 
 namespace vantrel::value {
 
@@ -25,6 +26,11 @@ struct Neighbours {
     Decimal higher;
 };
 Neighbours nearestStandardValues(Decimal value);
+
+// One decade of the series with this many values, E3 to E192, as three-digit significands
+// d,dd in ascending order: 3 gives 100, 220, 470. Empty for any other count. E3 is every
+// eighth value of E24.
+std::vector<int> decadeOf(int valuesPerDecade);
 
 // The n-th value of E96's decade as three digits, n from 1 to 96: 1 gives 100, 68 gives 499,
 // 96 gives 976. Nothing for any other n.
