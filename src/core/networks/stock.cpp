@@ -1,0 +1,126 @@
+#include "core/networks/stock.h"
+
+#include "core/codes/typed_code.h"
+#include "core/marking/any_marking.h"
+#include "core/marking/value_text.h"
+#include "core/value/series.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace vantrel::networks {
+namespace {
+
+using value::Decimal;
+using value::Quantity;
+
+// The tolerance the standard gives each series, in per cent; E3's is only "above 20 %".
+struct SeriesName {
+    std::string_view name;
+    int valuesPerDecade;
+    std::optional<Decimal> tolerance;
+};
+constexpr std::array<SeriesName, 7> kSeriesNames{{{"E3", 3, std::nullopt},
+                                                  {"E6", 6, Decimal{20, 0}},
+                                                  {"E12", 12, Decimal{10, 0}},
+                                                  {"E24", 24, Decimal{5, 0}},
+                                                  {"E48", 48, Decimal{2, 0}},
+                                                  {"E96", 96, Decimal{1, 0}},
+                                                  {"E192", 192, Decimal{5, -1}}}};
+
+// The least and most a part of this value may be within its tolerance.
+Part partOf(Decimal value, const std::optional<value::Tolerance>& tolerance) {
+    const double amount = value::toDouble(value);
+    Part part{value, amount, amount, amount, tolerance.has_value()};
+    if (!tolerance)
+        return part;
+    switch (tolerance->kind) {
+    case value::Tolerance::Kind::Absolute:
+        part.least = amount - value::toDouble(tolerance->below);
+        part.most = amount + value::toDouble(tolerance->above);
+        break;
+    case value::Tolerance::Kind::Percent:
+    case value::Tolerance::Kind::Asymmetric:
+        part.least = amount * (1 - value::toDouble(tolerance->below) / 100);
+        part.most = amount * (1 + value::toDouble(tolerance->above) / 100);
+        break;
+    }
+    part.least = std::max(part.least, 0.0);
+    return part;
+}
+
+} // namespace
+
+Decades decadesOf(Quantity quantity) {
+    switch (quantity) {
+    case Quantity::Resistance:
+    case Quantity::Capacitance:
+        return {0, 7};
+    case Quantity::Inductance:
+        return {1, 7};
+    }
+    return {};
+}
+
+std::optional<Stock> seriesStock(std::string_view name, Quantity quantity) {
+    const std::string capitals = codes::inCapitals(name);
+    const auto named = std::ranges::find(kSeriesNames, capitals, &SeriesName::name);
+    if (named == kSeriesNames.end())
+        return std::nullopt;
+    Stock stock{quantity, std::string(named->name), {}, named->tolerance.has_value()};
+    std::optional<value::Tolerance> tolerance;
+    if (named->tolerance)
+        tolerance = value::Tolerance::percent(*named->tolerance);
+    const std::vector<int> decade = value::decadeOf(named->valuesPerDecade);
+    const Decades decades = decadesOf(quantity);
+    for (int power = decades.first; power < decades.first + decades.count; ++power)
+        for (const int figures : decade)
+            stock.parts.push_back(partOf({figures, power - 2}, tolerance));
+    stock.parts.push_back(partOf({1, decades.first + decades.count}, tolerance));
+    return stock;
+}
+
+std::variant<Stock, Refusal> readStock(std::string_view text, Quantity quantity, std::string name) {
+    if (text.size() > kLongestStockText)
+        return Refusal{name + ": список длиннее 1 МиБ"};
+    Stock stock{quantity, std::move(name), {}, true};
+    std::size_t lineNumber = 0;
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        std::string_view line = text.substr(start, end - start);
+        start = end + 1;
+        ++lineNumber;
+        line = line.substr(0, line.find('#'));
+        for (std::size_t from = 0; from <= line.size();) {
+            const std::size_t to = std::min(line.find(';', from), line.size());
+            const std::string_view entry = codes::trimmed(line.substr(from, to - from));
+            from = to + 1;
+            if (entry.empty())
+                continue;
+            const std::string where =
+                std::string(stock.name).append(", строка ").append(std::to_string(lineNumber));
+            const auto read = readPartValue(entry);
+            if (const auto* refused = std::get_if<Refusal>(&read))
+                return Refusal{where + ": " + refused->message};
+            const auto& reading = std::get<value::Reading>(read);
+            if (reading.quantity != quantity)
+                return Refusal{where + ": " + guillemets(entry) + " — " +
+                               std::string(measureOf(reading.quantity)) + ", а нужно " +
+                               std::string(measureOf(quantity))};
+            stock.parts.push_back(partOf(reading.value, reading.tolerance));
+        }
+    }
+    if (stock.parts.empty())
+        return Refusal{stock.name + ": в списке нет ни одного номинала"};
+    std::ranges::stable_sort(stock.parts, {}, &Part::amount);
+    const auto repeated = std::ranges::unique(
+        stock.parts, [](const Part& a, const Part& b) { return a.value == b.value; });
+    stock.parts.erase(repeated.begin(), repeated.end());
+    stock.toleranced = std::ranges::all_of(stock.parts, &Part::toleranced);
+    if (stock.parts.size() > kMostStockValues)
+        return Refusal{stock.name + ": в списке больше 2000 разных номиналов"};
+    return stock;
+}
+
+} // namespace vantrel::networks
