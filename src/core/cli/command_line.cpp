@@ -1,6 +1,7 @@
 #include "core/cli/command_line.h"
 
 #include "core/cli/marking_answers.h"
+#include "core/cli/network_answers.h"
 
 #include <algorithm>
 #include <istream>
@@ -8,6 +9,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #ifndef VANTREL_VERSION
@@ -135,6 +137,35 @@ std::string quoted(std::string_view text) {
     return "«" + std::string(text) + "»";
 }
 
+// The options of a question about networks and dividers, which take a value each, given as
+// the next argument or after "=".
+struct ValueOption {
+    std::string_view name;
+    std::optional<std::string_view> NetworkQuestion::*value;
+    std::optional<NetworkQuestion::Kind> onlyFor;
+};
+constexpr ValueOption kValueOptions[] = {
+    {"--series", &NetworkQuestion::series, std::nullopt},
+    {"--parts", &NetworkQuestion::parts, NetworkQuestion::Combine},
+    {"--total", &NetworkQuestion::total, NetworkQuestion::Divider},
+};
+
+// The value of an option "--name=value", or of "--name" in the next argument, which is then
+// taken; nothing when the argument is neither or the value is missing.
+std::optional<std::string_view> optionValue(std::string_view option, std::string_view argument,
+                                            int& i, int argc, const char* const* argv,
+                                            bool& matched) {
+    matched = argument == option ||
+              (argument.starts_with(option) && argument.substr(option.size()).starts_with('='));
+    if (!matched)
+        return std::nullopt;
+    if (argument.size() > option.size())
+        return argument.substr(option.size() + 1);
+    if (i + 1 == argc)
+        return std::nullopt;
+    return std::string_view(argv[++i]);
+}
+
 } // namespace
 
 std::optional<int> answerCommandLine(int argc, const char* const* argv, std::istream& in,
@@ -142,10 +173,53 @@ std::optional<int> answerCommandLine(int argc, const char* const* argv, std::ist
     bool optionsEnded = false; // after "--" every argument is a marking, "-" too
     bool json = false;
     std::vector<std::pair<std::string_view, bool>> markings; // each with "read standard input"
+    bool networkAsked = false;                               // --combine or --divider
+    NetworkQuestion question; // its values, and --series, --parts and --total wherever they stand
+    std::string_view firstValueOption;
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
         if (optionsEnded || !argument.starts_with('-') || argument == "-") {
             markings.emplace_back(argument, !optionsEnded && argument == "-");
+            continue;
+        }
+        bool matched = false;
+        if (const auto value = optionValue("--combine", argument, i, argc, argv, matched);
+            matched) {
+            if (!value)
+                return error(err, "параметру «--combine» нужен номинал");
+            if (std::exchange(networkAsked, true))
+                return error(err, "«--combine» и «--divider» не задаются вместе и дважды");
+            question.kind = NetworkQuestion::Combine;
+            question.values = {*value};
+            continue;
+        }
+        if (argument == "--divider") {
+            if (std::exchange(networkAsked, true))
+                return error(err, "«--combine» и «--divider» не задаются вместе и дважды");
+            question.kind = NetworkQuestion::Divider;
+            // The input and the output voltage, or a ratio alone: what follows up to an option.
+            while (question.values.size() < 2 && i + 1 < argc &&
+                   !std::string_view(argv[i + 1]).starts_with("--"))
+                question.values.emplace_back(argv[++i]);
+            if (question.values.empty())
+                return error(err, "параметру «--divider» нужны входное и выходное напряжения "
+                                  "или коэффициент");
+            continue;
+        }
+        const ValueOption* option = nullptr;
+        for (const ValueOption& candidate : kValueOptions) {
+            const auto value = optionValue(candidate.name, argument, i, argc, argv, matched);
+            if (!matched)
+                continue;
+            if (!value)
+                return error(err, "параметру " + quoted(candidate.name) + " нужно значение");
+            question.*candidate.value = value;
+            option = &candidate;
+            break;
+        }
+        if (option) {
+            if (firstValueOption.empty())
+                firstValueOption = option->name;
             continue;
         }
         if (argument == "--help" || argument == "-h") {
@@ -175,6 +249,22 @@ std::optional<int> answerCommandLine(int argc, const char* const* argv, std::ist
         }
         return error(err, "неизвестный параметр " + quoted(argument));
     }
+    if (networkAsked) {
+        if (!markings.empty())
+            return error(err, "с «--combine» и «--divider» маркировки не читаются: " +
+                                  quoted(markings.front().first));
+        for (const ValueOption& option : kValueOptions)
+            if (question.*option.value && option.onlyFor && option.onlyFor != question.kind)
+                return error(err,
+                             "параметр " + quoted(option.name) + " только для " +
+                                 (*option.onlyFor == NetworkQuestion::Combine ? "«--combine»"
+                                                                              : "«--divider»"));
+        question.json = json;
+        return answerNetworkQuestion(question, in, out, err);
+    }
+    if (!firstValueOption.empty())
+        return error(err, "параметр " + quoted(firstValueOption) +
+                              " только для «--combine» и «--divider»");
     if (markings.empty())
         return json ? std::optional(error(err, "параметру «--json» нужна маркировка"))
                     : std::nullopt;

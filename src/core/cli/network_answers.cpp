@@ -1,0 +1,251 @@
+#include "core/cli/network_answers.h"
+
+#include "core/cli/command_line.h"
+#include "core/cli/json.h"
+#include "core/cli/marking_answers.h"
+#include "core/networks/network_text.h"
+
+#include <cmath>
+#include <fstream>
+#include <istream>
+#include <ostream>
+#include <string>
+
+namespace vantrel::cli {
+namespace {
+
+using networks::Refusal;
+using networks::Stock;
+using value::Quantity;
+
+constexpr std::string_view kDefaultSeries = "E24";
+// Values and errors in JSON keep ten significant figures.
+constexpr int kFiguresInJson = 10;
+
+// What was asked, refused with a reason: written on the error stream, nothing on the output.
+int refuse(std::ostream& err, const Refusal& refusal) {
+    err << "vantrel: " << refusal.message << "\n";
+    return kUsageError;
+}
+
+// A list of values from a file, or from standard input for "-": at most one byte more than a
+// list may hold, so that a longer one is refused whole.
+std::variant<std::string, Refusal> readList(std::string_view name, std::istream& in) {
+    std::ifstream file;
+    std::istream* from = &in;
+    if (name != "-") {
+        file.open(std::string(name), std::ios::binary);
+        if (!file)
+            return Refusal{"не удалось открыть список номиналов " + networks::guillemets(name)};
+        from = &file;
+    }
+    std::string text(networks::kLongestStockText + 1, '\0');
+    from->read(text.data(), static_cast<std::streamsize>(text.size()));
+    if (from->bad())
+        return Refusal{"не удалось прочитать список номиналов " + networks::guillemets(name)};
+    text.resize(static_cast<std::size_t>(from->gcount()));
+    return text;
+}
+
+// The stock a question names: a series, E24 where none is named, or a list of values.
+std::variant<Stock, Refusal> stockOf(const NetworkQuestion& question, Quantity quantity,
+                                     std::istream& in) {
+    const std::string_view name = question.series.value_or(kDefaultSeries);
+    if (std::optional<Stock> series = networks::seriesStock(name, quantity))
+        return *std::move(series);
+    std::variant<std::string, Refusal> list = readList(name, in);
+    if (const auto* refused = std::get_if<Refusal>(&list))
+        return *refused;
+    return networks::readStock(std::get<std::string>(list), quantity,
+                               name == "-" ? std::string("список со стандартного ввода")
+                                           : "список " + networks::guillemets(name));
+}
+
+// A double as a JSON string of a plain decimal: "3197.278912", "-0.01234".
+std::string decimalJson(double amount, int shift = 0) {
+    const std::string digits = plain(networks::rounded(std::abs(amount), kFiguresInJson), shift);
+    return jsonString((amount < 0 ? "-" : "") + digits);
+}
+
+// "одной детали" ... "трёх деталей": how many parts a network may have.
+constexpr std::string_view kHowMany[] = {"одной детали", "двух деталей", "трёх деталей"};
+
+std::string shown(Quantity quantity, double amount) {
+    return value::quantityText(quantity, networks::rounded(amount, networks::kFiguresShown));
+}
+
+int shiftOf(Quantity quantity) {
+    return -value::unitOf(quantity).smallest;
+}
+
+// The shape, the parts as plain decimals in the unit, and the value.
+Object& addNetwork(Object& object, const networks::Network& network, const Stock& stock) {
+    std::string parts = "[";
+    for (int i = 0; i < networks::partsIn(network.shape); ++i) {
+        const value::Decimal part = stock.parts[network.parts[static_cast<std::size_t>(i)]].value;
+        parts.append(i > 0 ? ", " : "").append(jsonString(plain(part, shiftOf(stock.quantity))));
+    }
+    return object.add("shape", quoted(networks::shapeName(network.shape, stock.quantity)))
+        .add("parts", parts + "]")
+        .add("value", decimalJson(network.amount, shiftOf(stock.quantity)));
+}
+
+std::string seriesJson(const Stock& stock, const NetworkQuestion& question) {
+    return networks::seriesStock(question.series.value_or(kDefaultSeries), stock.quantity)
+               ? quoted(stock.name)
+               : "null";
+}
+
+// --parts: 1, 2 or 3; 3 where it is not given.
+std::variant<int, Refusal> partsOf(const NetworkQuestion& question) {
+    const std::string_view parts = question.parts.value_or("3");
+    if (parts == "1" || parts == "2" || parts == "3")
+        return parts[0] - '0';
+    return Refusal{"«--parts»: 1, 2 или 3 детали, а не " + networks::guillemets(echoed(parts))};
+}
+
+int answerCombine(const NetworkQuestion& question, std::istream& in, std::ostream& out,
+                  std::ostream& err) {
+    const auto target = networks::readPartValue(question.values.front());
+    if (const auto* refused = std::get_if<Refusal>(&target))
+        return refuse(err, *refused);
+    const value::Reading& wanted = std::get<value::Reading>(target);
+    const auto parts = partsOf(question);
+    if (const auto* refused = std::get_if<Refusal>(&parts))
+        return refuse(err, *refused);
+    auto stock = stockOf(question, wanted.quantity, in);
+    if (const auto* refused = std::get_if<Refusal>(&stock))
+        return refuse(err, *refused);
+    const networks::Combiner combiner(std::get<Stock>(std::move(stock)));
+    const Stock& from = combiner.stock();
+    const double amount = value::toDouble(wanted.value);
+    const networks::Range reach = combiner.reach(std::get<int>(parts));
+    const std::string wantedText = value::quantityText(wanted.quantity, wanted.value);
+    if (amount < reach.least * (1 - networks::kSameError) ||
+        amount > reach.most * (1 + networks::kSameError))
+        return refuse(err, {wantedText + " не собрать из " + networks::stockTitle(from) + ": из " +
+                            std::string(kHowMany[std::get<int>(parts) - 1]) + " получается от " +
+                            shown(from.quantity, reach.least) + " до " +
+                            shown(from.quantity, reach.most)});
+
+    const std::vector<networks::Network> found = combiner.best(amount, std::get<int>(parts));
+    if (question.json) {
+        std::string list = "[";
+        for (const networks::Network& network : found) {
+            Object object;
+            addNetwork(object, network, from)
+                .add("error_percent", decimalJson(network.error * 100))
+                .add("least", from.toleranced ? decimalJson(networks::rangeOf(network, from).least,
+                                                            shiftOf(from.quantity))
+                                              : "null")
+                .add("most", from.toleranced ? decimalJson(networks::rangeOf(network, from).most,
+                                                           shiftOf(from.quantity))
+                                             : "null")
+                .add("text", jsonString(networks::networkLine(network, from)));
+            list.append(list.size() > 1 ? ", " : "").append(object.close());
+        }
+        out << Object()
+                   .add("target", jsonString(plain(wanted.value, shiftOf(wanted.quantity))))
+                   .add("unit", quoted(value::unitOf(wanted.quantity).symbol))
+                   .add("component", quoted(componentOf(wanted.quantity)))
+                   .add("series", seriesJson(from, question))
+                   .add("parts_at_most", std::to_string(std::get<int>(parts)))
+                   .add("networks", list + "]")
+                   .close()
+            << "\n";
+    } else {
+        out << wantedText << " из " << networks::stockTitle(from) << " (" << networks::kJoinsLegend
+            << "):\n";
+        for (const networks::Network& network : found)
+            out << "  " << networks::networkLine(network, from) << "\n";
+    }
+    return out.flush() ? kEveryMarkingRead : kInputOutputError;
+}
+
+int answerDivider(const NetworkQuestion& question, std::istream& in, std::ostream& out,
+                  std::ostream& err) {
+    if (question.values.empty() || question.values.size() > 2)
+        return refuse(err, {"«--divider»: нужны входное и выходное напряжения или коэффициент"});
+    const std::string_view output = question.values.size() == 2 ? question.values[1] : "";
+    const auto ratio = networks::readRatio(question.values[0], output);
+    if (const auto* refused = std::get_if<Refusal>(&ratio))
+        return refuse(err, *refused);
+    const double input =
+        output.empty() ? 0 : std::get<double>(networks::readVoltage(question.values[0]));
+    const auto aimed = networks::readAimedTotal(question.total.value_or(""));
+    if (const auto* refused = std::get_if<Refusal>(&aimed))
+        return refuse(err, *refused);
+    auto stock = stockOf(question, Quantity::Resistance, in);
+    if (const auto* refused = std::get_if<Refusal>(&stock))
+        return refuse(err, *refused);
+    const networks::Combiner combiner(std::get<Stock>(std::move(stock)));
+    const Stock& from = combiner.stock();
+    const double total = std::get<double>(aimed);
+    const networks::Range reach = combiner.reach(1);
+    const auto ohms = [](double amount) { return shown(Quantity::Resistance, amount); };
+    if (total < 2 * reach.least * (1 - networks::kSameError) ||
+        total > 2 * reach.most * (1 + networks::kSameError))
+        return refuse(err, {"сумма делителя " + ohms(total) + " вне того, что дают две детали " +
+                            networks::stockTitle(from) + ": от " + ohms(2 * reach.least) + " до " +
+                            ohms(2 * reach.most)});
+
+    const double wanted = std::get<double>(ratio);
+    const std::vector<networks::Divider> found = combiner.dividers(wanted, total);
+    const std::string asked =
+        input > 0 ? networks::dividerAsked(input, input * wanted) : networks::dividerAsked(wanted);
+    if (found.empty()) {
+        err << "vantrel: нет делителя " << asked << " из " << networks::stockTitle(from)
+            << " с суммой около " << ohms(total) << "\n";
+        return kMarkingUnread;
+    }
+    if (question.json) {
+        std::string list = "[";
+        for (const networks::Divider& divider : found) {
+            Object upper, lower, object;
+            const networks::Range ratios = networks::ratioRangeOf(divider, from);
+            const auto volts = [input](double share) {
+                return input > 0 ? decimalJson(input * share) : std::string("null");
+            };
+            object.add("upper", addNetwork(upper, divider.upper, from).close())
+                .add("lower", addNetwork(lower, divider.lower, from).close())
+                .add("ratio", decimalJson(divider.ratio))
+                .add("output", volts(divider.ratio))
+                .add("error_percent", decimalJson(divider.error * 100))
+                .add("total", decimalJson(divider.total))
+                .add("ratio_least", from.toleranced ? decimalJson(ratios.least) : "null")
+                .add("ratio_most", from.toleranced ? decimalJson(ratios.most) : "null")
+                .add("text", jsonString(networks::dividerLine(divider, from, input)));
+            list.append(list.size() > 1 ? ", " : "").append(object.close());
+        }
+        out << Object()
+                   .add("ratio", decimalJson(wanted))
+                   .add("input", input > 0 ? decimalJson(input) : "null")
+                   .add("output", input > 0 ? decimalJson(input * wanted) : "null")
+                   .add("total_aimed", decimalJson(total))
+                   .add("series", seriesJson(from, question))
+                   .add("dividers", list + "]")
+                   .close()
+            << "\n";
+    } else {
+        out << "Делитель " << asked << " из " << networks::stockTitle(from) << ", сумма около "
+            << ohms(total) << " (" << networks::kJoinsLegend << "):\n";
+        for (const networks::Divider& divider : found)
+            out << "  " << networks::dividerLine(divider, from, input) << "\n";
+    }
+    return out.flush() ? kEveryMarkingRead : kInputOutputError;
+}
+
+} // namespace
+
+int answerNetworkQuestion(const NetworkQuestion& question, std::istream& in, std::ostream& out,
+                          std::ostream& err) {
+    switch (question.kind) {
+    case NetworkQuestion::Combine:
+        return answerCombine(question, in, out, err);
+    case NetworkQuestion::Divider:
+        return answerDivider(question, in, out, err);
+    }
+    return kUsageError;
+}
+
+} // namespace vantrel::cli
