@@ -67,13 +67,6 @@ std::string decimalJson(double amount, int shift = 0) {
     return jsonString((amount < 0 ? "-" : "") + digits);
 }
 
-// "одной детали" ... "трёх деталей": how many parts a network may have.
-constexpr std::string_view kHowMany[] = {"одной детали", "двух деталей", "трёх деталей"};
-
-std::string shown(Quantity quantity, double amount) {
-    return value::quantityText(quantity, networks::rounded(amount, networks::kFiguresShown));
-}
-
 int shiftOf(Quantity quantity) {
     return -value::unitOf(quantity).smallest;
 }
@@ -118,15 +111,10 @@ int answerCombine(const NetworkQuestion& question, std::istream& in, std::ostrea
         return refuse(err, *refused);
     const networks::Combiner combiner(std::get<Stock>(std::move(stock)));
     const Stock& from = combiner.stock();
+    if (const auto refused = networks::unreachable(combiner, wanted, std::get<int>(parts)))
+        return refuse(err, *refused);
     const double amount = value::toDouble(wanted.value);
-    const networks::Range reach = combiner.reach(std::get<int>(parts));
     const std::string wantedText = value::quantityText(wanted.quantity, wanted.value);
-    if (amount < reach.least * (1 - networks::kSameError) ||
-        amount > reach.most * (1 + networks::kSameError))
-        return refuse(err, {wantedText + " не собрать из " + networks::stockTitle(from) + ": из " +
-                            std::string(kHowMany[std::get<int>(parts) - 1]) + " получается от " +
-                            shown(from.quantity, reach.least) + " до " +
-                            shown(from.quantity, reach.most)});
 
     const std::vector<networks::Network> found = combiner.best(amount, std::get<int>(parts));
     if (question.json) {
@@ -181,21 +169,15 @@ int answerDivider(const NetworkQuestion& question, std::istream& in, std::ostrea
     const networks::Combiner combiner(std::get<Stock>(std::move(stock)));
     const Stock& from = combiner.stock();
     const double total = std::get<double>(aimed);
-    const networks::Range reach = combiner.reach(1);
-    const auto ohms = [](double amount) { return shown(Quantity::Resistance, amount); };
-    if (total < 2 * reach.least * (1 - networks::kSameError) ||
-        total > 2 * reach.most * (1 + networks::kSameError))
-        return refuse(err, {"сумма делителя " + ohms(total) + " вне того, что дают две детали " +
-                            networks::stockTitle(from) + ": от " + ohms(2 * reach.least) + " до " +
-                            ohms(2 * reach.most)});
+    if (const auto refused = networks::unreachableTotal(combiner, total))
+        return refuse(err, *refused);
 
     const double wanted = std::get<double>(ratio);
     const std::vector<networks::Divider> found = combiner.dividers(wanted, total);
     const std::string asked =
         input > 0 ? networks::dividerAsked(input, input * wanted) : networks::dividerAsked(wanted);
     if (found.empty()) {
-        err << "vantrel: нет делителя " << asked << " из " << networks::stockTitle(from)
-            << " с суммой около " << ohms(total) << "\n";
+        err << "vantrel: " << networks::noDivider(from, total) << "\n";
         return kMarkingUnread;
     }
     if (question.json) {
@@ -228,7 +210,8 @@ int answerDivider(const NetworkQuestion& question, std::istream& in, std::ostrea
             << "\n";
     } else {
         out << "Делитель " << asked << " из " << networks::stockTitle(from) << ", сумма около "
-            << ohms(total) << " (" << networks::kJoinsLegend << "):\n";
+            << networks::shown(Quantity::Resistance, total) << " (" << networks::kJoinsLegend
+            << "):\n";
         for (const networks::Divider& divider : found)
             out << "  " << networks::dividerLine(divider, from, input) << "\n";
     }

@@ -1,5 +1,6 @@
 #include "core/networks/network_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -48,10 +49,6 @@ template <typename Part> std::string joined(Shape shape, const Joins& joins, Par
     return text;
 }
 
-std::string shown(value::Quantity quantity, double amount) {
-    return value::quantityText(quantity, rounded(amount, kFiguresShown));
-}
-
 // "= 14,7 кОм" where the rounded value is the value, "≈ 3,197 кОм" where it is not.
 std::string valueText(value::Quantity quantity, double amount) {
     const Decimal near = rounded(amount, kFiguresShown);
@@ -85,6 +82,10 @@ Decimal rounded(double amount, int figures) {
     std::from_chars(written.data() + e + 1 + (written[e + 1] == '+'), end, exponent);
     const std::optional<Decimal> read = value::fromDigits(digits, exponent - (figures - 1));
     return read ? read->normalised() : Decimal{};
+}
+
+std::string shown(value::Quantity quantity, double amount) {
+    return value::quantityText(quantity, rounded(amount, kFiguresShown));
 }
 
 std::string errorText(double error) {
@@ -160,6 +161,50 @@ std::string dividerAsked(double input, double output) {
 
 std::string dividerAsked(double ratio) {
     return "с коэффициентом " + value::spell(rounded(ratio, kFiguresShown));
+}
+
+namespace {
+
+// "одной детали" ... "трёх деталей": how many parts a network may have.
+constexpr std::string_view kHowMany[] = {"одной детали", "двух деталей", "трёх деталей"};
+
+// Values within the rounding of a double of the ends are within reach.
+bool within(double amount, const Range& range) {
+    return amount >= range.least * (1 - kSameError) && amount <= range.most * (1 + kSameError);
+}
+
+} // namespace
+
+std::optional<Refusal> unreachable(const Combiner& combiner, const value::Reading& target,
+                                   int parts) {
+    const Range reach = combiner.reach(parts);
+    if (within(value::toDouble(target.value), reach))
+        return std::nullopt;
+    const value::Quantity quantity = combiner.stock().quantity;
+    return Refusal{value::quantityText(target.quantity, target.value)
+                       .append(" не собрать из ")
+                       .append(stockTitle(combiner.stock()))
+                       .append(": из ")
+                       .append(kHowMany[std::clamp(parts, 1, 3) - 1])
+                       .append(" получается от ")
+                       .append(shown(quantity, reach.least))
+                       .append(" до ")
+                       .append(shown(quantity, reach.most))};
+}
+
+std::optional<Refusal> unreachableTotal(const Combiner& combiner, double total) {
+    const Range reach = combiner.reach(1);
+    if (within(total, {2 * reach.least, 2 * reach.most}))
+        return std::nullopt;
+    const value::Quantity quantity = combiner.stock().quantity;
+    return Refusal{"сумма делителя " + shown(quantity, total) + " вне того, что дают две детали " +
+                   stockTitle(combiner.stock()) + ": от " + shown(quantity, 2 * reach.least) +
+                   " до " + shown(quantity, 2 * reach.most)};
+}
+
+std::string noDivider(const Stock& stock, double total) {
+    return "нет делителя из " + stockTitle(stock) + " с суммой около " +
+           shown(stock.quantity, total);
 }
 
 } // namespace vantrel::networks

@@ -4,6 +4,7 @@
 
 #include "core/networks/networks.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,6 +16,9 @@ value::Decimal rounded(double amount, int figures);
 
 // How many significant figures the texts give a value, an error or a ratio.
 inline constexpr int kFiguresShown = 4;
+
+// "3,197 кОм": a value in the quantity's smallest unit, to kFiguresShown figures.
+std::string shown(value::Quantity quantity, double amount);
 
 // "+2,041 %", "-0,01235 %", "0 %": a relative error as a signed percentage.
 std::string errorText(double error);
@@ -41,6 +45,17 @@ std::string dividerLine(const Divider& divider, const Stock& stock, double input
 // "5 В → 1,2 В", and for a ratio alone "с коэффициентом 0,24": the divider asked for.
 std::string dividerAsked(double input, double output);
 std::string dividerAsked(double ratio);
+
+// Why the target cannot be made of up to `parts` parts of the stock, or nothing where it can:
+// "50 МОм не собрать из E24 ±5 %: из трёх деталей получается от 0,3333 Ом до 30 МОм".
+std::optional<Refusal> unreachable(const Combiner& combiner, const value::Reading& target,
+                                   int parts);
+
+// Why no two parts of the stock can make about that total, or nothing where they can.
+std::optional<Refusal> unreachableTotal(const Combiner& combiner, double total);
+
+// "нет делителя из E24 ±5 % с суммой около 10 кОм".
+std::string noDivider(const Stock& stock, double total);
 
 // "+ последовательно, ‖ параллельно".
 inline constexpr std::string_view kJoinsLegend = "+ последовательно, ‖ параллельно";
