@@ -93,6 +93,7 @@ int main(int argc, char* argv[]) {
     showOnce(main.get(), "SmdCode");
     showOnce(main.get(), "PrintedCapacitorCode");
     showOnce(main.get(), "AnyMarking");
+    showOnce(main.get(), "Combine");
     const test::Windows f = test::windowsOf(main.get());
     f.Form1->setClock([] { return QDateTime(QDate(2026, 12, 8), QTime(14, 5, 9)); });
     QMetaObject::invokeMethod(f.Form1, "Timer1Timer");
@@ -118,6 +119,10 @@ int main(int argc, char* argv[]) {
     type(f.SmdCode, "Edit1", "01C");
     type(f.PrintedCapacitorCode, "Edit1", "2A104J");
     type(f.AnyMarking, "Edit1", "кор чёрн оранж зол"); // read as it is typed, no button
+    type(f.Combine, "Edit1", "4,32 кОм");
+    type(f.Combine, "Edit2", "5 В");
+    type(f.Combine, "Edit3", "1,2 В");
+    f.Combine->findChild<ui::RadioGroup*>("RadioGroup1")->button(2)->click(); // E12
     for (ui::Window* window : f.secondary())
         press(window);
     press(f.SmdCode);
@@ -137,7 +142,8 @@ int main(int argc, char* argv[]) {
         {f.SmdCode, "resistor-smd-code"},
         {f.Form12, "inductor-3-bands"},
         {f.Form13, "inductor-4-bands"},
-        {f.AnyMarking, "any-marking"}};
+        {f.AnyMarking, "any-marking"},
+        {f.Combine, "combine"}};
     bool saved = true;
     for (const auto& [window, name] : shots)
         saved = save(window, folder, name) && saved;

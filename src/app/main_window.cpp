@@ -9,6 +9,7 @@
 #include "windows/any_marking_window.h"
 #include "windows/code_windows.h"
 #include "windows/colour_windows.h"
+#include "windows/combine_window.h"
 #include "windows/marking_windows.h"
 
 #include <QLabel>
@@ -154,6 +155,7 @@ void TForm1::buildMenu() {
     N35 = addCommand(N11, "3 полосы", "N35", &TForm1::N35Click);
     N44 = addCommand(N11, "4 полосы", "N44", &TForm1::N44Click);
     AnyMarking = addCommand(N3, "Что за маркировка?", "AnyMarking", &TForm1::AnyMarkingClick);
+    Combine = addCommand(N3, "Подобрать из стандартных", "Combine", &TForm1::CombineClick);
     N7 = bar->addAction(QStringLiteral("О программе"));
     N7->setObjectName(QStringLiteral("N7"));
     connect(N7, &QAction::triggered, this, &TForm1::N7Click);
@@ -199,7 +201,23 @@ void TForm1::PrintedCapacitorCodeClick() {
     showKept<codes::PrintedCapacitorCodeWindow>(this, PrintedCapacitorCodeForm);
 }
 void TForm1::AnyMarkingClick() {
-    showKept<marking::AnyMarkingWindow>(this, AnyMarkingForm);
+    if (!AnyMarkingForm) {
+        auto* window = new marking::AnyMarkingWindow(this);
+        connect(window, &marking::AnyMarkingWindow::combineAsked, this,
+                [this](const QString& value) { showCombine(value); });
+        AnyMarkingForm = window;
+    }
+    AnyMarkingForm->exec();
+}
+void TForm1::CombineClick() {
+    showCombine();
+}
+void TForm1::showCombine(const QString& value) {
+    if (!CombineForm)
+        CombineForm = new networks::CombineWindow(this);
+    if (!value.isEmpty())
+        CombineForm->setValue(value);
+    CombineForm->exec();
 }
 void TForm1::N12Click() {
     close();

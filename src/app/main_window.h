@@ -12,11 +12,16 @@ class QLineEdit;
 class QMenu;
 class QTimer;
 
+namespace vantrel::networks {
+class CombineWindow;
+}
+
 namespace vantrel::app {
 
 // Creates the other twelve windows, hidden, as its own children: it is their one owner, and
 // it keeps pointers to the ten that its menu opens. The windows added since (SMD codes, any
-// marking) are created on their first showing, owned the same way, and kept until the program ends.
+// marking, standard parts) are created on their first showing, owned the same way, and kept
+// until the program ends.
 class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
@@ -48,23 +53,27 @@ private slots:
     void SmdCodeClick();
     void PrintedCapacitorCodeClick();
     void AnyMarkingClick();
+    void CombineClick();
 
 private:
+    // «Подобрать из стандартных», with the value typed in where one is handed over.
+    void showCombine(const QString& value = {});
     void buildMenu();
     QAction* addCommand(QMenu* menu, const char* caption, const char* name, void (TForm1::*slot)());
     void createWindows();
 
     // What the menu opens; each window returns nothing that matters here.
     QDialog *Form2, *Form3, *Form4, *Form5, *Form6, *Form8, *Form9, *Form10, *Form12, *Form13;
-    QDialog* SmdCodeForm = nullptr; // these three are created on their first showing
+    QDialog* SmdCodeForm = nullptr; // these four are created on their first showing
     QDialog* PrintedCapacitorCodeForm = nullptr;
     QDialog* AnyMarkingForm = nullptr;
+    networks::CombineWindow* CombineForm = nullptr;
     Clock clock_ = &QDateTime::currentDateTime;
     QString scrollPrefix_; // only ever spaces: the caption drifts right one space a tick
 
     QMenu *N1, *N3, *N5, *N4, *N8, *N33, *N11;
     QAction *N7, *N31, *N41, *N51, *N61, *N9, *N34, *N43, *N35, *N44, *N12;
-    QAction *SmdCode, *PrintedCapacitorCode, *AnyMarking;
+    QAction *SmdCode, *PrintedCapacitorCode, *AnyMarking, *Combine;
     QLabel* Label1;
     QTimer* Timer1;
     QTimer* Timer2;

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
+#include <QPushButton>
 
 namespace vantrel::marking {
 namespace {
@@ -23,6 +24,7 @@ constexpr ui::Control kControls[] = {
     {Kind::Label, "Label1",        8,   8,   0, 20, "Введите маркировку или номинал", kTitle},
     {Kind::Edit,  "Edit1",         8,  36, 664, 24, "", kBold13, 0, ui::Aqua},
     {Kind::Label, "Label2",        8,  70,   0, 16, "Прочтения", kBold13},
+    {Kind::Button, "Button1",    496,  62, 176, 24, "Подобрать из стандартных", {}, 4},
     {Kind::List,  "Readings1",     8,  88, 664, 92, "", kBold13, 1, ui::Tooltip},
     {Kind::Label, "Label3",        8, 190,   0, 16, "", kBold13},
     {Kind::List,  "Markings1",     8, 208, 664, 208, "", kBold13, 2, ui::Tooltip},
@@ -85,6 +87,9 @@ void AnyMarkingWindow::controlsBuilt(const ui::Controls& controls) {
     Markings1 = controls.get<QListWidget>("Markings1");
     Label4 = controls.get<QLabel>("Label4");
     Neighbours1 = controls.get<QListWidget>("Neighbours1");
+    Button1 = controls.get<QPushButton>("Button1");
+    Button1->setToolTip(QStringLiteral("Собрать этот номинал из одной, двух или трёх деталей "
+                                       "стандартного ряда, и делители"));
     constexpr ui::NamedBy kNames[] = {
         {"Edit1", "Label1"}, {"Readings1", "Label2"}, {"Neighbours1", "Label4"}};
     ui::nameControls(controls, kNames);
@@ -96,6 +101,11 @@ void AnyMarkingWindow::controlsBuilt(const ui::Controls& controls) {
     Edit1Change(); // the empty box: no readings, no markings
 
     connect(Edit1, &QLineEdit::textChanged, this, &AnyMarkingWindow::Edit1Change);
+    connect(Button1, &QPushButton::clicked, this, [this] {
+        if (shown_)
+            emit combineAsked(
+                QString::fromStdString(value::quantityText(shown_->quantity, shown_->value)));
+    });
     connect(Readings1, &QListWidget::itemSelectionChanged, this, [this] {
         if (const int row = pickedRow(Readings1); row >= 0)
             showReading(readings_[static_cast<std::size_t>(row)]);
@@ -111,6 +121,7 @@ void AnyMarkingWindow::controlsBuilt(const ui::Controls& controls) {
 void AnyMarkingWindow::Edit1Change() {
     readings_ = readAnyMarking(Edit1->text().toStdString());
     neighbours_.clear();
+    showValue(std::nullopt);
     Readings1->clear();
     Markings1->clear();
     Neighbours1->clear();
@@ -131,6 +142,7 @@ void AnyMarkingWindow::Edit1Change() {
 void AnyMarkingWindow::showReading(const MarkingReading& found) {
     const value::Reading& reading = found.reading;
     if (!found.valued) {
+        showValue(std::nullopt);
         Markings1->clear();
         Label3->clear();
         neighbours_.clear();
@@ -159,7 +171,14 @@ void AnyMarkingWindow::showNeighbours(bool shown) {
                       (shown ? Label4->y() - 10 : height() - 8) - Markings1->y());
 }
 
+// The value that «Подобрать из стандартных» hands over, where there is one above zero.
+void AnyMarkingWindow::showValue(const std::optional<value::Reading>& value) {
+    shown_ = value;
+    Button1->setEnabled(value && value->value.significand > 0);
+}
+
 void AnyMarkingWindow::showMarkings(const value::Reading& value) {
+    showValue(value);
     Markings1->clear();
     Label3->setText(
         QStringLiteral("Так маркируют %1:")

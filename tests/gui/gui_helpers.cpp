@@ -84,11 +84,16 @@ void type(QWidget* window, const char* edit, const QString& text) {
     box->setFocus();
     box->selectAll();
     QTest::keyClick(box, Qt::Key_Delete);
+    typeInto(box, text);
+}
+
+void typeInto(QWidget* box, const QString& text) {
     for (qsizetype i = 0; i < text.size(); ++i) {
         const qsizetype length = text[i].isHighSurrogate() ? 2 : 1;
         const QString character = text.mid(i, length);
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, character);
-        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, character);
+        const int key = character == u'\n' ? Qt::Key_Return : 0;
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, character);
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, character);
         QApplication::sendEvent(box, &press);
         QApplication::sendEvent(box, &release);
         i += length - 1;

@@ -64,6 +64,8 @@ template <typename Window> Window* built(Window* window) {
 // Types text into the window's edit box over what it holds, the way a keyboard does: a key
 // press and release per character, any script.
 void type(QWidget* window, const char* edit, const QString& text);
+// The same into any box that has the focus or not, after what it holds; "\n" as Return.
+void typeInto(QWidget* box, const QString& text);
 
 // Clicks "Считать!!!" and reads the result box.
 QString press(QWidget* window);

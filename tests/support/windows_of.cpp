@@ -25,7 +25,8 @@ Windows windowsOf(app::TForm1* main) {
             one<bands::TForm13>(main),
             one<codes::SmdCodeWindow>(main),
             one<codes::PrintedCapacitorCodeWindow>(main),
-            one<marking::AnyMarkingWindow>(main)};
+            one<marking::AnyMarkingWindow>(main),
+            one<networks::CombineWindow>(main)};
 }
 
 } // namespace vantrel::test

@@ -8,6 +8,7 @@
 #include "windows/any_marking_window.h"
 #include "windows/code_windows.h"
 #include "windows/colour_windows.h"
+#include "windows/combine_window.h"
 #include "windows/marking_windows.h"
 
 #include <array>
@@ -28,9 +29,10 @@ struct Windows {
     app::TForm11* Form11;
     bands::TForm12* Form12;
     bands::TForm13* Form13;
-    codes::SmdCodeWindow* SmdCode; // these three are null until their menu items first show them
+    codes::SmdCodeWindow* SmdCode; // these four are null until their menu items first show them
     codes::PrintedCapacitorCodeWindow* PrintedCapacitorCode;
     marking::AnyMarkingWindow* AnyMarking;
+    networks::CombineWindow* Combine;
 
     // Every window but the main one, in creation order.
     std::array<ui::Window*, 12> secondary() const {
