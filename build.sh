@@ -80,7 +80,7 @@ fuzz)
     cmake --build --preset fuzz --parallel "$jobs"
     # The JPEG decoder also starts from the program's own pictures.
     declare -A seeds=([jpeg]=pictures)
-    for target in resistor_codes capacitor_codes jpeg; do
+    for target in resistor_codes capacitor_codes networks jpeg; do
         found=$(mktemp -d) # new inputs go here; the committed seeds stay as they are
         echo "Fuzzing $target for ${FUZZ_SECONDS:-60} s"
         status=0

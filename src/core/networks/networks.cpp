@@ -364,10 +364,11 @@ std::vector<Divider> Combiner::dividers(double ratio, double aimedTotal) const {
         nearest(within(singles, least, most), upperWanted, [&](const Part& upper) {
             offer(network(Shape::One, {static_cast<std::size_t>(&upper - singles.data())}), single);
         });
-        for (const auto& [table, shape] :
-             {std::pair{std::span<const PairEntry>(tables.added), Shape::Added},
-              std::pair{std::span<const PairEntry>(tables.reciprocal), Shape::Reciprocal}}) {
-            const std::span<const PairEntry> fitting = within(table, least, most);
+        for (const Shape shape : {Shape::Added, Shape::Reciprocal}) {
+            const std::span<const PairEntry> fitting =
+                within(std::span<const PairEntry>(shape == Shape::Added ? tables.added
+                                                                        : tables.reciprocal),
+                       least, most);
             nearest(fitting, upperWanted, [&](const PairEntry& upper) {
                 offer(network(shape, {upper.first, upper.second}), single);
             });

@@ -114,9 +114,9 @@ std::variant<Stock, Refusal> readStock(std::string_view text, Quantity quantity,
     if (stock.parts.empty())
         return Refusal{stock.name + ": в списке нет ни одного номинала"};
     std::ranges::stable_sort(stock.parts, {}, &Part::amount);
-    const auto repeated = std::ranges::unique(
-        stock.parts, [](const Part& a, const Part& b) { return a.value == b.value; });
-    stock.parts.erase(repeated.begin(), repeated.end());
+    stock.parts.erase(std::unique(stock.parts.begin(), stock.parts.end(),
+                                  [](const Part& a, const Part& b) { return a.value == b.value; }),
+                      stock.parts.end());
     stock.toleranced = std::ranges::all_of(stock.parts, &Part::toleranced);
     if (stock.parts.size() > kMostStockValues)
         return Refusal{stock.name + ": в списке больше 2000 разных номиналов"};
