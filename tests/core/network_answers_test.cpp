@@ -52,7 +52,7 @@ TEST(NetworkAnswers, TextAndJson) {
     EXPECT_EQ(text.exitCode, 0);
     EXPECT_EQ(text.standardError, "");
     EXPECT_EQ(text.standardOutput,
-              "14,7 кОм из E12 ±10 % (+ последовательно, ‖ параллельно):\n"
+              "14,7 кОм, ряд E12 ±10 % (+ последовательно, ‖ параллельно):\n"
               "  12 кОм + 2,7 кОм = 14,7 кОм, ошибка 0 %, с допуском от 13,23 кОм до 16,17 кОм\n"
               "  15 кОм, ошибка +2,041 %, с допуском от 13,5 кОм до 16,5 кОм\n");
     // The same question however it is typed, and the options in any order.
@@ -84,7 +84,7 @@ TEST(NetworkAnswers, TextAndJson) {
     const Answer divider = answer({"--divider", "5", "1,2 В"});
     EXPECT_EQ(divider.exitCode, 0);
     EXPECT_EQ(divider.standardOutput,
-              "Делитель 5 В → 1,2 В из E24 ±5 %, сумма около 10 кОм (+ последовательно, ‖ "
+              "Делитель 5 В → 1,2 В, ряд E24 ±5 %, сумма около 10 кОм (+ последовательно, ‖ "
               "параллельно):\n"
               "  верх 7,5 кОм + 100 Ом = 7,6 кОм, низ 2,4 кОм: 1,2 В, ошибка 0 %, сумма 10 кОм, "
               "с допуском от 1,111 В до 1,294 В\n"
@@ -106,7 +106,7 @@ TEST(NetworkAnswers, TheBuildersOwnList) {
     const Answer answered = answer({"--combine", "1k33", "--series", box.path()});
     EXPECT_EQ(answered.exitCode, 0) << answered.standardError;
     EXPECT_EQ(answered.standardOutput,
-              "1,33 кОм из список «" + std::string(box.path()) +
+              "1,33 кОм, список «" + std::string(box.path()) +
                   "» (+ последовательно, ‖ параллельно):\n"
                   "  1 кОм + 330 Ом = 1,33 кОм, ошибка 0 %, с допуском от 1,317 кОм до 1,343 кОм\n"
                   "  1 кОм, ошибка -24,81 %, с допуском от 990 Ом до 1,01 кОм\n");
@@ -119,7 +119,7 @@ TEST(NetworkAnswers, TheBuildersOwnList) {
     const Answer none = answer({"--divider", "0,5", "--series", "-"}, "1\n1M\n");
     EXPECT_EQ(none.exitCode, 1);
     EXPECT_EQ(none.standardOutput, "");
-    EXPECT_NE(none.standardError.find("нет делителя с коэффициентом 0,5"), std::string::npos);
+    EXPECT_NE(none.standardError.find("нет делителя с суммой около 10 кОм (список со стандартного ввода)"), std::string::npos);
 }
 
 TEST(NetworkAnswers, RefusedWithExitCodeTwoAndNothingWritten) {
@@ -138,9 +138,9 @@ TEST(NetworkAnswers, RefusedWithExitCodeTwoAndNothingWritten) {
         {{"--combine", "кот"}, "«кот» не номинал: пишите, например, 4,7 кОм, 4k7, 100 нФ"},
         {{"--combine", ""}, "не задано: номинал"},
         {{"--combine", "50M"},
-         "50 МОм не собрать из E24 ±5 %: из трёх деталей получается от 0,3333 Ом до 30 МОм"},
+         "50 МОм не собрать: из трёх деталей (ряд E24 ±5 %) получается от 0,3333 Ом до 30 МОм"},
         {{"--combine", "0,5", "--parts", "1"},
-         "0,5 Ом не собрать из E24 ±5 %: из одной детали получается от 1 Ом до 10 МОм"},
+         "0,5 Ом не собрать: из одной детали (ряд E24 ±5 %) получается от 1 Ом до 10 МОм"},
         {{"--combine", "1k", "--parts", "4"}, "«--parts»: 1, 2 или 3 детали, а не «4»"},
         {{"--combine", "1k", "--series", "E7"}, "не удалось открыть список номиналов «E7»"},
         {{"--combine", "1k", "--series", empty.path()},
@@ -159,7 +159,7 @@ TEST(NetworkAnswers, RefusedWithExitCodeTwoAndNothingWritten) {
         {{"--divider", "5", "-1"}, "«-1»: меньше нуля, а нужно больше"},
         {{"--divider", "1,5"}, "«1,5»: коэффициент делителя меньше 1"},
         {{"--divider", "5", "1", "--total", "1"},
-         "сумма делителя 1 Ом вне того, что дают две детали E24 ±5 %: от 2 Ом до 20 МОм"},
+         "сумма делителя 1 Ом вне того, что дают две детали (ряд E24 ±5 %): от 2 Ом до 20 МОм"},
         {{"--divider", "5", "1", "--total", "1n"},
          "«1n»: сумма делителя — сопротивление, а это ёмкость"},
         // Options the questions do not take.

@@ -142,7 +142,7 @@ int answerCombine(const NetworkQuestion& question, std::istream& in, std::ostrea
                    .close()
             << "\n";
     } else {
-        out << wantedText << " из " << networks::stockTitle(from) << " (" << networks::kJoinsLegend
+        out << wantedText << ", " << networks::stockTitle(from) << " (" << networks::kJoinsLegend
             << "):\n";
         for (const networks::Network& network : found)
             out << "  " << networks::networkLine(network, from) << "\n";
@@ -209,7 +209,7 @@ int answerDivider(const NetworkQuestion& question, std::istream& in, std::ostrea
                    .close()
             << "\n";
     } else {
-        out << "Делитель " << asked << " из " << networks::stockTitle(from) << ", сумма около "
+        out << "Делитель " << asked << ", " << networks::stockTitle(from) << ", сумма около "
             << networks::shown(Quantity::Resistance, total) << " (" << networks::kJoinsLegend
             << "):\n";
         for (const networks::Divider& divider : found)

@@ -98,11 +98,14 @@ std::string errorText(double error) {
 }
 
 std::string stockTitle(const Stock& stock) {
-    if (!stock.toleranced || stock.parts.empty() || !stock.name.starts_with('E'))
+    if (!stock.series)
         return stock.name;
+    std::string title = "ряд " + stock.name;
+    if (!stock.toleranced || stock.parts.empty())
+        return title;
     const Part& part = stock.parts.front();
     const double percent = (part.most / part.amount - 1) * 100;
-    return stock.name + " ±" + value::spell(rounded(percent, 2)) + " %";
+    return title.append(" ±").append(value::spell(rounded(percent, 2))).append(" %");
 }
 
 std::string networkText(const Network& network, const Stock& stock) {
@@ -182,11 +185,11 @@ std::optional<Refusal> unreachable(const Combiner& combiner, const value::Readin
         return std::nullopt;
     const value::Quantity quantity = combiner.stock().quantity;
     return Refusal{value::quantityText(target.quantity, target.value)
-                       .append(" не собрать из ")
-                       .append(stockTitle(combiner.stock()))
-                       .append(": из ")
+                       .append(" не собрать: из ")
                        .append(kHowMany[std::clamp(parts, 1, 3) - 1])
-                       .append(" получается от ")
+                       .append(" (")
+                       .append(stockTitle(combiner.stock()))
+                       .append(") получается от ")
                        .append(shown(quantity, reach.least))
                        .append(" до ")
                        .append(shown(quantity, reach.most))};
@@ -197,14 +200,14 @@ std::optional<Refusal> unreachableTotal(const Combiner& combiner, double total) 
     if (within(total, {2 * reach.least, 2 * reach.most}))
         return std::nullopt;
     const value::Quantity quantity = combiner.stock().quantity;
-    return Refusal{"сумма делителя " + shown(quantity, total) + " вне того, что дают две детали " +
-                   stockTitle(combiner.stock()) + ": от " + shown(quantity, 2 * reach.least) +
+    return Refusal{"сумма делителя " + shown(quantity, total) + " вне того, что дают две детали (" +
+                   stockTitle(combiner.stock()) + "): от " + shown(quantity, 2 * reach.least) +
                    " до " + shown(quantity, 2 * reach.most)};
 }
 
 std::string noDivider(const Stock& stock, double total) {
-    return "нет делителя из " + stockTitle(stock) + " с суммой около " +
-           shown(stock.quantity, total);
+    return "нет делителя с суммой около " + shown(stock.quantity, total) + " (" +
+           stockTitle(stock) + ")";
 }
 
 } // namespace vantrel::networks

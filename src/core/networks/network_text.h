@@ -23,7 +23,8 @@ std::string shown(value::Quantity quantity, double amount);
 // "+2,041 %", "-0,01235 %", "0 %": a relative error as a signed percentage.
 std::string errorText(double error);
 
-// "E12 ±10 %", "E3", "свои номиналы": the stock's name and its tolerance where it has one.
+// "ряд E12 ±10 %", "ряд E3", "свои номиналы": a series with its tolerance where it has one, or
+// a list by its name.
 std::string stockTitle(const Stock& stock);
 
 // "12 кОм + 2,7 кОм", "10 кОм ‖ (4,7 кОм + 1 кОм)": the parts as joined.
@@ -47,14 +48,14 @@ std::string dividerAsked(double input, double output);
 std::string dividerAsked(double ratio);
 
 // Why the target cannot be made of up to `parts` parts of the stock, or nothing where it can:
-// "50 МОм не собрать из E24 ±5 %: из трёх деталей получается от 0,3333 Ом до 30 МОм".
+// "50 МОм не собрать: из трёх деталей (ряд E24 ±5 %) получается от 0,3333 Ом до 30 МОм".
 std::optional<Refusal> unreachable(const Combiner& combiner, const value::Reading& target,
                                    int parts);
 
 // Why no two parts of the stock can make about that total, or nothing where they can.
 std::optional<Refusal> unreachableTotal(const Combiner& combiner, double total);
 
-// "нет делителя из E24 ±5 % с суммой около 10 кОм".
+// "нет делителя с суммой около 10 кОм (ряд E24 ±5 %)".
 std::string noDivider(const Stock& stock, double total);
 
 // "+ последовательно, ‖ параллельно".

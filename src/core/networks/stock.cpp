@@ -68,7 +68,7 @@ std::optional<Stock> seriesStock(std::string_view name, Quantity quantity) {
     const auto named = std::ranges::find(kSeriesNames, capitals, &SeriesName::name);
     if (named == kSeriesNames.end())
         return std::nullopt;
-    Stock stock{quantity, std::string(named->name), {}, named->tolerance.has_value()};
+    Stock stock{quantity, std::string(named->name), {}, named->tolerance.has_value(), true};
     std::optional<value::Tolerance> tolerance;
     if (named->tolerance)
         tolerance = value::Tolerance::percent(*named->tolerance);
@@ -84,7 +84,7 @@ std::optional<Stock> seriesStock(std::string_view name, Quantity quantity) {
 std::variant<Stock, Refusal> readStock(std::string_view text, Quantity quantity, std::string name) {
     if (text.size() > kLongestStockText)
         return Refusal{name + ": список длиннее 1 МиБ"};
-    Stock stock{quantity, std::move(name), {}, true};
+    Stock stock{quantity, std::move(name), {}, true, false};
     std::size_t lineNumber = 0;
     for (std::size_t start = 0; start < text.size();) {
         const std::size_t end = std::min(text.find('\n', start), text.size());

@@ -26,6 +26,7 @@ struct Stock {
     std::string name;        // "E24", or "свои номиналы"
     std::vector<Part> parts; // ascending, each value once
     bool toleranced = false; // every part has its tolerance
+    bool series = false;     // a standard series, not a list
 };
 
 // The series' decades a quantity's parts cover, ends included: 1 Ом to 10 МОм, 1 пФ to 10 мкФ,
