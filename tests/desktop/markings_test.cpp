@@ -337,14 +337,22 @@ TEST(Markings, JsonEscapesEveryControlCharacter) {
 
 namespace {
 
-// The README's list of JSON keys: each key's path, and its values where they are a closed set.
-std::map<QString, std::optional<QSet<QString>>> documentedKeys() {
+// A list of JSON keys in the README, the block whose first key is `first`: each key's path,
+// and its values where they are a closed set.
+using Documented = std::map<QString, std::optional<QSet<QString>>>;
+Documented documentedKeys(std::string_view first = "input") {
     std::ifstream readme(VANTREL_README);
-    std::map<QString, std::optional<QSet<QString>>> keys;
+    Documented keys;
     bool inList = false;
     for (std::string line; std::getline(readme, line);) {
         if (!inList) {
-            inList = line == "```text" && readme.peek() == 'i'; // the block that starts "input"
+            if (line == "```text") {
+                std::string next;
+                const auto at = readme.tellg();
+                std::getline(readme, next);
+                readme.seekg(at);
+                inList = next.starts_with(std::string(first) + " ");
+            }
             continue;
         }
         if (line == "```")
@@ -386,6 +394,40 @@ void collect(const QJsonValue& value, const QString& path, std::map<QString, QSe
 
 } // namespace
 
+// The keys the output's JSON has are the documented ones, each closed set of values exactly
+// what the output writes, and the manual page names every key and value.
+void expectDocumented(const Documented& documented, const std::string& output) {
+    std::map<QString, QSet<QString>> seen;
+    for (const QJsonObject& line : jsonLines(output))
+        collect(line, {}, seen);
+    QStringList documentedPaths, seenPaths;
+    for (const auto& [path, values] : documented)
+        documentedPaths << path;
+    for (const auto& [path, values] : seen)
+        seenPaths << path;
+    EXPECT_EQ(seenPaths, documentedPaths);
+    for (const auto& [path, values] : documented)
+        if (values && seen.contains(path)) {
+            QStringList want(values->begin(), values->end()),
+                got(seen[path].begin(), seen[path].end());
+            want.sort();
+            got.sort();
+            EXPECT_EQ(got, want) << path.toStdString();
+        }
+
+    std::ifstream page(VANTREL_MANUAL_PAGE);
+    std::string manual(std::istreambuf_iterator<char>(page), {});
+    for (std::string_view escaped : {"\\-", "\\(*W"})
+        for (std::size_t at; (at = manual.find(escaped)) != std::string::npos;)
+            manual.replace(at, escaped.size(), escaped == "\\-" ? "-" : "Ω");
+    for (const auto& [path, values] : documented) {
+        const std::string key = path.split(u'.').constLast().toStdString();
+        EXPECT_NE(manual.find(key), std::string::npos) << key;
+        for (const QString& value : values.value_or(QSet<QString>{}))
+            EXPECT_NE(manual.find(value.toStdString()), std::string::npos) << value.toStdString();
+    }
+}
+
 // The README's keys are exactly the keys the program writes, and each closed set of values is
 // exactly what markings of every form write; the manual page names them all.
 TEST(Markings, JsonKeysAndFormsAreTheDocumentedOnes) {
@@ -421,33 +463,49 @@ TEST(Markings, JsonKeysAndFormsAreTheDocumentedOnes) {
                                    "C0G",
                                    "0L104",
                                    "hello"});
-    std::map<QString, QSet<QString>> seen;
-    for (const QJsonObject& line : jsonLines(result.output))
-        collect(line, {}, seen);
-    QStringList documentedPaths, seenPaths;
-    for (const auto& [path, values] : documented)
-        documentedPaths << path;
-    for (const auto& [path, values] : seen)
-        seenPaths << path;
-    EXPECT_EQ(seenPaths, documentedPaths);
-    for (const auto& [path, values] : documented)
-        if (values && seen.contains(path)) {
-            QStringList want(values->begin(), values->end()),
-                got(seen[path].begin(), seen[path].end());
-            want.sort();
-            got.sort();
-            EXPECT_EQ(got, want) << path.toStdString();
-        }
+    expectDocumented(documented, result.output);
+}
 
-    std::ifstream page(VANTREL_MANUAL_PAGE);
-    std::string manual(std::istreambuf_iterator<char>(page), {});
-    for (std::string_view escaped : {"\\-", "\\(*W"})
-        for (std::size_t at; (at = manual.find(escaped)) != std::string::npos;)
-            manual.replace(at, escaped.size(), escaped == "\\-" ? "-" : "Ω");
-    for (const auto& [path, values] : documented) {
-        const std::string key = path.split(u'.').constLast().toStdString();
-        EXPECT_NE(manual.find(key), std::string::npos) << key;
-        for (const QString& value : values.value_or(QSet<QString>{}))
-            EXPECT_NE(manual.find(value.toStdString()), std::string::npos) << value.toStdString();
+// The same for the answers of --combine and --divider: every shape, series and component
+// they write, with a range and without, from a series and from a list.
+TEST(Markings, JsonOfNetworksAndDividersIsTheDocumentedOne) {
+    const Documented combine = documentedKeys("target");
+    ASSERT_GT(combine.size(), 10u);
+    std::string output;
+    const std::vector<std::vector<std::string>> questions = {
+        {"4k32", "--series", "E12"}, {"4n7", "--series", "E3"},  {"10 мкГн", "--series", "E6"},
+        {"1k", "--series", "E24"},   {"5k", "--series", "E48"},  {"3.21k", "--series", "E96"},
+        {"30", "--series", "E192"},  {"30", "--series", "E3"},   {"5", "--series", "E3"},
+        {"0,4", "--series", "E3"},   {"12.4", "--series", "E6"}, {"4.7k", "--series", "-"},
+        {"14.1", "--series", "E3"},  {"2.5", "--series", "E3"},  {"1.1k", "--series", "E12"},
+        {"11", "--series", "E3"},    {"160n", "--series", "E3"}};
+    for (const std::vector<std::string>& question : questions) {
+        std::vector<std::string> arguments{"--json", "--combine"};
+        arguments.insert(arguments.end(), question.begin(), question.end());
+        const ProgramRun answer = run(arguments, "4,7 кОм ±1 %\n1K0F\n");
+        EXPECT_EQ(answer.exitCode, 0) << question.front() << answer.errors;
+        output += answer.output;
     }
+    expectDocumented(combine, output);
+
+    const Documented divider = documentedKeys("ratio");
+    ASSERT_GT(divider.size(), 10u);
+    output.clear();
+    for (const std::vector<std::string>& question :
+         std::vector<std::vector<std::string>>{{"5", "1,2", "--series", "E12"},
+                                               {"5", "1,2", "--series", "E12", "--total", "47k"},
+                                               {"0,2", "--series", "E48"},
+                                               {"0,35", "--series", "E3"},
+                                               {"0,3", "--series", "E24"},
+                                               {"0,1234", "--series", "E96"},
+                                               {"12", "3,3", "--series", "E6"},
+                                               {"5", "2", "--series", "E192"},
+                                               {"0,7", "--series", "-", "--total", "4k"}}) {
+        std::vector<std::string> arguments{"--json", "--divider"};
+        arguments.insert(arguments.end(), question.begin(), question.end());
+        const ProgramRun answer = run(arguments, "1k\n2k2\n3k3\n");
+        EXPECT_EQ(answer.exitCode, 0) << question.front() << answer.errors;
+        output += answer.output;
+    }
+    expectDocumented(divider, output);
 }
