@@ -83,10 +83,8 @@ Object& addNetwork(Object& object, const networks::Network& network, const Stock
         .add("value", decimalJson(network.amount, shiftOf(stock.quantity)));
 }
 
-std::string seriesJson(const Stock& stock, const NetworkQuestion& question) {
-    return networks::seriesStock(question.series.value_or(kDefaultSeries), stock.quantity)
-               ? quoted(stock.name)
-               : "null";
+std::string seriesJson(const Stock& stock) {
+    return stock.series ? quoted(stock.name) : "null";
 }
 
 // --parts: 1, 2 or 3; 3 where it is not given.
@@ -136,7 +134,7 @@ int answerCombine(const NetworkQuestion& question, std::istream& in, std::ostrea
                    .add("target", jsonString(plain(wanted.value, shiftOf(wanted.quantity))))
                    .add("unit", quoted(value::unitOf(wanted.quantity).symbol))
                    .add("component", quoted(componentOf(wanted.quantity)))
-                   .add("series", seriesJson(from, question))
+                   .add("series", seriesJson(from))
                    .add("parts_at_most", std::to_string(std::get<int>(parts)))
                    .add("networks", list + "]")
                    .close()
@@ -204,7 +202,7 @@ int answerDivider(const NetworkQuestion& question, std::istream& in, std::ostrea
                    .add("input", input > 0 ? decimalJson(input) : "null")
                    .add("output", input > 0 ? decimalJson(input * wanted) : "null")
                    .add("total_aimed", decimalJson(total))
-                   .add("series", seriesJson(from, question))
+                   .add("series", seriesJson(from))
                    .add("dividers", list + "]")
                    .close()
             << "\n";

@@ -117,11 +117,9 @@ auto identity(const Network& network) {
 bool ranksBefore(const Network& x, const Network& y) {
     if (const int errors = compareErrors(x.error, y.error); errors != 0)
         return errors < 0;
-    const auto key = [](const Network& n) {
-        return std::tuple(partsIn(n.shape), n.distinctValues());
-    };
-    if (key(x) != key(y))
-        return key(x) < key(y);
+    // Networks of as many parts are compared: fewer parts are kept apart, by their number.
+    if (x.distinctValues() != y.distinctValues())
+        return x.distinctValues() < y.distinctValues();
     return identity(x) < identity(y);
 }
 
@@ -132,11 +130,11 @@ bool ranksBefore(const Divider& x, const Divider& y, double aimedTotal) {
             compareErrors(std::log(x.total / aimedTotal), std::log(y.total / aimedTotal));
         totals != 0)
         return totals < 0;
-    const auto key = [](const Divider& d) {
-        return std::tuple(d.parts(), d.upper.distinctValues() + d.lower.distinctValues());
+    const auto distinct = [](const Divider& d) {
+        return d.upper.distinctValues() + d.lower.distinctValues();
     };
-    if (key(x) != key(y))
-        return key(x) < key(y);
+    if (distinct(x) != distinct(y))
+        return distinct(x) < distinct(y);
     return std::tuple(identity(x.upper), identity(x.lower)) <
            std::tuple(identity(y.upper), identity(y.lower));
 }

@@ -94,13 +94,14 @@ public:
 
     // For a positive target: the best network of one part, then of two and of three up to
     // `parts`, each kept only where its error is smaller than that of every network of fewer
-    // parts; listed best first. Best is the least error in size, then the fewest parts, then
-    // the fewest distinct values.
+    // parts; listed best first. Of as many parts, best is the least error in size, then the
+    // fewest distinct values: so the fewest parts win where errors are the same.
     std::vector<Network> best(double target, int parts = 3) const;
 
     // For a ratio between 0 and 1 and a total aimed at: the best divider of two single parts,
-    // then, where it is better, the best with one side of two parts; listed best first. Best is
-    // the least ratio error in size, then the total nearest the aim, then the fewest parts.
+    // then, where it is better, the best with one side of two parts; listed best first. Of as
+    // many parts, best is the least ratio error in size, then the total nearest the aim, then
+    // the fewest distinct values.
     // Empty when no divider has a total within the spread of the aim.
     std::vector<Divider> dividers(double ratio, double aimedTotal) const;
 
