@@ -15,20 +15,21 @@ import argparse
 import json
 import os
 import statistics
-import subprocess
 import sys
-import time
 
 import run  # the start-up benchmark beside this one, for its Release build
+from markings import report, timed  # the table of figures; a launch's time and result
 
 # Values none of the series holds, spread over the decades: the search is as long for any.
 TARGETS = ["4k321", "1.2345", "67.89k", "3,1416 МОм", "271.8", "5.55", "12345", "999k"]
 
 
-def timed(command):
-    start = time.monotonic()
-    result = subprocess.run(command, capture_output=True, check=True)
-    return time.monotonic() - start, result
+def answered(command):
+    """A launch that must answer: its wall time and its JSON."""
+    seconds, result = timed(command)
+    if result.returncode != 0:
+        sys.exit(f"{' '.join(command)}: exit code {result.returncode}\n{result.stderr.decode()}")
+    return seconds, json.loads(result.stdout)
 
 
 def main():
@@ -48,31 +49,24 @@ def main():
         over = []
         for run_index in range(args.runs):
             target = TARGETS[run_index % len(TARGETS)]
-            seconds, result = timed([vantrel, "--json", "--combine", target] + options)
-            networks = json.loads(result.stdout)["networks"]
+            seconds, answer = answered([vantrel, "--json", "--combine", target] + options)
+            networks = answer["networks"]
             if not networks or networks[-1]["shape"] != "a":
-                sys.exit(f"{target}: {result.stdout.decode()}")
+                sys.exit(f"{target}: {answer}")
             over.append(seconds - timed([vantrel, "--version"])[0])
         rows.append((name, statistics.median(over), limit))
     divider = []
     for run_index in range(args.runs):
-        seconds, result = timed([vantrel, "--json", "--divider", "5", f"1.{run_index + 11}",
-                                 "--series", "E192"])
-        json.loads(result.stdout)
+        seconds, _ = answered([vantrel, "--json", "--divider", "5", f"1.{run_index + 11}",
+                               "--series", "E192"])
         divider.append(seconds - timed([vantrel, "--version"])[0])
     rows.append(("--divider, E192", statistics.median(divider), None))
 
     print(f"{args.runs} interleaved pairs of launches against --version; medians of the "
           "differences")
-    passed = True
-    for name, seconds, limit in rows:
-        ok = limit is None or seconds < limit
-        passed &= ok
-        target = f"< {limit * 1000:.0f} ms" if limit else ""
-        verdict = ("PASS" if ok else "FAIL") if limit else ""
-        print(f"{name:24}{seconds * 1000:>10.1f} ms{target:>10}  {verdict}")
-    print("every target met" if passed else "a target was missed")
-    return 0 if passed else 1
+    return report([(name, f"{seconds * 1000:.1f} ms", limit is None or seconds < limit,
+                    f"< {limit * 1000:.0f} ms" if limit else "")
+                   for name, seconds, limit in rows])
 
 
 if __name__ == "__main__":

@@ -466,46 +466,61 @@ TEST(Markings, JsonKeysAndFormsAreTheDocumentedOnes) {
     expectDocumented(documented, result.output);
 }
 
+namespace {
+
+// The JSON answers of one option to each question, with this standard input, one after another.
+std::string answersOf(const std::string& option,
+                      const std::vector<std::vector<std::string>>& questions,
+                      const std::string& input) {
+    std::string output;
+    for (const std::vector<std::string>& question : questions) {
+        std::vector<std::string> arguments{"--json", option};
+        arguments.insert(arguments.end(), question.begin(), question.end());
+        const ProgramRun answer = run(arguments, input);
+        EXPECT_EQ(answer.exitCode, 0) << question.front() << answer.errors;
+        output += answer.output;
+    }
+    return output;
+}
+
+} // namespace
+
 // The same for the answers of --combine and --divider: every shape, series and component
 // they write, with a range and without, from a series and from a list.
 TEST(Markings, JsonOfNetworksAndDividersIsTheDocumentedOne) {
     const Documented combine = documentedKeys("target");
     ASSERT_GT(combine.size(), 10u);
-    std::string output;
-    const std::vector<std::vector<std::string>> questions = {
-        {"4k32", "--series", "E12"}, {"4n7", "--series", "E3"},  {"10 мкГн", "--series", "E6"},
-        {"1k", "--series", "E24"},   {"5k", "--series", "E48"},  {"3.21k", "--series", "E96"},
-        {"30", "--series", "E192"},  {"30", "--series", "E3"},   {"5", "--series", "E3"},
-        {"0,4", "--series", "E3"},   {"12.4", "--series", "E6"}, {"4.7k", "--series", "-"},
-        {"14.1", "--series", "E3"},  {"2.5", "--series", "E3"},  {"1.1k", "--series", "E12"},
-        {"11", "--series", "E3"},    {"160n", "--series", "E3"}};
-    for (const std::vector<std::string>& question : questions) {
-        std::vector<std::string> arguments{"--json", "--combine"};
-        arguments.insert(arguments.end(), question.begin(), question.end());
-        const ProgramRun answer = run(arguments, "4,7 кОм ±1 %\n1K0F\n");
-        EXPECT_EQ(answer.exitCode, 0) << question.front() << answer.errors;
-        output += answer.output;
-    }
-    expectDocumented(combine, output);
+    expectDocumented(combine, answersOf("--combine",
+                                        {{"4k32", "--series", "E12"},
+                                         {"4n7", "--series", "E3"},
+                                         {"10 мкГн", "--series", "E6"},
+                                         {"1k", "--series", "E24"},
+                                         {"5k", "--series", "E48"},
+                                         {"3.21k", "--series", "E96"},
+                                         {"30", "--series", "E192"},
+                                         {"30", "--series", "E3"},
+                                         {"5", "--series", "E3"},
+                                         {"0,4", "--series", "E3"},
+                                         {"12.4", "--series", "E6"},
+                                         {"4.7k", "--series", "-"},
+                                         {"14.1", "--series", "E3"},
+                                         {"2.5", "--series", "E3"},
+                                         {"1.1k", "--series", "E12"},
+                                         {"11", "--series", "E3"},
+                                         {"160n", "--series", "E3"}},
+                                        "4,7 кОм ±1 %\n1K0F\n"));
 
     const Documented divider = documentedKeys("ratio");
     ASSERT_GT(divider.size(), 10u);
-    output.clear();
-    for (const std::vector<std::string>& question :
-         std::vector<std::vector<std::string>>{{"5", "1,2", "--series", "E12"},
-                                               {"5", "1,2", "--series", "E12", "--total", "47k"},
-                                               {"0,2", "--series", "E48"},
-                                               {"0,35", "--series", "E3"},
-                                               {"0,3", "--series", "E24"},
-                                               {"0,1234", "--series", "E96"},
-                                               {"12", "3,3", "--series", "E6"},
-                                               {"5", "2", "--series", "E192"},
-                                               {"0,7", "--series", "-", "--total", "4k"}}) {
-        std::vector<std::string> arguments{"--json", "--divider"};
-        arguments.insert(arguments.end(), question.begin(), question.end());
-        const ProgramRun answer = run(arguments, "1k\n2k2\n3k3\n");
-        EXPECT_EQ(answer.exitCode, 0) << question.front() << answer.errors;
-        output += answer.output;
-    }
-    expectDocumented(divider, output);
+    expectDocumented(divider, answersOf("--divider",
+                                        {{"5", "1,2", "--series", "E12"},
+                                         {"5", "1,2", "--series", "E12", "--total", "47k"},
+                                         {"0,2", "--series", "E48"},
+                                         {"0,35", "--series", "E3"},
+                                         {"0,3", "--series", "E24"},
+                                         {"0,1234", "--series", "E96"},
+                                         {"12", "3,3", "--series", "E6"},
+                                         {"5", "2", "--series", "E192"},
+                                         {"0,7", "--series", "-", "--total", "4k"}},
+                                        "1k\n2k2\n3k3\n"));
 }

@@ -14,17 +14,10 @@
 
 using namespace vantrel;
 using test::App;
+using test::rows;
 using test::showThrough;
 
 namespace {
-
-QStringList rows(const QWidget* window, const char* list) {
-    QStringList texts;
-    const auto* widget = window->findChild<QListWidget*>(QString::fromLatin1(list));
-    for (int i = 0; widget && i < widget->count(); ++i)
-        texts << widget->item(i)->text();
-    return texts;
-}
 
 QString heading(const QWidget* window) { // «Так маркируют …:»
     return window->findChild<QLabel*>("Label3")->text();
@@ -98,10 +91,7 @@ TEST(AnyMarkingWindow, LastMenuItemShowsItAndKeepsIt) {
     EXPECT_EQ(window->parentWidget(), main);
     EXPECT_EQ(main->findChildren<marking::AnyMarkingWindow*>().size(), 1);
 
-    const auto name = [&](const char* control) {
-        return QAccessible::queryAccessibleInterface(window->findChild<QWidget*>(control))
-            ->text(QAccessible::Name);
-    };
+    const auto name = [&](const char* control) { return test::accessibleName(window, control); };
     EXPECT_EQ(name("Edit1"), "Введите маркировку или номинал");
     EXPECT_EQ(name("Readings1"), "Прочтения");
     EXPECT_EQ(name("Markings1"), "Так маркируют 4,7 кОм:");

@@ -18,17 +18,10 @@
 
 using namespace vantrel;
 using test::App;
+using test::rows;
 using test::showThrough;
 
 namespace {
-
-QStringList rows(const QWidget* window, const char* list) {
-    QStringList texts;
-    const auto* widget = window->findChild<QListWidget*>(QString::fromLatin1(list));
-    for (int i = 0; widget && i < widget->count(); ++i)
-        texts << widget->item(i)->text();
-    return texts;
-}
 
 QAction* menuItem(const App& program) {
     return program.forms.Form1->findChild<QAction*>("Combine");
@@ -88,10 +81,7 @@ TEST(CombineWindow, LastMenuItemShowsItAndKeepsIt) {
     EXPECT_EQ(window->parentWidget(), main);
     EXPECT_EQ(main->findChildren<networks::CombineWindow*>().size(), 1);
 
-    const auto name = [&](const char* control) {
-        return QAccessible::queryAccessibleInterface(window->findChild<QWidget*>(control))
-            ->text(QAccessible::Name);
-    };
+    const auto name = [&](const char* control) { return test::accessibleName(window, control); };
     EXPECT_EQ(name("Edit1"), "Нужный номинал");
     EXPECT_EQ(name("Edit2"), "Входное напряжение или коэффициент делителя");
     EXPECT_EQ(name("Memo1"), "Свои номиналы, по одному в строке");

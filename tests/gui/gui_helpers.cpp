@@ -3,11 +3,13 @@
 #include "qt_test.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <gtest/gtest.h>
@@ -98,6 +100,20 @@ void typeInto(QWidget* box, const QString& text) {
         QApplication::sendEvent(box, &release);
         i += length - 1;
     }
+}
+
+QStringList rows(const QWidget* window, const char* list) {
+    QStringList texts;
+    const auto* widget = window->findChild<QListWidget*>(QString::fromLatin1(list));
+    for (int i = 0; widget && i < widget->count(); ++i)
+        texts << widget->item(i)->text();
+    return texts;
+}
+
+QString accessibleName(const QWidget* window, const char* control) {
+    return QAccessible::queryAccessibleInterface(
+               window->findChild<QWidget*>(QString::fromLatin1(control)))
+        ->text(QAccessible::Name);
 }
 
 QString press(QWidget* window) {
