@@ -24,7 +24,8 @@ double reciprocal(double a, double b) {
     return a * b / (a + b);
 }
 
-// The part that, added to `a`, makes `target`; none when `a` alone is more than it.
+// The part that, added to `a`, makes `target`: below zero when `a` alone is more than it, so
+// that the smallest part is the nearest.
 double addedPartner(double target, double a) {
     return target - a;
 }
