@@ -78,13 +78,13 @@ Object& addNetwork(Object& object, const networks::Network& network, const Stock
         const value::Decimal part = stock.parts[network.parts[static_cast<std::size_t>(i)]].value;
         parts.append(i > 0 ? ", " : "").append(jsonString(plain(part, shiftOf(stock.quantity))));
     }
-    return object.add("shape", quoted(networks::shapeName(network.shape, stock.quantity)))
+    return object.add("shape", cli::quoted(networks::shapeName(network.shape, stock.quantity)))
         .add("parts", parts + "]")
         .add("value", decimalJson(network.amount, shiftOf(stock.quantity)));
 }
 
 std::string seriesJson(const Stock& stock) {
-    return stock.series ? quoted(stock.name) : "null";
+    return stock.series ? cli::quoted(stock.name) : "null";
 }
 
 // --parts: 1, 2 or 3; 3 where it is not given.
@@ -132,8 +132,8 @@ int answerCombine(const NetworkQuestion& question, std::istream& in, std::ostrea
         }
         out << Object()
                    .add("target", jsonString(plain(wanted.value, shiftOf(wanted.quantity))))
-                   .add("unit", quoted(value::unitOf(wanted.quantity).symbol))
-                   .add("component", quoted(componentOf(wanted.quantity)))
+                   .add("unit", cli::quoted(value::unitOf(wanted.quantity).symbol))
+                   .add("component", cli::quoted(componentOf(wanted.quantity)))
                    .add("series", seriesJson(from))
                    .add("parts_at_most", std::to_string(std::get<int>(parts)))
                    .add("networks", list + "]")
