@@ -27,7 +27,8 @@ done < <(cd "$top" && find . \( -path ./.git -o -path './build*' -o -path ./.cac
 # Optimised a little and without debug information: a mutant's object and link are no slower
 # than at -O0 -g, and the core's tests then run in a tenth of the time (1 s, not 10). Asserts stay.
 cmake -S "$tree" -B "$build" -DCMAKE_BUILD_TYPE=None -DCMAKE_CXX_FLAGS=-O1 \
-    -DCMAKE_COMPILE_WARNING_AS_ERROR=ON >"$work/configure.log" || { cat "$work/configure.log"; exit 2; }
+    -DCMAKE_COMPILE_WARNING_AS_ERROR=ON >"$work/configure.log" ||
+    { cat "$work/configure.log"; exit 2; }
 # The core's own tests first; the command line's tests need the whole program rebuilt, so they
 # run only for a mutant that the core tests let through.
 build() { cmake --build "$build" --target "$@" --parallel "$(nproc)" >"$work/build.log" 2>&1; }
