@@ -171,8 +171,7 @@ void CombineWindow::Edit1Change() {
     const Combiner& from = *std::get<const Combiner*>(combiner);
     if (const auto refused = unreachable(from, wanted, 3))
         return addNote(Networks1, refused->message);
-    const double amount = value::toDouble(wanted.value);
-    for (const Network& network : from.best(amount))
+    for (const Network& network : from.best(wanted.value))
         addRow(Networks1, networkLine(network, from.stock()));
 }
 

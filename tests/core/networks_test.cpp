@@ -171,8 +171,10 @@ TEST(Networks, SeriesStockCoversSevenDecadesAndTheNextDecadesFirstValue) {
         for (const Part& part : stock.parts)
             EXPECT_NEAR(part.most, part.amount * (1 + c.tolerance), part.amount * 1e-12);
     }
-    for (const std::string_view name : {"", "E", "E7", "E240", "E24 ", "Е24" /* Cyrillic */})
+    for (const std::string_view name : {"", "E", "E7", "E240", "E24 ", "Ж24", "E 24"})
         EXPECT_FALSE(seriesStock(name, Quantity::Resistance)) << name;
+    for (const std::string_view name : {"Е24" /* Cyrillic */, "е24", "e24"})
+        EXPECT_EQ(series(name).parts.size(), 169u) << name;
 }
 
 TEST(Networks, BestOfEachSizeAgainstEveryNetworkTried) {
@@ -241,6 +243,91 @@ TEST(Networks, WorkedCases) {
         Combiner(std::get<Stock>(readStock("15; 45; 30", Quantity::Resistance, "list")))
             .best(60, 3);
     EXPECT_EQ(fortyFive[0].distinctValues(), 1);
+}
+
+namespace exact {
+
+// A network's value as a fraction of whole ohms, and its error against a target of tenths of
+// an ohm as |10 N - t D| / (10 D): computed here with 128-bit integers, each network tried.
+__extension__ using Wide = __int128;
+struct Value {
+    Wide n, d;
+};
+Value sum(Value a, Value b) {
+    return {a.n * b.d + b.n * a.d, a.d * b.d};
+}
+Value parallel(Value a, Value b) {
+    return {a.n * b.n, a.n * b.d + b.n * a.d};
+}
+Value off(Value v, Wide tenths) {
+    const Wide n = 10 * v.n - tenths * v.d;
+    return {n < 0 ? -n : n, 10 * v.d};
+}
+bool less(Value a, Value b) {
+    return a.n * b.d < b.n * a.d;
+}
+
+// The least error of `parts` parts and, of the networks with it, the fewest distinct values.
+std::pair<Value, int> best(const std::vector<Wide>& v, Wide tenths, int parts) {
+    std::pair<Value, int> kept{{1, 0}, 0}; // an error of infinity
+    const auto offer = [&](Value value, int distinct) {
+        const Value error = off(value, tenths);
+        if (kept.first.d == 0 || less(error, kept.first) ||
+            (!less(kept.first, error) && distinct < kept.second))
+            kept = {error, distinct};
+    };
+    const std::size_t n = v.size();
+    for (std::size_t a = 0; a < n; ++a) {
+        const Value x{v[a], 1};
+        if (parts == 1)
+            offer(x, 1);
+        for (std::size_t b = 0; parts >= 2 && b < n; ++b) {
+            const Value y{v[b], 1};
+            if (parts == 2) {
+                const int distinct = a == b ? 1 : 2;
+                offer(sum(x, y), distinct);
+                offer(parallel(x, y), distinct);
+            }
+            for (std::size_t c = 0; parts == 3 && c < n; ++c) {
+                const Value z{v[c], 1};
+                const int distinct = 1 + (b != a) + (c != a && c != b);
+                offer(sum(x, parallel(y, z)), distinct);
+                offer(parallel(x, sum(y, z)), distinct);
+                offer(sum(sum(x, y), z), distinct);
+                offer(parallel(parallel(x, y), z), distinct);
+            }
+        }
+    }
+    return kept;
+}
+
+} // namespace exact
+
+TEST(Networks, TiesGoToFewerDistinctValuesAgainstEveryNetworkTried) {
+    // Targets that many networks reach exactly or miss by the same amount: whole ohms and
+    // halves, of E12 from 10 Ом to 1 кОм.
+    std::string list;
+    std::vector<exact::Wide> ohms;
+    for (const int power : {1, 10})
+        for (const int figures : {10, 12, 15, 18, 22, 27, 33, 39, 47, 56, 68, 82}) {
+            ohms.push_back(figures * power);
+            list += std::to_string(figures * power) + ";";
+        }
+    ohms.push_back(1000);
+    const Combiner combiner(std::get<Stock>(readStock(list + "1000", Quantity::Resistance, "E12")));
+    for (int tenths = 50; tenths < 20'000; tenths += 115) {
+        const auto target = vantrel::value::Decimal{tenths, -1};
+        const std::vector<Network> found = combiner.best(target, 3);
+        ASSERT_FALSE(found.empty());
+        const Network& first = found.front();
+        const auto [error, distinct] = exact::best(ohms, tenths, partsIn(first.shape));
+        const std::string where = std::to_string(tenths) + " tenths";
+        EXPECT_EQ(first.distinctValues(), distinct)
+            << where << ": " << networkText(first, combiner.stock());
+        EXPECT_EQ(first.error == 0, error.n == 0) << where;
+        for (int parts = 1; parts < partsIn(first.shape); ++parts)
+            EXPECT_TRUE(exact::less(error, exact::best(ohms, tenths, parts).first)) << where;
+    }
 }
 
 TEST(Networks, DividersAgainstEveryPairTried) {
@@ -313,12 +400,20 @@ TEST(Networks, ValuesAsTheBuilderTypesThem) {
         double amount; // in the quantity's smallest unit
     };
     const Case read[] = {
-        {"4k32", Quantity::Resistance, 4320},         {"4,32 кОм", Quantity::Resistance, 4320},
-        {"4.32k", Quantity::Resistance, 4320},        {" 4700 ", Quantity::Resistance, 4700},
-        {"4,7", Quantity::Resistance, 4.7},           {"R47", Quantity::Resistance, 0.47},
-        {"1M5", Quantity::Resistance, 1.5e6},         {"100n", Quantity::Capacitance, 1e5},
-        {"4,7 мкФ", Quantity::Capacitance, 4.7e6},    {"10 мкГн", Quantity::Inductance, 1e4},
+        {"4k32", Quantity::Resistance, 4320},
+        {"4,32 кОм", Quantity::Resistance, 4320},
+        {"4.32k", Quantity::Resistance, 4320},
+        {" 4700 ", Quantity::Resistance, 4700},
+        {"4,7", Quantity::Resistance, 4.7},
+        {"R47", Quantity::Resistance, 0.47},
+        {"1M5", Quantity::Resistance, 1.5e6},
+        {"100n", Quantity::Capacitance, 1e5},
+        {"4,7 мкФ", Quantity::Capacitance, 4.7e6},
+        {"10 мкГн", Quantity::Inductance, 1e4},
         {"4,7 кОм ±1 %", Quantity::Resistance, 4700},
+        {"2k2 ±1 %", Quantity::Resistance, 2200},
+        {"2200 ±1 %", Quantity::Resistance, 2200},
+        {"100n +80/-20 %", Quantity::Capacitance, 1e5},
     };
     for (const Case& c : read) {
         const auto value = readPartValue(c.typed);
@@ -398,6 +493,15 @@ TEST(Networks, ListsOfTheBuildersOwnValues) {
     EXPECT_DOUBLE_EQ(stock.parts[1].least, 4653);
     EXPECT_DOUBLE_EQ(stock.parts[2].most, 10'500);
     EXPECT_FALSE(std::get<Stock>(readStock("4K7F\n1k", Quantity::Resistance, "x")).toleranced);
+    // Lists as editors save them, and a tolerance after a value in any of its forms.
+    for (const std::string_view text : {"\xEF\xBB\xBF"
+                                        "2k2 ±1 %\r\n1k ±1 %\r\n",
+                                        "2200 ±1 %\r\n1K0F", "2,2 кОм ±1 %;1k +/-1 %"}) {
+        const auto list = readStock(text, Quantity::Resistance, "x");
+        ASSERT_TRUE(std::holds_alternative<Stock>(list)) << std::get<Refusal>(list).message;
+        EXPECT_EQ(amounts(std::get<Stock>(list)), (std::vector<double>{1000, 2200})) << text;
+        EXPECT_DOUBLE_EQ(std::get<Stock>(list).parts[1].most, 2222) << text;
+    }
 
     struct Refused {
         std::string text;
@@ -413,6 +517,12 @@ TEST(Networks, ListsOfTheBuildersOwnValues) {
         {"4k7\n1k\nкот", Quantity::Resistance,
          "ящик, строка 3: «кот» не номинал: пишите, например, 4,7 кОм, 4k7, 100 нФ"},
         {"4k7; 0", Quantity::Resistance, "ящик, строка 1: «0»: ноль, а нужно больше"},
+        {"4k7\r\n2k2 ±", Quantity::Resistance,
+         "ящик, строка 2: «2k2 ±» не номинал: пишите, например, 4,7 кОм, 4k7, 100 нФ"},
+        {"1k\n\x1b[2J1k", Quantity::Resistance,
+         "ящик, строка 2: «?[2J1k» не номинал: пишите, например, 4,7 кОм, 4k7, 100 нФ"},
+        {"1k ±5 пФ", Quantity::Resistance,
+         "ящик, строка 1: «1k ±5 пФ» не номинал: пишите, например, 4,7 кОм, 4k7, 100 нФ"},
         {"100n\n4k7", Quantity::Capacitance,
          "ящик, строка 2: «4k7» — сопротивление, а нужно ёмкость"},
         {tooMany, Quantity::Resistance, "ящик: в списке больше 2000 разных номиналов"},

@@ -3,9 +3,11 @@
 #include "core/cli/command_line.h"
 #include "core/cli/json.h"
 #include "core/cli/marking_answers.h"
+#include "core/marking/echo.h"
 #include "core/networks/network_text.h"
 
 #include <cmath>
+#include <filesystem>
 #include <fstream>
 #include <istream>
 #include <ostream>
@@ -28,21 +30,34 @@ int refuse(std::ostream& err, const Refusal& refusal) {
     return kUsageError;
 }
 
+// "список «мои.txt»", "список со стандартного ввода"; in a message that the list failed, with
+// what it lists: "список номиналов «мои.txt»".
+std::string listName(std::string_view name, std::string_view what = "") {
+    return std::string("список ").append(what).append(name == "-" ? "со стандартного ввода"
+                                                                  : marking::quoted(name));
+}
+constexpr std::string_view kOfValues = "номиналов ";
+
 // A list of values from a file, or from standard input for "-": at most one byte more than a
 // list may hold, so that a longer one is refused whole.
 std::variant<std::string, Refusal> readList(std::string_view name, std::istream& in) {
     std::ifstream file;
     std::istream* from = &in;
     if (name != "-") {
+        std::error_code error;
+        if (std::filesystem::is_directory(name, error)) // opens, but reads as nothing
+            return Refusal{"не удалось прочитать " + listName(name, kOfValues) + ": это каталог"};
         file.open(std::string(name), std::ios::binary);
         if (!file)
-            return Refusal{"не удалось открыть список номиналов " + networks::guillemets(name)};
+            return Refusal{"не удалось открыть " + listName(name, kOfValues)};
         from = &file;
     }
     std::string text(networks::kLongestStockText + 1, '\0');
     from->read(text.data(), static_cast<std::streamsize>(text.size()));
-    if (from->bad())
-        return Refusal{"не удалось прочитать список номиналов " + networks::guillemets(name)};
+    const std::optional<std::string> failure = readFailure(*from);
+    if (from->bad() || failure)
+        return Refusal{"не удалось прочитать " + listName(name, kOfValues) +
+                       (failure ? ": " + *failure : std::string())};
     text.resize(static_cast<std::size_t>(from->gcount()));
     return text;
 }
@@ -56,9 +71,7 @@ std::variant<Stock, Refusal> stockOf(const NetworkQuestion& question, Quantity q
     std::variant<std::string, Refusal> list = readList(name, in);
     if (const auto* refused = std::get_if<Refusal>(&list))
         return *refused;
-    return networks::readStock(std::get<std::string>(list), quantity,
-                               name == "-" ? std::string("список со стандартного ввода")
-                                           : "список " + networks::guillemets(name));
+    return networks::readStock(std::get<std::string>(list), quantity, listName(name));
 }
 
 // A double as a JSON string of a plain decimal: "3197.278912", "-0.01234".
@@ -78,13 +91,13 @@ Object& addNetwork(Object& object, const networks::Network& network, const Stock
         const value::Decimal part = stock.parts[network.parts[static_cast<std::size_t>(i)]].value;
         parts.append(i > 0 ? ", " : "").append(jsonString(plain(part, shiftOf(stock.quantity))));
     }
-    return object.add("shape", cli::quoted(networks::shapeName(network.shape, stock.quantity)))
+    return object.add("shape", jsonName(networks::shapeName(network.shape, stock.quantity)))
         .add("parts", parts + "]")
         .add("value", decimalJson(network.amount, shiftOf(stock.quantity)));
 }
 
 std::string seriesJson(const Stock& stock) {
-    return stock.series ? cli::quoted(stock.name) : "null";
+    return stock.series ? jsonName(stock.name) : "null";
 }
 
 // --parts: 1, 2 or 3; 3 where it is not given.
@@ -92,7 +105,7 @@ std::variant<int, Refusal> partsOf(const NetworkQuestion& question) {
     const std::string_view parts = question.parts.value_or("3");
     if (parts == "1" || parts == "2" || parts == "3")
         return parts[0] - '0';
-    return Refusal{"«--parts»: 1, 2 или 3 детали, а не " + networks::guillemets(echoed(parts))};
+    return Refusal{"«--parts»: 1, 2 или 3 детали, а не " + marking::quoted(parts)};
 }
 
 int answerCombine(const NetworkQuestion& question, std::istream& in, std::ostream& out,
@@ -111,10 +124,9 @@ int answerCombine(const NetworkQuestion& question, std::istream& in, std::ostrea
     const Stock& from = combiner.stock();
     if (const auto refused = networks::unreachable(combiner, wanted, std::get<int>(parts)))
         return refuse(err, *refused);
-    const double amount = value::toDouble(wanted.value);
     const std::string wantedText = value::quantityText(wanted.quantity, wanted.value);
 
-    const std::vector<networks::Network> found = combiner.best(amount, std::get<int>(parts));
+    const std::vector<networks::Network> found = combiner.best(wanted.value, std::get<int>(parts));
     if (question.json) {
         std::string list = "[";
         for (const networks::Network& network : found) {
@@ -132,8 +144,8 @@ int answerCombine(const NetworkQuestion& question, std::istream& in, std::ostrea
         }
         out << Object()
                    .add("target", jsonString(plain(wanted.value, shiftOf(wanted.quantity))))
-                   .add("unit", cli::quoted(value::unitOf(wanted.quantity).symbol))
-                   .add("component", cli::quoted(componentOf(wanted.quantity)))
+                   .add("unit", jsonName(value::unitOf(wanted.quantity).symbol))
+                   .add("component", jsonName(componentOf(wanted.quantity)))
                    .add("series", seriesJson(from))
                    .add("parts_at_most", std::to_string(std::get<int>(parts)))
                    .add("networks", list + "]")

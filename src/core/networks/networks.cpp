@@ -1,5 +1,7 @@
 #include "core/networks/networks.h"
 
+#include "core/networks/exact.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -82,16 +84,27 @@ std::span<const Entry> within(std::span<const Entry> entries, double least, doub
     return {from, to};
 }
 
-// Calls `visit` with the last entry of an ascending table below `wanted` and the first at or
-// above it, where there are such. Whatever grows with the entry's amount is then nearest
-// `wanted`'s result at one of the two.
+// Amounts this close are the same amount, found in floating point by different sums: 390 ‖
+// (390 + 390) and 150 + (220 ‖ 220) are both 260.
+bool sameAmount(double a, double b) {
+    return std::abs(a - b) <= kSameError * std::max(std::abs(a), std::abs(b));
+}
+
+// Calls `visit` with the last entries of an ascending table below `wanted` and the first at or
+// above it, where there are such, every entry of the same amount on each side: whatever grows
+// with the entry's amount is then nearest `wanted`'s result at one of them, and the entries
+// alike in amount still differ in their parts.
 template <typename Entry, typename Visit>
 void nearest(std::span<const Entry> entries, double wanted, Visit visit) {
     const auto at = std::ranges::lower_bound(entries, wanted, {}, &Entry::amount);
-    if (at != entries.begin())
-        visit(*std::prev(at));
-    if (at != entries.end())
-        visit(*at);
+    for (auto below = at; below != entries.begin();) {
+        --below;
+        if (!sameAmount(below->amount, std::prev(at)->amount))
+            break;
+        visit(*below);
+    }
+    for (auto above = at; above != entries.end() && sameAmount(above->amount, at->amount); ++above)
+        visit(*above);
 }
 
 std::array<std::size_t, 3> sortedParts(const Network& network) {
@@ -102,8 +115,8 @@ std::array<std::size_t, 3> sortedParts(const Network& network) {
     return parts;
 }
 
-// -1 when the first error is the smaller in size, 1 when the second is, 0 when they are the
-// same.
+// -1 when the first error is the smaller in size, 1 when the second is, 0 when they are too near
+// for a double to tell.
 int compareErrors(double first, double second) {
     const double a = std::abs(first);
     const double b = std::abs(second);
@@ -115,8 +128,72 @@ auto identity(const Network& network) {
     return std::tuple(network.shape, sortedParts(network));
 }
 
-bool ranksBefore(const Network& x, const Network& y) {
-    if (const int errors = compareErrors(x.error, y.error); errors != 0)
+// The value of a network of parts of these values, whatever their type: a double, or an exact
+// fraction.
+template <typename Number> Number joined(Shape shape, const std::array<Number, 3>& v) {
+    switch (shape) {
+    case Shape::One:
+        return v[0];
+    case Shape::Added:
+        return added(v[0], v[1]);
+    case Shape::Reciprocal:
+        return reciprocal(v[0], v[1]);
+    case Shape::AddedReciprocal:
+        return added(v[0], reciprocal(v[1], v[2]));
+    case Shape::ReciprocalAdded:
+        return reciprocal(v[0], added(v[1], v[2]));
+    case Shape::ThreeAdded:
+        return added(added(v[0], v[1]), v[2]);
+    case Shape::ThreeReciprocal:
+        return reciprocal(reciprocal(v[0], v[1]), v[2]);
+    }
+    return v[0];
+}
+
+// Networks' errors against one target compared: by their doubles where those differ by more
+// than rounding can make them, and exactly, from the parts' decimals, where they do not.
+class Judge {
+public:
+    Judge(const Stock& stock, value::Decimal target)
+        : stock_(&stock)
+        , scale_(leastExponent(stock, target))
+        , target_(scale_.of(target)) {}
+
+    // -1 where the first network's error is the smaller in size, 1 where the second's is, 0
+    // where they are the same.
+    int compare(const Network& x, const Network& y) const {
+        if (const int errors = compareErrors(x.error, y.error); errors != 0)
+            return errors;
+        return compareDistances(valueOf(x), valueOf(y), target_);
+    }
+    // The network's value is exactly the target.
+    bool exact(const Network& network) const {
+        const Fraction value = valueOf(network);
+        return value.numerator * target_.denominator == target_.numerator * value.denominator;
+    }
+
+private:
+    static int leastExponent(const Stock& stock, value::Decimal target) {
+        int least = target.exponent;
+        for (const Part& part : stock.parts)
+            least = std::min(least, part.value.exponent);
+        return least;
+    }
+    Fraction valueOf(const Network& network) const {
+        std::array<Fraction, 3> values;
+        for (int i = 0; i < partsIn(network.shape); ++i)
+            values[static_cast<std::size_t>(i)] =
+                scale_.of(stock_->parts[network.parts[static_cast<std::size_t>(i)]].value);
+        return joined(network.shape, values);
+    }
+
+    const Stock* stock_;
+    Scale scale_;
+    Fraction target_;
+};
+
+bool ranksBefore(const Network& x, const Network& y, const Judge& judge) {
+    if (const int errors = judge.compare(x, y); errors != 0)
         return errors < 0;
     // Networks of as many parts are compared: fewer parts are kept apart, by their number.
     if (x.distinctValues() != y.distinctValues())
@@ -138,6 +215,14 @@ bool ranksBefore(const Divider& x, const Divider& y, double aimedTotal) {
         return distinct(x) < distinct(y);
     return std::tuple(identity(x.upper), identity(x.lower)) <
            std::tuple(identity(y.upper), identity(y.lower));
+}
+
+// The decimal of fifteen significant figures nearest a target given as a double.
+value::Decimal nearDecimal(double amount) {
+    if (!(amount > 0))
+        return {};
+    const int exponent = static_cast<int>(std::floor(std::log10(amount))) - 14;
+    return {std::llround(amount / std::pow(10.0, exponent)), exponent};
 }
 
 template <typename Candidate, typename Before>
@@ -164,24 +249,8 @@ int partsIn(Shape shape) {
     return 0;
 }
 
-double amountOf(Shape shape, const std::array<double, 3>& v) {
-    switch (shape) {
-    case Shape::One:
-        return v[0];
-    case Shape::Added:
-        return added(v[0], v[1]);
-    case Shape::Reciprocal:
-        return reciprocal(v[0], v[1]);
-    case Shape::AddedReciprocal:
-        return added(v[0], reciprocal(v[1], v[2]));
-    case Shape::ReciprocalAdded:
-        return reciprocal(v[0], added(v[1], v[2]));
-    case Shape::ThreeAdded:
-        return added(added(v[0], v[1]), v[2]);
-    case Shape::ThreeReciprocal:
-        return reciprocal(reciprocal(v[0], v[1]), v[2]);
-    }
-    return 0;
+double amountOf(Shape shape, const std::array<double, 3>& values) {
+    return joined(shape, values);
 }
 
 bool addsInSeries(value::Quantity quantity) {
@@ -275,6 +344,12 @@ Range Combiner::reach(int parts) const {
 }
 
 std::vector<Network> Combiner::best(double target, int parts) const {
+    return best(nearDecimal(target), parts);
+}
+
+std::vector<Network> Combiner::best(value::Decimal exactTarget, int parts) const {
+    const double target = value::toDouble(exactTarget);
+    const Judge judge(stock_, exactTarget);
     const std::span<const Part> singles = stock_.parts;
     const auto indexOf = [&](const Part& part) {
         return static_cast<std::size_t>(&part - singles.data());
@@ -285,10 +360,11 @@ std::vector<Network> Combiner::best(double target, int parts) const {
         network.amount =
             amountOf(shape, valuesOf(network, stock_, [](const Part& p) { return p.amount; }));
         network.error = (network.amount - target) / target;
-        if (std::abs(network.error) <= kSameError)
+        if (compareErrors(network.error, 0) == 0 && judge.exact(network))
             network.error = 0;
-        keepBetter(best[static_cast<std::size_t>(partsIn(shape))], network,
-                   [](const Network& x, const Network& y) { return ranksBefore(x, y); });
+        keepBetter(
+            best[static_cast<std::size_t>(partsIn(shape))], network,
+            [&judge](const Network& x, const Network& y) { return ranksBefore(x, y, judge); });
     };
 
     nearest(singles, target, [&](const Part& a) { offer(Shape::One, {indexOf(a)}); });
@@ -320,7 +396,7 @@ std::vector<Network> Combiner::best(double target, int parts) const {
     // Fewest parts first; a network is kept only where it beats every one with fewer parts.
     std::vector<Network> kept;
     for (const std::optional<Network>& network : best)
-        if (network && (kept.empty() || compareErrors(network->error, kept.back().error) < 0))
+        if (network && (kept.empty() || judge.compare(*network, kept.back()) < 0))
             kept.push_back(*network);
     std::ranges::reverse(kept);
     return kept;

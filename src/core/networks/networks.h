@@ -95,7 +95,11 @@ public:
     // For a positive target: the best network of one part, then of two and of three up to
     // `parts`, each kept only where its error is smaller than that of every network of fewer
     // parts; listed best first. Of as many parts, best is the least error in size, then the
-    // fewest distinct values: so the fewest parts win where errors are the same.
+    // fewest distinct values: so the fewest parts win where errors are the same. Errors too
+    // near for a double to tell apart are compared exactly: the parts and the target are
+    // decimals.
+    std::vector<Network> best(value::Decimal target, int parts = 3) const;
+    // The same for the decimal of fifteen figures nearest a target given as a double.
     std::vector<Network> best(double target, int parts = 3) const;
 
     // For a ratio between 0 and 1 and a total aimed at: the best divider of two single parts,
