@@ -9,6 +9,7 @@
 
 #include "core/cli/marking_answers.h"
 #include "core/marking/any_marking.h"
+#include "core/marking/echo.h"
 #include "core/marking/value_markings.h"
 
 #include <algorithm>
@@ -46,7 +47,7 @@ inline bool printableUtf8(std::string_view text) {
 // What the command line echoes of any text is printable and at most 256 bytes and «…»; its
 // JSON string is one quoted string of printable UTF-8.
 inline void checkEcho(std::string_view typed) {
-    const std::string shown = cli::echoed(typed);
+    const std::string shown = marking::echoed(typed);
     if (!printableUtf8(shown) || shown.size() > marking::kLongestMarking + 3)
         std::abort();
     const std::string json = cli::jsonString(typed);

@@ -2,6 +2,7 @@
 
 #include "core/cli/marking_answers.h"
 #include "core/cli/network_answers.h"
+#include "core/marking/echo.h"
 
 #include <algorithm>
 #include <istream>
@@ -149,10 +150,6 @@ void answerLines(std::istream& in, std::ostream& out, MarkingAnswers& answers) {
         answers.answerLine(line, cutShort);
 }
 
-std::string quoted(std::string_view text) {
-    return "«" + std::string(text) + "»";
-}
-
 // The options of a question about networks and dividers, which take a value each, given as
 // the next argument or after "=".
 struct ValueOption {
@@ -228,7 +225,8 @@ std::optional<int> answerCommandLine(int argc, const char* const* argv, std::ist
             if (!matched)
                 continue;
             if (!value)
-                return error(err, "параметру " + quoted(candidate.name) + " нужно значение");
+                return error(err,
+                             "параметру " + marking::quoted(candidate.name) + " нужно значение");
             question.*candidate.value = value;
             option = &candidate;
             break;
@@ -260,26 +258,26 @@ std::optional<int> answerCommandLine(int argc, const char* const* argv, std::ist
             continue;
         if (among(kQtOptionsWithValue, name)) {
             if (++i == argc)
-                return error(err, "параметру " + quoted(argument) + " нужно значение");
+                return error(err, "параметру " + marking::quoted(argument) + " нужно значение");
             continue;
         }
-        return error(err, "неизвестный параметр " + quoted(argument));
+        return error(err, "неизвестный параметр " + marking::quoted(argument));
     }
     if (networkAsked) {
         if (!markings.empty())
             return error(err, "с «--combine» и «--divider» маркировки не читаются: " +
-                                  quoted(markings.front().first));
+                                  marking::quoted(markings.front().first));
         for (const ValueOption& option : kValueOptions)
             if (question.*option.value && option.onlyFor && option.onlyFor != question.kind)
                 return error(err,
-                             "параметр " + quoted(option.name) + " только для " +
+                             "параметр " + marking::quoted(option.name) + " только для " +
                                  (*option.onlyFor == NetworkQuestion::Combine ? "«--combine»"
                                                                               : "«--divider»"));
         question.json = json;
         return answerNetworkQuestion(question, in, out, err);
     }
     if (!firstValueOption.empty())
-        return error(err, "параметр " + quoted(firstValueOption) +
+        return error(err, "параметр " + marking::quoted(firstValueOption) +
                               " только для «--combine» и «--divider»");
     if (markings.empty())
         return json ? std::optional(error(err, "параметру «--json» нужна маркировка"))

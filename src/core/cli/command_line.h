@@ -4,6 +4,7 @@
 
 #include <iosfwd>
 #include <optional>
+#include <string>
 
 namespace vantrel::cli {
 
@@ -26,5 +27,10 @@ std::optional<int> answerCommandLine(int argc, const char* const* argv, std::ist
 // could not be written, or an input that could not be read, is named on standard error
 // (a closed pipe ends quietly) and the exit code is kInputOutputError.
 std::optional<int> answerCommandLine(int argc, const char* const* argv);
+
+// Why reading the process's standard input through `in` failed ("это каталог"), or nothing
+// where it did not or `in` reads something else. The answer that asks names the failure as its
+// own, and it is not named again.
+std::optional<std::string> readFailure(std::istream& in);
 
 } // namespace vantrel::cli

@@ -22,7 +22,7 @@ std::string plain(value::Decimal value, int shift) {
     return text;
 }
 
-std::string quoted(std::string_view name) {
+std::string jsonName(std::string_view name) {
     return std::string("\"").append(name).append("\"");
 }
 

@@ -17,9 +17,8 @@ std::string_view componentOf(value::Quantity quantity);
 // point.
 std::string plain(value::Decimal value, int shift = 0);
 
-// The name in double quotes, for names that need no escaping. Called as cli::quoted: with a
-// std::string, lookup in std finds std::quoted too.
-std::string quoted(std::string_view name);
+// The name in double quotes, for names that need no escaping: "resistor", "E24".
+std::string jsonName(std::string_view name);
 
 // A JSON object written key by key, in the order given.
 class Object {

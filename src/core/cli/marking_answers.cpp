@@ -4,6 +4,7 @@
 #include "core/codes/dielectric.h"
 #include "core/codes/typed_code.h"
 #include "core/marking/any_marking.h"
+#include "core/marking/echo.h"
 #include "core/marking/value_markings.h"
 #include "core/value/series.h"
 
@@ -12,6 +13,12 @@
 
 namespace vantrel::cli {
 namespace {
+
+using marking::Character;
+using marking::echoed;
+using marking::echoedPart;
+using marking::firstCharacter;
+using marking::isControl;
 
 using marking::MarkingReading;
 using value::Decimal;
@@ -31,16 +38,16 @@ std::string toleranceLimits(const value::Tolerance& tolerance, const value::Unit
     }
     const int shift = absolute ? -unit.smallest : 0;
     return Object()
-        .add("kind", quoted(absolute ? "absolute" : "percent"))
+        .add("kind", jsonName(absolute ? "absolute" : "percent"))
         .add("plus", jsonString(plain(tolerance.above, shift)))
         .add("minus", jsonString(plain(tolerance.below, shift)))
-        .add("unit", absolute ? quoted(unit.symbol) : "null")
+        .add("unit", absolute ? jsonName(unit.symbol) : "null")
         .close();
 }
 
 std::string markingJson(const marking::Marking& way) {
     return Object()
-        .add("form", quoted(marking::jsonName(way.form)))
+        .add("form", jsonName(marking::jsonName(way.form)))
         .add("marking", jsonString(marking::markingText(way)))
         .addOrNull("own_band", marking::ownBand(way), [](int band) { return std::to_string(band); })
         .close();
@@ -75,11 +82,11 @@ std::string readingJson(const MarkingReading& found) {
     };
     const auto decimal = [](Decimal d) { return jsonString(plain(d)); };
     return Object()
-        .add("component", quoted(componentOf(reading.quantity)))
-        .add("form", quoted(marking::jsonName(found.form)))
+        .add("component", jsonName(componentOf(reading.quantity)))
+        .add("form", jsonName(marking::jsonName(found.form)))
         .add("table", found.table.empty() ? "null" : jsonString(found.table))
         .add("value", found.valued ? jsonString(plain(reading.value, -unit.smallest)) : "null")
-        .add("unit", quoted(unit.symbol))
+        .add("unit", jsonName(unit.symbol))
         .addOrNull("tolerance", reading.tolerance, text)
         .addOrNull("tolerance_limits", reading.tolerance,
                    [&](const value::Tolerance& t) { return toleranceLimits(t, unit); })
@@ -89,7 +96,7 @@ std::string readingJson(const MarkingReading& found) {
                    [](Decimal ppm) { return jsonString(value::temperatureCoefficientText(ppm)); })
         .addOrNull("tempco_ppm", reading.temperatureCoefficient, decimal)
         .addOrNull("series", found.valued ? value::firstSeriesHolding(reading.value) : std::nullopt,
-                   [](value::Series s) { return quoted(value::nameOf(s)); })
+                   [](value::Series s) { return jsonName(value::nameOf(s)); })
         .addOrNull("dielectric", found.dielectric, dielectricJson)
         .add("note", marking::formNote(found.form).empty()
                          ? "null"
@@ -98,59 +105,6 @@ std::string readingJson(const MarkingReading& found) {
         .add("text", jsonString(marking::valueText(found)))
         .add("markings", markings.append("]"))
         .close();
-}
-
-// The character a text starts with, and its length in bytes: 0 where the text starts with no
-// UTF-8 (a stray byte, an overlong form, a surrogate, a code point beyond U+10FFFF).
-struct Character {
-    char32_t code = 0;
-    std::size_t length = 0;
-};
-Character firstCharacter(std::string_view text) {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(0);
-    const std::size_t length = lead < 0x80                    ? 1
-                               : lead >= 0xC2 && lead <= 0xDF ? 2
-                               : lead >= 0xE0 && lead <= 0xEF ? 3
-                               : lead >= 0xF0 && lead <= 0xF4 ? 4
-                                                              : 0;
-    if (length == 0 || length > text.size())
-        return {};
-    char32_t code = length == 1 ? lead : lead & (0x7F >> length);
-    for (std::size_t i = 1; i < length; ++i) {
-        if ((byte(i) & 0xC0) != 0x80)
-            return {};
-        code = (code << 6) | (byte(i) & 0x3F);
-    }
-    const char32_t smallest[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (code < smallest[length] || (code >= 0xD800 && code <= 0xDFFF) || code > 0x10FFFF)
-        return {};
-    return {code, length};
-}
-
-// C0, DEL and C1.
-bool isControl(char32_t c) {
-    return c < 0x20 || (c >= 0x7F && c <= 0x9F);
-}
-
-// The line and paragraph separators, and the marks and controls that reorder what follows
-// them on a line.
-bool breaksOrReorders(char32_t c) {
-    return c == 0x2028 || c == 0x2029 || c == 0x061C || c == 0x200E || c == 0x200F ||
-           (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);
-}
-
-// The start of the text that is echoed, whole characters, and whether the text goes on.
-std::pair<std::string_view, bool> echoedPart(std::string_view text) {
-    std::size_t kept = 0;
-    while (kept < text.size()) {
-        const std::size_t length =
-            std::max<std::size_t>(firstCharacter(text.substr(kept)).length, 1);
-        if (kept + length > marking::kLongestMarking)
-            return {text.substr(0, kept), true};
-        kept += length;
-    }
-    return {text, false};
 }
 
 } // namespace
@@ -178,18 +132,6 @@ std::string jsonString(std::string_view text) {
         text.remove_prefix(c.length);
     }
     return json + "\"";
-}
-
-std::string echoed(std::string_view text, bool cutShort) {
-    const auto [part, goesOn] = echoedPart(text);
-    std::string shown;
-    for (std::string_view rest = part; !rest.empty();) {
-        const Character c = firstCharacter(rest);
-        const bool printable = c.length > 0 && !isControl(c.code) && !breaksOrReorders(c.code);
-        shown += printable ? rest.substr(0, c.length) : "?";
-        rest.remove_prefix(std::max<std::size_t>(c.length, 1));
-    }
-    return goesOn || cutShort ? shown.append("…") : shown;
 }
 
 void MarkingAnswers::answer(std::string_view marking, bool cutShort) {

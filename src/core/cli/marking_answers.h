@@ -37,10 +37,4 @@ private:
 // and paragraph separators escaped, bytes that are no UTF-8 as U+FFFD.
 std::string jsonString(std::string_view text);
 
-// The text as it is echoed to a terminal: at most its first kLongestMarking bytes, whole
-// characters, then «…» where it goes on; control characters, the characters that reorder or
-// break a line (bidirectional controls, line and paragraph separators) and bytes that are no
-// UTF-8 as "?".
-std::string echoed(std::string_view text, bool cutShort = false);
-
 } // namespace vantrel::cli

@@ -28,6 +28,9 @@ public:
 
     // The errno of the first write, flush or read that failed; 0 while none has.
     int error() const { return error_; }
+    // Whether an answer has named the failure as its own.
+    bool named() const { return named_; }
+    void name() { named_ = true; }
 
 protected:
     int_type overflow(int_type c) override {
@@ -66,6 +69,7 @@ private:
     std::FILE* file_;
     char read_ = 0;
     int error_ = 0;
+    bool named_ = false;
 };
 
 // Why a stream failed, as a user reads it.
@@ -92,6 +96,14 @@ std::string reason(int error) {
 
 } // namespace
 
+std::optional<std::string> readFailure(std::istream& in) {
+    auto* buffer = dynamic_cast<StdioBuffer*>(in.rdbuf());
+    if (!buffer || buffer->error() == 0)
+        return std::nullopt;
+    buffer->name();
+    return reason(buffer->error());
+}
+
 std::optional<int> answerCommandLine(int argc, const char* const* argv) {
     if (argc < 2)
         return std::nullopt;
@@ -107,7 +119,7 @@ std::optional<int> answerCommandLine(int argc, const char* const* argv) {
             err << "vantrel: ответ не записан: " << reason(output.error()) << "\n";
         exitCode = kInputOutputError;
     }
-    if (input.error() != 0) {
+    if (input.error() != 0 && !input.named()) {
         err << "vantrel: маркировки не прочитаны: " << reason(input.error()) << "\n";
         exitCode = kInputOutputError;
     }

@@ -2,6 +2,7 @@
 
 #include "core/codes/typed_code.h"
 #include "core/marking/any_marking.h"
+#include "core/marking/echo.h"
 #include "core/marking/value_text.h"
 #include "core/value/series.h"
 
@@ -28,6 +29,8 @@ constexpr std::array<SeriesName, 7> kSeriesNames{{{"E3", 3, std::nullopt},
                                                   {"E48", 48, Decimal{2, 0}},
                                                   {"E96", 96, Decimal{1, 0}},
                                                   {"E192", 192, Decimal{5, -1}}}};
+
+constexpr codes::Typing kSeriesTyping{.eitherCase = true, .lookalikes = true};
 
 // The least and most a part of this value may be within its tolerance.
 Part partOf(Decimal value, const std::optional<value::Tolerance>& tolerance) {
@@ -64,8 +67,11 @@ Decades decadesOf(Quantity quantity) {
 }
 
 std::optional<Stock> seriesStock(std::string_view name, Quantity quantity) {
-    const std::string capitals = codes::inCapitals(name);
-    const auto named = std::ranges::find(kSeriesNames, capitals, &SeriesName::name);
+    // "e24", and "Е24" typed on a Russian keyboard layout.
+    const std::optional<std::string> capitals = codes::cleaned(name, kSeriesTyping);
+    if (!capitals)
+        return std::nullopt;
+    const auto named = std::ranges::find(kSeriesNames, *capitals, &SeriesName::name);
     if (named == kSeriesNames.end())
         return std::nullopt;
     Stock stock{quantity, std::string(named->name), {}, named->tolerance.has_value(), true};
@@ -85,12 +91,18 @@ std::variant<Stock, Refusal> readStock(std::string_view text, Quantity quantity,
     if (text.size() > kLongestStockText)
         return Refusal{name + ": список длиннее 1 МиБ"};
     Stock stock{quantity, std::move(name), {}, true, false};
+    // As editors save a list: a byte-order mark in front, lines ended by CR LF.
+    if (constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+        text.starts_with(kByteOrderMark))
+        text.remove_prefix(kByteOrderMark.size());
     std::size_t lineNumber = 0;
     for (std::size_t start = 0; start < text.size();) {
         const std::size_t end = std::min(text.find('\n', start), text.size());
         std::string_view line = text.substr(start, end - start);
         start = end + 1;
         ++lineNumber;
+        if (line.ends_with('\r'))
+            line.remove_suffix(1);
         line = line.substr(0, line.find('#'));
         for (std::size_t from = 0; from <= line.size();) {
             const std::size_t to = std::min(line.find(';', from), line.size());
@@ -105,7 +117,7 @@ std::variant<Stock, Refusal> readStock(std::string_view text, Quantity quantity,
                 return Refusal{where + ": " + refused->message};
             const auto& reading = std::get<value::Reading>(read);
             if (reading.quantity != quantity)
-                return Refusal{where + ": " + guillemets(entry) + " — " +
+                return Refusal{where + ": " + marking::quoted(entry) + " — " +
                                std::string(measureOf(reading.quantity)) + ", а нужно " +
                                std::string(measureOf(quantity))};
             stock.parts.push_back(partOf(reading.value, reading.tolerance));

@@ -2,6 +2,7 @@
 
 #include "core/codes/typed_code.h"
 #include "core/marking/any_marking.h"
+#include "core/marking/echo.h"
 #include "core/marking/value_text.h"
 
 #include <array>
@@ -29,6 +30,20 @@ bool writesValue(marking::Form form) {
            form == marking::Form::Smd || form == marking::Form::Code;
 }
 
+std::optional<value::Reading> readAsTyped(std::string_view text);
+
+// "2k2 ±1 %", "2200 ±1 %": a value in any form it is typed in, then its tolerance written out.
+std::optional<value::Reading> withToleranceWritten(std::string_view text) {
+    const std::size_t at = std::min(text.find("±"), text.find('+'));
+    if (at == 0 || at == std::string_view::npos)
+        return std::nullopt;
+    std::optional<value::Reading> reading = readAsTyped(codes::trimmed(text.substr(0, at)));
+    if (!reading || reading->tolerance)
+        return std::nullopt;
+    reading->tolerance = marking::readToleranceAfter(text.substr(at), reading->quantity);
+    return reading->tolerance ? reading : std::nullopt;
+}
+
 std::optional<value::Reading> readAsTyped(std::string_view text) {
     if (const std::optional<Decimal> ohms = value::readNumber(text))
         return value::Reading(Quantity::Resistance, *ohms);
@@ -37,25 +52,15 @@ std::optional<value::Reading> readAsTyped(std::string_view text) {
     for (const marking::MarkingReading& found : marking::readAnyMarking(text))
         if (found.valued && writesValue(found.form))
             return found.reading;
-    return std::nullopt;
+    return withToleranceWritten(text);
 }
-
-// A voltage's unit as typed, with the power of ten of its prefix.
-struct VoltUnit {
-    std::string_view typed;
-    int exponent;
-};
-constexpr std::array<VoltUnit, 8> kVoltUnits{
-    {{"мВ", -3}, {"mV", -3}, {"кВ", 3}, {"kV", 3}, {"В", 0}, {"в", 0}, {"V", 0}, {"v", 0}}};
 
 std::optional<double> readVolts(std::string_view text) {
     int exponent = 0;
-    for (const VoltUnit& unit : kVoltUnits)
-        if (text.ends_with(unit.typed)) {
-            text = codes::trimmed(text.substr(0, text.size() - unit.typed.size()));
-            exponent = unit.exponent;
-            break;
-        }
+    if (const auto* unit = value::endingSpelling(text, value::kVoltSpellings)) {
+        text = codes::trimmed(text.substr(0, text.size() - unit->typed.size()));
+        exponent = unit->exponent;
+    }
     const std::optional<Decimal> number = value::readNumber(text);
     if (!number)
         return std::nullopt;
@@ -75,16 +80,16 @@ std::variant<Value, Refusal> readPositive(std::string_view typed, std::string_vi
         return Refusal{std::string(what).append(": больше 256 байт")};
     if (const std::optional<std::string_view> rest = afterMinus(text);
         rest && read(codes::trimmed(*rest)))
-        return Refusal{guillemets(text).append(": меньше нуля, а нужно больше")};
+        return Refusal{marking::quoted(text).append(": меньше нуля, а нужно больше")};
     const std::optional<Value> value = read(text);
     if (!value)
-        return Refusal{guillemets(text)
+        return Refusal{marking::quoted(text)
                            .append(" не ")
                            .append(what)
                            .append(": пишите, например, ")
                            .append(example)};
     if (!(amount(*value) > 0))
-        return Refusal{guillemets(text).append(": ноль, а нужно больше")};
+        return Refusal{marking::quoted(text).append(": ноль, а нужно больше")};
     return *value;
 }
 
@@ -100,10 +105,6 @@ std::string_view measureOf(Quantity quantity) {
         return "индуктивность";
     }
     return {};
-}
-
-std::string guillemets(std::string_view text) {
-    return std::string("«").append(text).append("»");
 }
 
 std::variant<value::Reading, Refusal> readPartValue(std::string_view typed) {
@@ -128,7 +129,7 @@ std::variant<double, Refusal> readRatio(std::string_view input, std::string_view
             [](double typed) { return typed; });
         if (const double* read = std::get_if<double>(&ratio); read && *read >= 1)
             return Refusal{
-                guillemets(codes::trimmed(input)).append(": коэффициент делителя меньше 1")};
+                marking::quoted(codes::trimmed(input)).append(": коэффициент делителя меньше 1")};
         return ratio;
     }
     const auto in = readVoltage(input);
@@ -151,7 +152,7 @@ std::variant<double, Refusal> readAimedTotal(std::string_view typed) {
         return *refused;
     const value::Reading& reading = std::get<value::Reading>(total);
     if (reading.quantity != Quantity::Resistance)
-        return Refusal{guillemets(codes::trimmed(typed))
+        return Refusal{marking::quoted(codes::trimmed(typed))
                            .append(": сумма делителя — сопротивление, а это ")
                            .append(measureOf(reading.quantity))};
     return value::toDouble(reading.value);

@@ -18,9 +18,6 @@ struct Refusal {
 // "сопротивление", "ёмкость", "индуктивность".
 std::string_view measureOf(value::Quantity quantity);
 
-// «text»
-std::string guillemets(std::string_view text);
-
 // A value as the builder types it: a number of ohms ("4700", "4,7"), a value with its unit
 // ("4,32 кОм", "4.32k", "100 нФ", "10 мкГн"), a resistor's letter code ("4k32", "R47") or a
 // capacitor's code with its unit letter ("4n7"). A tolerance typed after it is kept. Zero, a
