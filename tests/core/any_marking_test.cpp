@@ -277,6 +277,22 @@ TEST(AnyMarking, MarkingsOnPartsInHand) {
         {"4/4W", {}},
         {"1/3W", {}},
         {"5W 5W", {}},
+        // Cement resistors: Ω as the unit before the tolerance letter, the rating run together.
+        {"5W 10ΩJ", {power + "10 Ом ±5 %, 5 Вт; Ряд E6"}},
+        {"10W 0.1ΩJ", {power + "0,1 Ом ±5 %, 10 Вт; Ряд E6"}},
+        {"5W10RJ", {power + "10 Ом ±5 %, 5 Вт; Ряд E6"}},
+        {"5 вт 10R", {power + "10 Ом, 5 Вт; Ряд E6"}},
+        {"5W 10Ωj", {}},
+        {"5W 10ΩQ", {}},
+        {"e106",
+         {"Конденсатор, код тантала: 10 мкФ, 2,5 В; Ряд E6; полоса у вывода +, у алюминиевого — у "
+          "−"}},
+        // Rated volts as parts lists and high-voltage discs write them.
+        {"0,1 мкФ ±10 %, 100 в", {"Конденсатор, номинал с единицей: 100 нФ ±10 %, 100 В; Ряд E6"}},
+        {"104 1.6kV", {"Конденсатор, код: 100 нФ, 1,6 кВ; Ряд E6"}},
+        {"102/2кВ", {"Конденсатор, код: 1 нФ, 2 кВ; Ряд E6"}},
+        {"104 0kV", {}},
+        {"2A104 1kV", {}},
     };
     for (const auto& c : cases) {
         std::vector<std::string> lines;

@@ -62,10 +62,19 @@ TEST(TantalumCode, TypingAndWhatIsNoCode) {
     for (const std::string_view typed : {"107C", "107c", "c107", " 107С ", "С107", "107 16"})
         EXPECT_EQ(readTantalumCode(typed), uF100) << typed;
     EXPECT_EQ(readTantalumCode("105 6.3"), capacitor({10, 5}, {63, -1}));
+    // The makers print a small e for 2,5 В and a capital E for 25 В: each in its own case.
+    const struct {
+        std::string_view typed;
+        Decimal volts;
+    } cases[] = {{"e106", {25, -1}}, {"106e", {25, -1}}, {" е106", {25, -1}}, {"106 2,5", {25, -1}},
+                 {"E106", {25}},     {"106E", {25}},     {"Е106", {25}}};
+    for (const auto& [typed, volts] : cases)
+        EXPECT_EQ(readTantalumCode(typed), capacitor({10, 6}, volts)) << typed;
+    EXPECT_EQ(tantalumCodeFor(capacitor({10, 6}, {25, -1})), "106e");
     EXPECT_EQ(readTantalumCode("100A"), capacitor({10}, {10})); // 10 пФ: two figures, power 0
     for (const std::string_view none :
          {"", "107", "107B", "B107", "108C", "109C", "007C", "1070C", "07C", "107CC", "C107C",
-          "107 15", "107 16V", "107  16", "475 16 25", "107 Ц", "10.7C"})
+          "107 15", "107 16V", "107  16", "475 16 25", "107 Ц", "10.7C", "e106e", "ee10"})
         EXPECT_EQ(readTantalumCode(none), std::nullopt) << none;
 }
 

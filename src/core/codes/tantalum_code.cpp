@@ -11,14 +11,18 @@ namespace {
 using value::Decimal;
 
 // The rated-voltage letters of tantalum chip capacitors, as the makers' datasheets give them
-// (the marking's voltage code in the AVX TAJ and KEMET T491 datasheets).
+// (the marking's voltage code in the AVX TAJ and KEMET T491 datasheets). Both print a small e
+// for 2,5 В beside the capital E for 25 В, so that letter is read in its own case.
 struct VoltageLetter {
     std::string_view typed;
     Decimal volts;
 };
-constexpr VoltageLetter kVoltageLetters[] = {{"G", {4}},  {"J", {63, -1}}, {"A", {10}},
-                                             {"C", {16}}, {"D", {20}},     {"E", {25}},
-                                             {"V", {35}}, {"T", {50}}};
+constexpr VoltageLetter kVoltageLetters[] = {{"e", {25, -1}}, {"G", {4}},  {"J", {63, -1}},
+                                             {"A", {10}},     {"C", {16}}, {"D", {20}},
+                                             {"E", {25}},     {"V", {35}}, {"T", {50}}};
+// The small e as typed, on a Latin or a Russian keyboard layout.
+constexpr std::string_view kSmallE[] = {"e", "е"};
+static_assert(kVoltageLetters[0].typed == "e");
 
 // The code's three digits: two figures and the power of ten of the picofarads.
 constexpr int kLargestPower = 7;
@@ -60,6 +64,14 @@ std::optional<value::Reading> withVoltsApart(std::string_view code) {
 } // namespace
 
 std::optional<value::Reading> readTantalumCode(std::string_view typed) {
+    // The small e first, before the code is read in capitals: "e106", "106e" are 2,5 В.
+    const std::string_view text = trimmed(typed);
+    for (const std::string_view e : kSmallE) {
+        if (text.starts_with(e))
+            return reading(text.substr(e.size()), kVoltageLetters[0].volts);
+        if (text.ends_with(e))
+            return reading(text.substr(0, text.size() - e.size()), kVoltageLetters[0].volts);
+    }
     const std::optional<std::string> cleanedCode = cleaned(typed, kTantalumTyping);
     if (!cleanedCode || cleanedCode->size() < 4)
         return std::nullopt;

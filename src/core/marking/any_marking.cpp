@@ -53,6 +53,26 @@ constexpr FormNames namesOf(Form form) {
     return {};
 }
 
+// A capacitor's printed code with its rated kilovolts after a space or a slash, as high-voltage
+// discs carry it: "104 1.6kV", "472K/2KV". The printed code itself counts its volts in V.
+std::vector<codes::CodeReading> codeWithKilovolts(std::string_view text) {
+    const value::RatingSpelling* unit = value::endingSpelling(text, value::kVoltSpellings);
+    const std::size_t apart = text.find_last_of(" /");
+    if (!unit || unit->exponent != value::kKilo || apart == std::string_view::npos)
+        return {};
+    const std::optional<value::Decimal> kilovolts =
+        value::readNumber(text.substr(apart + 1, text.size() - apart - 1 - unit->typed.size()));
+    if (!kilovolts || kilovolts->significand == 0)
+        return {};
+    std::vector<codes::CodeReading> readings =
+        codes::capacitorMarkings(codes::trimmed(text.substr(0, apart)));
+    if (readings.size() != 1 || readings.front().reading.voltage) // one voltage to a marking
+        return {};
+    readings.front().reading.voltage =
+        value::Decimal{kilovolts->significand, kilovolts->exponent + value::kKilo};
+    return readings;
+}
+
 class Readings {
 public:
     explicit Readings(std::string_view text)
@@ -129,6 +149,8 @@ std::vector<MarkingReading> readAnyMarking(std::string_view typed) {
     readings.addPowerMarking(text);
     readings.addValueOf(Quantity::Resistance);
     for (const codes::CodeReading& code : codes::capacitorMarkings(text))
+        readings.add(Form::Code, code.reading, false, code.table);
+    for (const codes::CodeReading& code : codeWithKilovolts(text))
         readings.add(Form::Code, code.reading, false, code.table);
     readings.add(Form::Tantalum, codes::readTantalumCode(text));
     for (const codes::Eia198Reading& code : codes::readEia198Code(text))

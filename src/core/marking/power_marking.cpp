@@ -13,8 +13,6 @@ namespace {
 
 using value::Decimal;
 
-constexpr std::string_view kWattSpellings[] = {"W", "w", "Вт", "вт", "ВТ"};
-
 // The words of the text, apart by spaces or no-break spaces; a number followed by the watt as
 // a word of its own, "5 Вт", "1/4 W", is one word.
 std::vector<std::string> wordsOf(std::string_view typed) {
@@ -29,7 +27,8 @@ std::vector<std::string> wordsOf(std::string_view typed) {
     for (std::size_t start = 0; start < text.size();) {
         const std::size_t end = std::min(text.find(' ', start), text.size());
         const std::string_view word = std::string_view(text).substr(start, end - start);
-        const bool unitAlone = std::ranges::find(kWattSpellings, word) != std::end(kWattSpellings);
+        const auto* unit = value::endingSpelling(word, value::kWattSpellings);
+        const bool unitAlone = unit && unit->typed == word;
         if (unitAlone && !words.empty() &&
             std::isdigit(static_cast<unsigned char>(words.back().back())))
             words.back().append(word);
@@ -50,11 +49,10 @@ constexpr Fraction kFractions[] = {{2, {5, -1}}, {4, {25, -2}}, {8, {125, -3}}, 
 
 // "5W", "0,25W", "1/4W", "5Вт": watts, a number or a fraction below one.
 std::optional<Decimal> watts(std::string_view word) {
-    const auto* unit =
-        std::ranges::find_if(kWattSpellings, [&](std::string_view w) { return word.ends_with(w); });
-    if (unit == std::end(kWattSpellings))
+    const auto* unit = value::endingSpelling(word, value::kWattSpellings);
+    if (!unit)
         return std::nullopt;
-    word.remove_suffix(unit->size());
+    word.remove_suffix(unit->typed.size());
     if (const std::size_t slash = word.find('/'); slash != std::string_view::npos) {
         const auto above = value::fromDigits(word.substr(0, slash));
         const auto below = value::fromDigits(word.substr(slash + 1));
@@ -70,12 +68,40 @@ std::optional<Decimal> watts(std::string_view word) {
     return number;
 }
 
+// "5W10RJ": the rating run together with the value, split after the watts.
+void splitRatingInFront(std::vector<std::string>& words) {
+    const std::string word = words.front();
+    for (std::size_t end = 1; end < word.size(); ++end)
+        if (value::endingSpelling(std::string_view(word).substr(0, end), value::kWattSpellings) &&
+            watts(std::string_view(word).substr(0, end))) {
+            words.front() = word.substr(0, end);
+            words.insert(words.begin() + 1, word.substr(end));
+            return;
+        }
+}
+
+// "10ΩJ", "0.1ΩJ": a value with its unit and the tolerance letter right after it, as cement
+// resistors print it. The letter is the letter code's own: read as it ends a code.
+std::optional<value::Reading> withToleranceLetter(std::string_view text) {
+    if (text.size() < 2 || !std::isupper(static_cast<unsigned char>(text.back())))
+        return std::nullopt;
+    std::optional<value::Reading> reading = readValueWithUnit(text.substr(0, text.size() - 1));
+    const std::optional<value::Reading> lettered =
+        codes::readLetterCode(std::string("1R").append(1, text.back()));
+    if (!reading || reading->tolerance || !lettered || !lettered->tolerance)
+        return std::nullopt;
+    reading->tolerance = lettered->tolerance;
+    return reading;
+}
+
 } // namespace
 
 std::optional<PowerMarking> readPowerMarking(std::string_view typed) {
     std::vector<std::string> words = wordsOf(codes::trimmed(typed));
     if (words.empty())
         return std::nullopt;
+    if (!watts(words.front()))
+        splitRatingInFront(words);
     std::optional<Decimal> power = watts(words.front());
     if (power) {
         words.erase(words.begin());
@@ -101,6 +127,8 @@ std::optional<PowerMarking> readPowerMarking(std::string_view typed) {
     std::optional<value::Reading> reading = codes::readLetterCode(rest);
     if (!reading) {
         reading = readValueWithUnit(spaced);
+        if (!reading)
+            reading = withToleranceLetter(spaced);
         if (reading && reading->quantity != value::Quantity::Resistance)
             return std::nullopt;
     }

@@ -119,6 +119,16 @@ public:
             rest_.remove_prefix(length);
         return read;
     }
+    // The rating's unit the text goes on with.
+    const value::RatingSpelling* rating(std::span<const value::RatingSpelling> spellings) {
+        skipSpaces();
+        for (const value::RatingSpelling& spelling : spellings)
+            if (rest_.starts_with(spelling.typed)) {
+                rest_.remove_prefix(spelling.typed.size());
+                return &spelling;
+            }
+        return nullptr;
+    }
     // The longest unit the text goes on with.
     const Unit* unit() {
         skipSpaces();
@@ -170,6 +180,17 @@ bool readTolerance(Cursor& text, value::Reading& reading) {
 
 } // namespace
 
+std::optional<value::Tolerance> readToleranceAfter(std::string_view typed, Quantity quantity) {
+    Cursor text(typed);
+    if (!text.startsWithOneOf({"±", "+"}))
+        return std::nullopt;
+    value::Reading reading(quantity, {});
+    if (!readTolerance(text, reading))
+        return std::nullopt;
+    text.skipSpaces();
+    return text.atEnd() ? reading.tolerance : std::nullopt;
+}
+
 std::optional<value::Reading> readValueWithUnit(std::string_view typed) {
     Cursor text(typed);
     const std::optional<Decimal> number = text.number();
@@ -195,12 +216,10 @@ std::optional<value::Reading> readValueWithUnit(std::string_view typed) {
         comma = text.take(",");
     }
     if (const auto volts = comma ? text.number() : std::nullopt) {
-        if (text.take("кВ") || text.take("kV"))
-            reading.voltage = Decimal{volts->significand, volts->exponent + 3};
-        else if (text.take("В") || text.take("V"))
-            reading.voltage = volts;
-        else
+        const value::RatingSpelling* volt = text.rating(value::kVoltSpellings);
+        if (!volt || volt->exponent < 0)
             return std::nullopt;
+        reading.voltage = Decimal{volts->significand, volts->exponent + volt->exponent};
     }
     text.skipSpaces();
     if (!text.atEnd())

@@ -14,4 +14,9 @@ namespace vantrel::marking {
 // Nothing for a text with anything else, and for zero other than 0 Ом (a jumper).
 std::optional<value::Reading> readValueWithUnit(std::string_view typed);
 
+// A tolerance written out after a value of that quantity, as the readout writes it: "±5 %",
+// "±0,25 пФ", "+80/-20 %", "+/-1 %". Nothing for any other text.
+std::optional<value::Tolerance> readToleranceAfter(std::string_view typed,
+                                                   value::Quantity quantity);
+
 } // namespace vantrel::marking

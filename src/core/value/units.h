@@ -65,6 +65,27 @@ constexpr int inSmallestUnit(Quantity quantity, int prefix) {
     return prefix - unitOf(quantity).smallest;
 }
 
+// The units a rating is written in beside a value, as typed: each spelling with the power of
+// ten of its prefix, the longest first, so that "кВ" is found before "В".
+struct RatingSpelling {
+    std::string_view typed;
+    int exponent;
+};
+inline constexpr RatingSpelling kVoltSpellings[] = {
+    {"мВ", kMilli}, {"мв", kMilli}, {"mV", kMilli}, {"кВ", kKilo}, {"кв", kKilo}, {"kV", kKilo},
+    {"KV", kKilo},  {"В", 0},       {"в", 0},       {"V", 0},      {"v", 0}};
+inline constexpr RatingSpelling kWattSpellings[] = {
+    {"Вт", 0}, {"вт", 0}, {"ВТ", 0}, {"W", 0}, {"w", 0}};
+
+// The spelling the text ends with, or nothing.
+constexpr const RatingSpelling* endingSpelling(std::string_view text,
+                                               std::span<const RatingSpelling> spellings) {
+    for (const RatingSpelling& spelling : spellings)
+        if (text.ends_with(spelling.typed))
+            return &spelling;
+    return nullptr;
+}
+
 // The quantity's units as the readout writes them, from the smallest: "Ом", "кОм" ... "ТОм".
 std::span<const std::string_view> unitsOf(Quantity quantity);
 
