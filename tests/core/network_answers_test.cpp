@@ -119,7 +119,9 @@ TEST(NetworkAnswers, TheBuildersOwnList) {
     const Answer none = answer({"--divider", "0,5", "--series", "-"}, "1\n1M\n");
     EXPECT_EQ(none.exitCode, 1);
     EXPECT_EQ(none.standardOutput, "");
-    EXPECT_NE(none.standardError.find("нет делителя с суммой около 10 кОм (список со стандартного ввода)"), std::string::npos);
+    EXPECT_NE(none.standardError.find(
+                  "нет делителя с суммой около 10 кОм (список со стандартного ввода)"),
+              std::string::npos);
 }
 
 TEST(NetworkAnswers, RefusedWithExitCodeTwoAndNothingWritten) {
@@ -157,7 +159,7 @@ TEST(NetworkAnswers, RefusedWithExitCodeTwoAndNothingWritten) {
          "список со стандартного ввода: в списке нет ни одного номинала"},
         {{"--divider", "5", "6"}, "выходное напряжение делителя должно быть меньше входного"},
         {{"--divider", "5", "-1"}, "«-1»: меньше нуля, а нужно больше"},
-        {{"--divider", "1,5"}, "«1,5»: коэффициент делителя меньше 1"},
+        {{"--divider", "1,5"}, "«1,5»: коэффициент делителя должен быть меньше 1"},
         {{"--divider", "5", "1", "--total", "1"},
          "сумма делителя 1 Ом вне того, что дают две детали (ряд E24 ±5 %): от 2 Ом до 20 МОм"},
         {{"--divider", "5", "1", "--total", "1n"},
@@ -183,4 +185,88 @@ TEST(NetworkAnswers, RefusedWithExitCodeTwoAndNothingWritten) {
                   "vantrel: " + c.message)
             << where;
     }
+}
+
+// Whatever is typed, given or read reaches standard error echoed: no control byte of the input
+// is ever written, on any path that refuses.
+TEST(NetworkAnswers, ControlBytesNeverReachTheTerminal) {
+    const std::string bytes = "\x1b[2J\x07\x9b\xe2\x80\xae";
+    const TemporaryFile list("1k\n" + bytes + "1k\n");
+    const std::string named = std::string(list.path()) + bytes;
+    const std::string value = bytes + "1k";
+    const std::vector<std::vector<const char*>> questions = {
+        {"--combine", value.c_str()},
+        {"--combine", "1k", "--series", named.c_str()},
+        {"--combine", "1k", "--series", list.path()},
+        {"--combine", "1k", "--parts", value.c_str()},
+        {"--divider", value.c_str(), "1"},
+        {"--divider", "5", value.c_str()},
+        {"--divider", value.c_str()},
+        {"--divider", "5", "1", "--total", value.c_str()},
+        {"--combine", "1k", value.c_str()},
+        {value.c_str()},
+        {"--combine", "1k", "--series", "-"},
+    };
+    for (const auto& arguments : questions) {
+        const Answer refused = answer(arguments, bytes + "\n");
+        EXPECT_NE(refused.exitCode, 0) << arguments.back();
+        for (const std::string& written : {refused.standardOutput, refused.standardError}) {
+            EXPECT_EQ(written.find_first_of("\x1b\x07\x7f\r"), std::string::npos) << written;
+            EXPECT_EQ(written.find("\xe2\x80\xae"), std::string::npos) << written;
+        }
+    }
+}
+
+TEST(NetworkAnswers, WorkedCommands) {
+    struct Case {
+        std::vector<const char*> arguments;
+        int exitCode;
+        std::string firstLine; // the first line of standard output after the heading
+    };
+    const Case cases[] = {
+        // Ties go to the fewest distinct values.
+        {{"--combine", "260", "--series", "E12"},
+         0,
+         "  390 Ом ‖ (390 Ом + 390 Ом) = 260 Ом, ошибка 0 %, с допуском от 234 Ом до 286 Ом"},
+        {{"--combine", "6180", "--series", "E12"},
+         0,
+         "  180 Ом + (12 кОм ‖ 12 кОм) = 6,18 кОм, ошибка 0 %, с допуском от 5,562 кОм до "
+         "6,798 кОм"},
+        {{"--combine", "69300nH", "--series", "E48"},
+         0,
+         "  30,1 мкГн + 19,6 мкГн + 19,6 мкГн = 69,3 мкГн, ошибка 0 %, с допуском от 67,91 мкГн "
+         "до 70,69 мкГн"},
+        // Series typed with a Cyrillic Е; an option glued to its value.
+        {{"--combine", "1k", "--series", "Е12"},
+         0,
+         "  1 кОм, ошибка 0 %, с допуском от 900 Ом до 1,1 кОм"},
+        {{"--divider=5", "1,2", "--series", "E48"},
+         0,
+         "  верх 28,7 кОм ‖ 13,3 кОм ≈ 9,088 кОм, низ 2,87 кОм: 1,2 В, ошибка 0 %, сумма "
+         "11,96 кОм, с допуском от 1,164 В до 1,237 В"},
+        {{"--divider", "12 в", "5 в", "--series", "E6", "--total", "1,5 кОм"},
+         0,
+         "  верх 47 кОм ‖ 2,2 кОм ≈ 2,102 кОм, низ 1,5 кОм: 4,998 В, ошибка -0,04515 %, сумма "
+         "3,602 кОм, с допуском от 3,869 В до 6,205 В"},
+    };
+    for (const Case& c : cases) {
+        const Answer answered = answer(c.arguments);
+        EXPECT_EQ(answered.exitCode, c.exitCode) << c.arguments[1];
+        const std::size_t heading = answered.standardOutput.find('\n') + 1;
+        EXPECT_EQ(answered.standardOutput.substr(
+                      heading, answered.standardOutput.find('\n', heading) - heading),
+                  c.firstLine)
+            << answered.standardOutput;
+    }
+    // No divider: an empty list in JSON, the reason on standard error, exit code 1.
+    const Answer none = answer({"--json", "--divider", "0,5", "--series", "-"}, "1\n1M\n");
+    EXPECT_EQ(none.exitCode, 1);
+    EXPECT_NE(none.standardOutput.find(R"("series": null, "dividers": []})"), std::string::npos)
+        << none.standardOutput;
+    EXPECT_NE(none.standardError.find("нет делителя"), std::string::npos);
+    // A list that is a folder is named as what failed, once.
+    const Answer folder = answer({"--combine", "1k", "--series", "/"});
+    EXPECT_EQ(folder.exitCode, 2);
+    EXPECT_EQ(folder.standardError,
+              "vantrel: не удалось прочитать список номиналов «/»: это каталог\n");
 }

@@ -206,10 +206,12 @@ std::optional<int> answerCommandLine(int argc, const char* const* argv, std::ist
             question.values = {*value};
             continue;
         }
-        if (argument == "--divider") {
+        if (argument == "--divider" || argument.starts_with("--divider=")) {
             if (std::exchange(networkAsked, true))
                 return error(err, "«--combine» и «--divider» не задаются вместе и дважды");
             question.kind = NetworkQuestion::Divider;
+            if (argument != "--divider") // "--divider=5 1,2", as "--combine=" is taken
+                question.values.push_back(argument.substr(argument.find('=') + 1));
             // The input and the output voltage, or a ratio alone: what follows up to an option.
             while (question.values.size() < 2 && i + 1 < argc &&
                    !std::string_view(argv[i + 1]).starts_with("--"))
@@ -291,7 +293,7 @@ std::optional<int> answerCommandLine(int argc, const char* const* argv, std::ist
         else
             answers.answer(marking);
     }
-    return finished(out, answers.everyMarkingRead() ? kEveryMarkingRead : kMarkingUnread);
+    return finished(out, answers.everyMarkingRead() ? kEveryMarkingRead : kNoAnswer);
 }
 
 } // namespace vantrel::cli

@@ -10,8 +10,9 @@ namespace vantrel::cli {
 
 // The exit codes of an answer on the command line.
 inline constexpr int kEveryMarkingRead = 0; // and for --help and --version
-inline constexpr int kMarkingUnread = 1;    // a marking has no reading; it still has its line
-inline constexpr int kUsageError = 2;       // an unknown option, or one without its value
+inline constexpr int kNoAnswer = 1;   // a marking has no reading (it still has its line), or no
+                                      // divider has a total near the aim
+inline constexpr int kUsageError = 2; // an unknown option, or one without its value
 inline constexpr int kInputOutputError = 3; // the answer could not be written, or the input read
 
 // Answers the command line on the streams and gives the exit code, or nothing when the

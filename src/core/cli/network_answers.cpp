@@ -186,10 +186,8 @@ int answerDivider(const NetworkQuestion& question, std::istream& in, std::ostrea
     const std::vector<networks::Divider> found = combiner.dividers(wanted, total);
     const std::string asked =
         input > 0 ? networks::dividerAsked(input, input * wanted) : networks::dividerAsked(wanted);
-    if (found.empty()) {
+    if (found.empty())
         err << "vantrel: " << networks::noDivider(from, total) << "\n";
-        return kMarkingUnread;
-    }
     if (question.json) {
         std::string list = "[";
         for (const networks::Divider& divider : found) {
@@ -218,14 +216,16 @@ int answerDivider(const NetworkQuestion& question, std::istream& in, std::ostrea
                    .add("dividers", list + "]")
                    .close()
             << "\n";
-    } else {
+    } else if (!found.empty()) {
         out << "Делитель " << asked << ", " << networks::stockTitle(from) << ", сумма около "
             << networks::shown(Quantity::Resistance, total) << " (" << networks::kJoinsLegend
             << "):\n";
         for (const networks::Divider& divider : found)
             out << "  " << networks::dividerLine(divider, from, input) << "\n";
     }
-    return out.flush() ? kEveryMarkingRead : kInputOutputError;
+    if (!out.flush())
+        return kInputOutputError;
+    return found.empty() ? kNoAnswer : kEveryMarkingRead;
 }
 
 } // namespace

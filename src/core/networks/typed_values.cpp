@@ -128,8 +128,8 @@ std::variant<double, Refusal> readRatio(std::string_view input, std::string_view
             },
             [](double typed) { return typed; });
         if (const double* read = std::get_if<double>(&ratio); read && *read >= 1)
-            return Refusal{
-                marking::quoted(codes::trimmed(input)).append(": коэффициент делителя меньше 1")};
+            return Refusal{marking::quoted(codes::trimmed(input))
+                               .append(": коэффициент делителя должен быть меньше 1")};
         return ratio;
     }
     const auto in = readVoltage(input);
