@@ -74,27 +74,49 @@ sanitize)
     cmake --build --preset sanitize --parallel "$jobs"
     exec ctest --preset sanitize --parallel "$jobs"
     ;;
-mutants) exec tools/mutants/run.sh ;;
+mutants)
+    # One worker a core, each in a folder of its own; every mutant is tried by one of them.
+    workers=$jobs pids=()
+    for ((worker = 0; worker < workers; ++worker)); do
+        tools/mutants/run.sh "build-mutants/$worker" tools/mutants/mutants.txt \
+            "$worker/$workers" &
+        pids+=($!)
+    done
+    status=0
+    for pid in "${pids[@]}"; do wait "$pid" || status=$?; done
+    exit "$status"
+    ;;
 fuzz)
     cmake --preset fuzz
     cmake --build --preset fuzz --parallel "$jobs"
     # The JPEG decoder also starts from the program's own pictures.
     declare -A seeds=([jpeg]=pictures)
-    for target in resistor_codes capacitor_codes networks jpeg; do
+    fuzz() { # target: runs it for its time, says what it found
+        local target=$1 found status=0
         found=$(mktemp -d) # new inputs go here; the committed seeds stay as they are
-        echo "Fuzzing $target for ${FUZZ_SECONDS:-60} s"
-        status=0
         ./build-fuzz/fuzz/${target}_fuzzer -max_total_time="${FUZZ_SECONDS:-60}" -timeout=10 \
             -print_final_stats=1 "$found" "fuzz/corpus/$target" ${seeds[$target]:-} \
             >"$found.log" 2>&1 || status=$?
+        echo "Fuzzed $target for ${FUZZ_SECONDS:-60} s"
         grep -E '^(Done|stat::number_of_executed_units)' "$found.log" || true
         if ((status != 0)); then
             tail -n 40 "$found.log"
             echo "$target found a fault; the input is saved in $PWD" >&2
-            exit 1
+            return 1
         fi
         rm -rf "$found" "$found.log"
+    }
+    # Each target runs on one core: as many at once as there are cores.
+    targets=(resistor_codes capacitor_codes networks jpeg) status=0
+    for ((first = 0; first < ${#targets[@]}; first += jobs)); do
+        pids=()
+        for target in "${targets[@]:first:jobs}"; do
+            fuzz "$target" &
+            pids+=($!)
+        done
+        for pid in "${pids[@]}"; do wait "$pid" || status=1; done
     done
+    ((status == 0)) || exit 1
     echo "Every fuzz target ran without a finding"
     ;;
 esac

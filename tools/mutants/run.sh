@@ -5,11 +5,16 @@
 # least one test; one that survives names a table row or rule that no test checks. Exits 1 when
 # a mutant survives, 2 when the list no longer fits the sources. Needs no git: the copy is of
 # the folder as it stands, build folders left out.
-#   tools/mutants/run.sh [BUILD_DIR [LIST]]     (build-mutants and mutants.txt by default)
+#   tools/mutants/run.sh [BUILD_DIR [LIST [WORKER/WORKERS]]]
+# (build-mutants and mutants.txt by default). With WORKER/WORKERS, "0/2", only every WORKERS-th
+# mutant from the WORKER-th is tried, on one core: workers in their own folders share a machine.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/../.." && pwd)
 list=$(realpath "${2:-$top/tools/mutants/mutants.txt}")
 work=$(realpath -m "${1:-$top/build-mutants}")
+share=${3:-0/1}
+worker=${share%/*} workers=${share#*/}
+cores=$((workers > 1 ? 1 : $(nproc)))
 tree="$work/tree"
 build="$work/build"
 started=$SECONDS
@@ -31,7 +36,7 @@ cmake -S "$tree" -B "$build" -DCMAKE_BUILD_TYPE=None -DCMAKE_CXX_FLAGS=-O1 \
     { cat "$work/configure.log"; exit 2; }
 # The core's own tests first; the command line's tests need the whole program rebuilt, so they
 # run only for a mutant that the core tests let through.
-build() { cmake --build "$build" --target "$@" --parallel "$(nproc)" >"$work/build.log" 2>&1; }
+build() { cmake --build "$build" --target "$@" --parallel "$cores" >"$work/build.log" 2>&1; }
 run() { timeout 120 "$build/tests/$1" --gtest_brief=1 >"$work/test.log" 2>&1; }
 passes() { # the tests pass with the sources as they are now
     build core_tests || return 2
@@ -44,7 +49,7 @@ passes || status=$?
 if ((status == 2)); then tail -n 30 "$work/build.log"; exit 2; fi
 ((status == 0)) || { cat "$work/test.log"; echo "the tests fail without a mutant"; exit 2; }
 
-total=0 survived=0
+total=0 survived=0 index=0
 mutate() { # name file anchor from to
     local name=$1 file=$tree/$2 anchor=$3 from=$4 to=$5 line at=-1 matches=0 i
     [[ -f $file ]] || { echo "mutants.txt: no file $2 ($name)" >&2; exit 2; }
@@ -64,6 +69,7 @@ mutate() { # name file anchor from to
         echo "mutants.txt: «$from» is on $matches lines of $2, not one ($name)" >&2
         exit 2
     fi
+    ((index++ % workers == worker)) || return 0 # another worker's
     cp -p "$file" "$work/original"
     lines[$at]=${lines[$at]/"$from"/"$to"}
     printf '%s\n' "${lines[@]}" >"$file"
