@@ -119,10 +119,13 @@ int main(int argc, char* argv[]) {
     type(f.SmdCode, "Edit1", "01C");
     type(f.PrintedCapacitorCode, "Edit1", "2A104J");
     type(f.AnyMarking, "Edit1", "кор чёрн оранж зол"); // read as it is typed, no button
-    type(f.Combine, "Edit1", "4,32 кОм");
-    type(f.Combine, "Edit2", "5 В");
-    type(f.Combine, "Edit3", "1,2 В");
-    f.Combine->findChild<ui::RadioGroup*>("RadioGroup1")->button(2)->click(); // E12
+    type(f.Combine, "Value", "4,32 кОм");
+    type(f.Combine, "Input", "5 В");
+    type(f.Combine, "Output", "1,2 В");
+    f.Combine->findChild<ui::RadioGroup*>("Series")->button(2)->click(); // E12
+    // Its answers come from a search of their own, after a pause in typing.
+    while (f.Combine->property("answering").toBool())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     for (ui::Window* window : f.secondary())
         press(window);
     press(f.SmdCode);

@@ -214,7 +214,7 @@ void TForm1::CombineClick() {
 }
 void TForm1::showCombine(const QString& value) {
     if (!CombineForm)
-        CombineForm = new networks::CombineWindow(this);
+        CombineForm = new windows::CombineWindow(this);
     if (!value.isEmpty())
         CombineForm->setValue(value);
     CombineForm->exec();

@@ -12,7 +12,7 @@ class QLineEdit;
 class QMenu;
 class QTimer;
 
-namespace vantrel::networks {
+namespace vantrel::windows {
 class CombineWindow;
 }
 
@@ -67,7 +67,7 @@ private:
     QDialog* SmdCodeForm = nullptr; // these four are created on their first showing
     QDialog* PrintedCapacitorCodeForm = nullptr;
     QDialog* AnyMarkingForm = nullptr;
-    networks::CombineWindow* CombineForm = nullptr;
+    windows::CombineWindow* CombineForm = nullptr;
     Clock clock_ = &QDateTime::currentDateTime;
     QString scrollPrefix_; // only ever spaces: the caption drifts right one space a tick
 

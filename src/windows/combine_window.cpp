@@ -1,6 +1,8 @@
 #include "windows/combine_window.h"
 
+#include "core/codes/typed_code.h"
 #include "core/networks/network_text.h"
+#include "core/networks/stock.h"
 #include "ui/controls.h"
 #include "ui/radio_group.h"
 
@@ -8,8 +10,112 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <atomic>
+#include <map>
+#include <optional>
+#include <variant>
 
-namespace vantrel::networks {
+namespace vantrel::windows {
+
+using namespace networks;
+
+// The search, on a thread of its own: it keeps each series' tables and the builder's list's
+// tables by quantity, and answers only the latest question, so a keystroke never waits for it.
+class CombineSearch final : public QObject {
+public:
+    CombineAnswer answer(const CombineQuestion& question) {
+        return {question.number, networks(question), dividers(question)};
+    }
+    // Everything kept, freed: the window is closed.
+    void forget() {
+        series_.clear();
+        own_.clear();
+        ownRead_.clear();
+    }
+    // The number of the latest question asked: one queued behind it is not answered.
+    std::atomic<std::uint64_t> latest{0};
+
+private:
+    // The stock the question names, of the quantity, with its tables kept for the next answer;
+    // or why the builder's own list cannot be used.
+    std::variant<const Combiner*, Refusal> combinerFor(const CombineQuestion& question,
+                                                       value::Quantity quantity) {
+        if (!question.series.empty()) {
+            const auto key = std::pair(question.series, quantity);
+            auto found = series_.find(key);
+            if (found == series_.end())
+                found =
+                    series_.emplace(key, Combiner(*seriesStock(question.series, quantity))).first;
+            return &found->second;
+        }
+        // The list's tables for each quantity asked, kept until the list is edited: going from
+        // a divider back to a capacitor's value reads the list and makes its tables once.
+        if (ownRead_ != question.list) {
+            own_.clear();
+            ownRead_ = question.list;
+        }
+        auto found = own_.find(quantity);
+        if (found == own_.end()) {
+            auto read = readStock(question.list, quantity, "свои номиналы");
+            if (const auto* refused = std::get_if<Refusal>(&read))
+                return *refused;
+            found = own_.emplace(quantity, Combiner(std::get<Stock>(std::move(read)))).first;
+        }
+        return &found->second;
+    }
+
+    std::vector<CombineRow> networks(const CombineQuestion& question) {
+        if (codes::trimmed(question.value).empty())
+            return {};
+        const auto target = readPartValue(question.value);
+        if (const auto* refused = std::get_if<Refusal>(&target))
+            return {{refused->message, true}};
+        const value::Reading& wanted = std::get<value::Reading>(target);
+        const auto combiner = combinerFor(question, wanted.quantity);
+        if (const auto* refused = std::get_if<Refusal>(&combiner))
+            return {{refused->message, true}};
+        const Combiner& from = *std::get<const Combiner*>(combiner);
+        if (const auto refused = unreachable(from, wanted, 3))
+            return {{refused->message, true}};
+        std::vector<CombineRow> rows;
+        for (const Network& network : from.best(wanted.value))
+            rows.push_back({networkLine(network, from.stock())});
+        return rows;
+    }
+
+    std::vector<CombineRow> dividers(const CombineQuestion& question) {
+        if (codes::trimmed(question.input).empty() && codes::trimmed(question.output).empty())
+            return {};
+        const auto ratio = readRatio(question.input, question.output);
+        if (const auto* refused = std::get_if<Refusal>(&ratio))
+            return {{refused->message, true}};
+        const auto total = readAimedTotal(question.total);
+        if (const auto* refused = std::get_if<Refusal>(&total))
+            return {{refused->message, true}};
+        const auto combiner = combinerFor(question, value::Quantity::Resistance);
+        if (const auto* refused = std::get_if<Refusal>(&combiner))
+            return {{refused->message, true}};
+        const Combiner& from = *std::get<const Combiner*>(combiner);
+        if (const auto refused = unreachableTotal(from, std::get<double>(total)))
+            return {{refused->message, true}};
+        const double input = codes::trimmed(question.output).empty()
+                                 ? 0
+                                 : std::get<double>(readVoltage(question.input));
+        const std::vector<Divider> found =
+            from.dividers(std::get<double>(ratio), std::get<double>(total));
+        if (found.empty())
+            return {{noDivider(from.stock(), std::get<double>(total)), true}};
+        std::vector<CombineRow> rows;
+        for (const Divider& divider : found)
+            rows.push_back({dividerLine(divider, from.stock(), input)});
+        return rows;
+    }
+
+    std::map<std::pair<std::string, value::Quantity>, Combiner> series_;
+    std::map<value::Quantity, Combiner> own_; // the builder's list, as read for each quantity
+    std::string ownRead_;                     // the text it was read from
+};
+
 namespace {
 
 using ui::kBold13;
@@ -22,36 +128,34 @@ constexpr int kFirstSeries = 3; // E24
 
 // clang-format off
 constexpr ui::Control kControls[] = {
-    {Kind::Label,    "Label1",        8,   8,   0,  20, "Нужный номинал", kTitle},
-    {Kind::Edit,     "Edit1",         8,  36, 240,  24, "", kBold13, 0, ui::Aqua},
-    {Kind::Label,    "Label2",        8,  72,   0,  16, "Делитель: вход, выход, сумма", kBold13},
-    {Kind::Edit,     "Edit2",         8,  90,  76,  24, "", kBold13, 1, ui::Aqua},
-    {Kind::Edit,     "Edit3",        90,  90,  76,  24, "", kBold13, 2, ui::Aqua},
-    {Kind::Edit,     "Edit4",       172,  90,  76,  24, "", kBold13, 3, ui::Aqua},
-    {Kind::Label,    "Label7",        8, 124, 240,  80, "Номинал: 4,32 кОм, 4k32, 100 нФ, 10 мкГн.\n"
-                                                        "Делитель: 5 В и 1,2 В, или 0,24 и пустой выход; "
-                                                        "сумма около 10 кОм, если не задана."},
-    {Kind::Label,    "Label5",      264,   8,   0,  16, "Ряд", kBold13},
-    {Kind::Selector, "RadioGroup1", 264,  26,  80, 180, kSeriesItems, kBold13, 4},
-    {Kind::Label,    "Label6",      356,   8,   0,  16, "Свои номиналы, по одному в строке", kBold13},
-    {Kind::Memo,     "Memo1",       356,  26, 316, 180, "", kBold13, 5, ui::Aqua},
-    {Kind::Label,    "Label3",        8, 216,   0,  16, "Из стандартных деталей (+ последовательно, ‖ параллельно)", kBold13},
-    {Kind::List,     "Networks1",     8, 234, 664,  80, "", kBold13, 6, ui::Tooltip},
-    {Kind::Label,    "Label4",        8, 324,   0,  16, "Делители: верх от входа к выходу, низ от выхода к общему", kBold13},
-    {Kind::List,     "Dividers1",     8, 342, 664,  74, "", kBold13, 7, ui::Tooltip},
+    {Kind::Label,    "ValueLabel",      8,   8,   0,  20, "Нужный номинал", kTitle},
+    {Kind::Edit,     "Value",           8,  36, 240,  24, "", kBold13, 0, ui::Aqua},
+    {Kind::Label,    "DividerLabel",    8,  72,   0,  16, "Делитель: вход, выход, сумма", kBold13},
+    {Kind::Edit,     "Input",           8,  90,  76,  24, "", kBold13, 1, ui::Aqua},
+    {Kind::Edit,     "Output",         90,  90,  76,  24, "", kBold13, 2, ui::Aqua},
+    {Kind::Edit,     "Total",         172,  90,  76,  24, "", kBold13, 3, ui::Aqua},
+    {Kind::Label,    "Hint",            8, 124, 240,  80, "Номинал: 4,32 кОм, 4k32, 100 нФ, 10 мкГн.\n"
+                                                          "Делитель: 5 В и 1,2 В, или 0,24 и пустой выход; "
+                                                          "сумма около 10 кОм, если не задана."},
+    {Kind::Label,    "SeriesLabel",   264,   8,   0,  16, "Ряд", kBold13},
+    {Kind::Selector, "Series",        264,  26,  80, 180, kSeriesItems, kBold13, 4},
+    {Kind::Label,    "ListLabel",     356,   8,   0,  16, "Свои номиналы, по одному в строке", kBold13},
+    {Kind::Memo,     "OwnValues",     356,  26, 316, 180, "", kBold13, 5, ui::Aqua},
+    {Kind::Label,    "NetworksLabel",   8, 216,   0,  16, "Из стандартных деталей (+ последовательно, ‖ параллельно)", kBold13},
+    {Kind::List,     "Networks",        8, 234, 664,  80, "", kBold13, 6, ui::Tooltip},
+    {Kind::Label,    "DividersLabel",   8, 324,   0,  16, "Делители: верх от входа к выходу, низ от выхода к общему", kBold13},
+    {Kind::List,     "Dividers",        8, 342, 664,  74, "", kBold13, 7, ui::Tooltip},
 };
 // clang-format on
 
-// A row that says something and cannot be picked: why there is no answer.
-void addNote(QListWidget* list, const std::string& text) {
-    auto* item = new QListWidgetItem(QString::fromStdString(text), list);
-    item->setFlags(Qt::ItemIsEnabled);
-    item->setToolTip(item->text());
-}
-
-void addRow(QListWidget* list, const std::string& text) {
-    auto* item = new QListWidgetItem(QString::fromStdString(text), list);
-    item->setToolTip(item->text()); // the whole row, where the list cuts it short
+void fill(QListWidget* list, const std::vector<CombineRow>& rows) {
+    list->clear();
+    for (const CombineRow& row : rows) {
+        auto* item = new QListWidgetItem(QString::fromStdString(row.text), list);
+        item->setToolTip(item->text()); // the whole row, where the list cuts it short
+        if (row.note)                   // says why there is no answer, and cannot be picked
+            item->setFlags(Qt::ItemIsEnabled);
+    }
 }
 
 std::string typed(const QLineEdit* edit) {
@@ -66,139 +170,125 @@ CombineWindow::CombineWindow(QWidget* parent)
               {680, 424},
               ui::kSansSerif11,
               kControls},
-             parent) {}
+             parent) {
+    setProperty("answering", false); // read by tools that wait for the answers shown
+    pause_.setSingleShot(true);
+    pause_.setInterval(kPauseMs);
+    connect(&pause_, &QTimer::timeout, this, &CombineWindow::ask);
+}
+
+CombineWindow::~CombineWindow() {
+    if (search_) {
+        search_->latest = UINT64_MAX; // what is queued is answered no more
+        thread_.quit();
+        thread_.wait();
+        delete search_;
+    }
+}
 
 void CombineWindow::setValue(const QString& value) {
-    if (Edit1)
-        Edit1->setText(value);
+    if (valueBox)
+        valueBox->setText(value);
     else
         pendingValue_ = value;
 }
 
+void CombineWindow::hideEvent(QHideEvent* event) {
+    ui::Window::hideEvent(event);
+    // A closed window keeps what is typed and shown, not the search's tables (100 MB for E192).
+    if (search_)
+        QMetaObject::invokeMethod(search_, [search = search_] { search->forget(); });
+}
+
 void CombineWindow::controlsBuilt(const ui::Controls& controls) {
-    Edit1 = controls.get<QLineEdit>("Edit1");
-    Edit2 = controls.get<QLineEdit>("Edit2");
-    Edit3 = controls.get<QLineEdit>("Edit3");
-    Edit4 = controls.get<QLineEdit>("Edit4");
-    RadioGroup1 = controls.get<ui::RadioGroup>("RadioGroup1");
-    Memo1 = controls.get<QPlainTextEdit>("Memo1");
-    Networks1 = controls.get<QListWidget>("Networks1");
-    Dividers1 = controls.get<QListWidget>("Dividers1");
-    constexpr ui::NamedBy kNames[] = {{"Edit1", "Label1"},
-                                      {"RadioGroup1", "Label5"},
-                                      {"Memo1", "Label6"},
-                                      {"Networks1", "Label3"},
-                                      {"Dividers1", "Label4"}};
+    valueBox = controls.get<QLineEdit>("Value");
+    inputBox = controls.get<QLineEdit>("Input");
+    outputBox = controls.get<QLineEdit>("Output");
+    totalBox = controls.get<QLineEdit>("Total");
+    seriesGroup = controls.get<ui::RadioGroup>("Series");
+    listBox = controls.get<QPlainTextEdit>("OwnValues");
+    networksList = controls.get<QListWidget>("Networks");
+    dividersList = controls.get<QListWidget>("Dividers");
+    constexpr ui::NamedBy kNames[] = {{"Value", "ValueLabel"},
+                                      {"Series", "SeriesLabel"},
+                                      {"OwnValues", "ListLabel"},
+                                      {"Networks", "NetworksLabel"},
+                                      {"Dividers", "DividersLabel"}};
     ui::nameControls(controls, kNames);
-    Edit2->setAccessibleName(QStringLiteral("Входное напряжение или коэффициент делителя"));
-    Edit3->setAccessibleName(QStringLiteral("Выходное напряжение делителя"));
-    Edit4->setAccessibleName(QStringLiteral("Сумма сопротивлений делителя"));
-    Edit2->setPlaceholderText(QStringLiteral("5 В"));
-    Edit3->setPlaceholderText(QStringLiteral("1,2 В"));
-    Edit4->setPlaceholderText(QStringLiteral("10 кОм"));
-    Edit2->setToolTip(Edit2->accessibleName());
-    Edit3->setToolTip(Edit3->accessibleName());
-    Edit4->setToolTip(QStringLiteral("Сумма сопротивлений делителя, около которой искать: "
-                                     "в пределах декады вокруг неё"));
-    auto* hint = controls.get<QLabel>("Label7");
+    inputBox->setAccessibleName(QStringLiteral("Входное напряжение или коэффициент делителя"));
+    outputBox->setAccessibleName(QStringLiteral("Выходное напряжение делителя"));
+    totalBox->setAccessibleName(QStringLiteral("Сумма сопротивлений делителя"));
+    inputBox->setPlaceholderText(QStringLiteral("5 В"));
+    outputBox->setPlaceholderText(QStringLiteral("1,2 В"));
+    totalBox->setPlaceholderText(QStringLiteral("10 кОм"));
+    inputBox->setToolTip(inputBox->accessibleName());
+    outputBox->setToolTip(outputBox->accessibleName());
+    totalBox->setToolTip(QStringLiteral("Сумма сопротивлений делителя, около которой искать: "
+                                        "в пределах декады вокруг неё"));
+    auto* hint = controls.get<QLabel>("Hint");
     hint->setWordWrap(true);
     hint->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     hint->setFixedSize(240, 80); // as its row gives it, wrapped
-    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    Memo1->setToolTip(QStringLiteral("Номиналы, которые есть под рукой: по одному в строке или "
-                                     "через «;», с допуском, например 4,7 кОм ±1 % или 4K7F"));
-    RadioGroup1->setItemIndex(kFirstSeries);
-    for (QListWidget* list : {Networks1, Dividers1}) {
+    listBox->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    listBox->setToolTip(QStringLiteral("Номиналы, которые есть под рукой: по одному в строке или "
+                                       "через «;», с допуском, например 4,7 кОм ±1 % или 4K7F"));
+    seriesGroup->setItemIndex(kFirstSeries);
+    for (QListWidget* list : {networksList, dividersList}) {
         list->setSelectionMode(QAbstractItemView::NoSelection);
         list->setFocusPolicy(Qt::StrongFocus); // read row by row with the arrow keys
+        list->setWordWrap(true); // a divider's row is longer than the list is wide: shown whole
     }
     if (!pendingValue_.isEmpty())
-        Edit1->setText(pendingValue_);
-    Edit1Change();
-    DividerChange();
+        valueBox->setText(pendingValue_);
 
-    connect(Edit1, &QLineEdit::textChanged, this, &CombineWindow::Edit1Change);
-    for (QLineEdit* edit : {Edit2, Edit3, Edit4})
-        connect(edit, &QLineEdit::textChanged, this, &CombineWindow::DividerChange);
-    const auto everything = [this] {
-        Edit1Change();
-        DividerChange();
-    };
-    connect(RadioGroup1, &ui::RadioGroup::itemPicked, this, everything);
+    search_ = new CombineSearch;
+    search_->moveToThread(&thread_);
+    thread_.setObjectName(QStringLiteral("combine search"));
+    thread_.start();
+    ask(); // what was handed over, at once
+
+    for (QLineEdit* edit : {valueBox, inputBox, outputBox, totalBox})
+        connect(edit, &QLineEdit::textChanged, this, &CombineWindow::boxesChanged);
+    connect(seriesGroup, &ui::RadioGroup::itemPicked, this, &CombineWindow::boxesChanged);
     // Typing a list is choosing it.
-    connect(Memo1, &QPlainTextEdit::textChanged, this, [this, everything] {
-        if (RadioGroup1->itemIndex() != kOwnItem)
-            RadioGroup1->setItemIndex(kOwnItem);
-        everything();
+    connect(listBox, &QPlainTextEdit::textChanged, this, [this] {
+        if (seriesGroup->itemIndex() != kOwnItem)
+            seriesGroup->setItemIndex(kOwnItem);
+        boxesChanged();
     });
 }
 
-std::variant<const Combiner*, Refusal> CombineWindow::combinerFor(value::Quantity quantity) {
-    const int item = RadioGroup1->itemIndex();
-    if (item != kOwnItem) {
-        const auto key = std::pair(item, quantity);
-        auto found = series_.find(key);
-        if (found == series_.end()) {
-            const QString name = RadioGroup1->items().value(item);
-            found =
-                series_.emplace(key, Combiner(*seriesStock(name.toStdString(), quantity))).first;
-        }
-        return &found->second;
-    }
-    const std::string text = Memo1->toPlainText().toStdString();
-    if (!own_ || ownRead_ != text || own_->stock().quantity != quantity) {
-        own_.reset();
-        auto read = readStock(text, quantity, "свои номиналы");
-        if (const auto* refused = std::get_if<Refusal>(&read))
-            return *refused;
-        own_.emplace(std::get<Stock>(std::move(read)));
-        ownRead_ = text;
-    }
-    return &*own_;
+void CombineWindow::boxesChanged() {
+    setProperty("answering", true);
+    pause_.start(); // again from the start: the search waits for typing to pause
 }
 
-void CombineWindow::Edit1Change() {
-    Networks1->clear();
-    if (Edit1->text().trimmed().isEmpty())
-        return;
-    const auto target = readPartValue(typed(Edit1));
-    if (const auto* refused = std::get_if<Refusal>(&target))
-        return addNote(Networks1, refused->message);
-    const value::Reading& wanted = std::get<value::Reading>(target);
-    const auto combiner = combinerFor(wanted.quantity);
-    if (const auto* refused = std::get_if<Refusal>(&combiner))
-        return addNote(Networks1, refused->message);
-    const Combiner& from = *std::get<const Combiner*>(combiner);
-    if (const auto refused = unreachable(from, wanted, 3))
-        return addNote(Networks1, refused->message);
-    for (const Network& network : from.best(wanted.value))
-        addRow(Networks1, networkLine(network, from.stock()));
+void CombineWindow::ask() {
+    const int item = seriesGroup->itemIndex();
+    CombineQuestion question{
+        ++asked_,
+        typed(valueBox),
+        typed(inputBox),
+        typed(outputBox),
+        typed(totalBox),
+        item == kOwnItem ? std::string() : seriesGroup->items().value(item).toStdString(),
+        item == kOwnItem ? listBox->toPlainText().toStdString() : std::string()};
+    setProperty("answering", true);
+    search_->latest = question.number;
+    QMetaObject::invokeMethod(search_, [this, search = search_, question = std::move(question)] {
+        if (question.number != search->latest)
+            return; // a later question is queued behind this one
+        CombineAnswer answer = search->answer(question);
+        QMetaObject::invokeMethod(this, [this, answer = std::move(answer)] { showAnswer(answer); });
+    });
 }
 
-void CombineWindow::DividerChange() {
-    Dividers1->clear();
-    if (Edit2->text().trimmed().isEmpty() && Edit3->text().trimmed().isEmpty())
-        return;
-    const auto ratio = readRatio(typed(Edit2), typed(Edit3));
-    if (const auto* refused = std::get_if<Refusal>(&ratio))
-        return addNote(Dividers1, refused->message);
-    const auto total = readAimedTotal(typed(Edit4));
-    if (const auto* refused = std::get_if<Refusal>(&total))
-        return addNote(Dividers1, refused->message);
-    const auto combiner = combinerFor(value::Quantity::Resistance);
-    if (const auto* refused = std::get_if<Refusal>(&combiner))
-        return addNote(Dividers1, refused->message);
-    const Combiner& from = *std::get<const Combiner*>(combiner);
-    if (const auto refused = unreachableTotal(from, std::get<double>(total)))
-        return addNote(Dividers1, refused->message);
-    const double input =
-        Edit3->text().trimmed().isEmpty() ? 0 : std::get<double>(readVoltage(typed(Edit2)));
-    const std::vector<Divider> found =
-        from.dividers(std::get<double>(ratio), std::get<double>(total));
-    if (found.empty())
-        return addNote(Dividers1, noDivider(from.stock(), std::get<double>(total)));
-    for (const Divider& divider : found)
-        addRow(Dividers1, dividerLine(divider, from.stock(), input));
+void CombineWindow::showAnswer(const CombineAnswer& answer) {
+    if (answer.number != asked_)
+        return; // typed over since: a later answer is coming
+    fill(networksList, answer.networks);
+    fill(dividersList, answer.dividers);
+    setProperty("answering", pause_.isActive());
 }
 
-} // namespace vantrel::networks
+} // namespace vantrel::windows

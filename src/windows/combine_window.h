@@ -2,12 +2,14 @@
 // and the best dividers for a ratio, answered as they are typed.
 #pragma once
 
-#include "core/networks/networks.h"
 #include "ui/window_frame.h"
 
-#include <map>
-#include <optional>
+#include <QThread>
+#include <QTimer>
+#include <cstdint>
+#include <memory>
 #include <string>
+#include <vector>
 
 class QLineEdit;
 class QListWidget;
@@ -17,36 +19,65 @@ namespace vantrel::ui {
 class RadioGroup;
 }
 
-namespace vantrel::networks {
+namespace vantrel::windows {
+
+class CombineSearch;
+
+// What the boxes hold when the typing pauses: the question the search answers.
+struct CombineQuestion {
+    std::uint64_t number = 0; // later questions have larger numbers
+    std::string value;        // the value box
+    std::string input, output, total;
+    std::string series; // "E24", or empty for the builder's own list
+    std::string list;   // the builder's own values
+};
+
+// A row of an answer: a network or a divider, or a note saying why there is none.
+struct CombineRow {
+    std::string text;
+    bool note = false;
+};
+
+struct CombineAnswer {
+    std::uint64_t number = 0;
+    std::vector<CombineRow> networks;
+    std::vector<CombineRow> dividers;
+};
 
 class CombineWindow final : public ui::Window {
     Q_OBJECT
 public:
     explicit CombineWindow(QWidget* parent = nullptr);
+    ~CombineWindow() override;
 
     // Puts a value in the box, as «Что за маркировка?» hands one over: "4,32 кОм".
     void setValue(const QString& value);
 
+    // How long typing must pause before the search starts.
+    static constexpr int kPauseMs = 150;
+
+protected:
+    void hideEvent(QHideEvent* event) override;
+
 private:
     void controlsBuilt(const ui::Controls& controls) override;
-    void Edit1Change();   // the networks for the value typed
-    void DividerChange(); // the dividers for the voltages or the ratio typed
-    // The stock the series selector names, of the quantity, with its tables kept for the next
-    // answer; or why the builder's own list cannot be used.
-    std::variant<const Combiner*, Refusal> combinerFor(value::Quantity quantity);
+    void boxesChanged(); // something typed or picked: ask again after a pause
+    void ask();          // the question the boxes hold, to the search
+    void showAnswer(const CombineAnswer& answer); // the latest question's, when it comes
 
-    std::map<std::pair<int, value::Quantity>, Combiner> series_; // by the selector's item
-    std::optional<Combiner> own_;                                // the builder's list, as read
-    std::string ownRead_;                                        // the text it was read from
     QString pendingValue_; // a value handed over before the controls exist
-    QLineEdit* Edit1 = nullptr;
-    QLineEdit* Edit2 = nullptr;
-    QLineEdit* Edit3 = nullptr;
-    QLineEdit* Edit4 = nullptr;
-    ui::RadioGroup* RadioGroup1 = nullptr;
-    QPlainTextEdit* Memo1 = nullptr;
-    QListWidget* Networks1 = nullptr;
-    QListWidget* Dividers1 = nullptr;
+    QTimer pause_;
+    QThread thread_;
+    CombineSearch* search_ = nullptr; // lives in thread_, deleted after it ends
+    std::uint64_t asked_ = 0;         // the number of the latest question
+    QLineEdit* valueBox = nullptr;
+    QLineEdit* inputBox = nullptr;
+    QLineEdit* outputBox = nullptr;
+    QLineEdit* totalBox = nullptr;
+    ui::RadioGroup* seriesGroup = nullptr;
+    QPlainTextEdit* listBox = nullptr;
+    QListWidget* networksList = nullptr;
+    QListWidget* dividersList = nullptr;
 };
 
-} // namespace vantrel::networks
+} // namespace vantrel::windows

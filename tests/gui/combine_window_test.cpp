@@ -28,7 +28,7 @@ QAction* menuItem(const App& program) {
 }
 
 void pickSeries(QWidget* window, int item) {
-    ui::RadioGroup* group = window->findChild<ui::RadioGroup*>("RadioGroup1");
+    ui::RadioGroup* group = window->findChild<ui::RadioGroup*>("Series");
     QTest::mouseClick(group->button(item), Qt::LeftButton);
 }
 
@@ -50,16 +50,16 @@ TEST(CombineWindow, LastMenuItemShowsItAndKeepsIt) {
     ASSERT_GE(element.size(), 2);
     EXPECT_EQ(element.last(), item);
     EXPECT_EQ(element[element.size() - 2]->objectName(), "AnyMarking");
-    EXPECT_TRUE(main->findChildren<networks::CombineWindow*>().isEmpty());
+    EXPECT_TRUE(main->findChildren<windows::CombineWindow*>().isEmpty());
 
     QStringList networks;
     QDialog* window = showThrough(item, [&](QDialog* shown) {
         EXPECT_EQ(shown->windowTitle(), "Подобрать из стандартных");
-        EXPECT_EQ(QApplication::focusWidget(), shown->findChild<QLineEdit*>("Edit1"));
-        EXPECT_EQ(shown->findChild<ui::RadioGroup*>("RadioGroup1")->itemIndex(), 3); // E24
-        test::type(shown, "Edit1", "14,7 кОм");
+        EXPECT_EQ(QApplication::focusWidget(), shown->findChild<QLineEdit*>("Value"));
+        EXPECT_EQ(shown->findChild<ui::RadioGroup*>("Series")->itemIndex(), 3); // E24
+        test::type(shown, "Value", "14,7 кОм");
         pickSeries(shown, 2); // E12
-        networks = rows(shown, "Networks1");
+        networks = rows(shown, "Networks");
     });
     ASSERT_TRUE(window);
     EXPECT_EQ(networks, k14k7);
@@ -69,23 +69,22 @@ TEST(CombineWindow, LastMenuItemShowsItAndKeepsIt) {
     QStringList keptNetworks;
     EXPECT_EQ(showThrough(item,
                           [&](QDialog* shown) {
-                              keptText = shown->findChild<QLineEdit*>("Edit1")->text();
-                              keptSeries =
-                                  shown->findChild<ui::RadioGroup*>("RadioGroup1")->itemIndex();
-                              keptNetworks = rows(shown, "Networks1");
+                              keptText = shown->findChild<QLineEdit*>("Value")->text();
+                              keptSeries = shown->findChild<ui::RadioGroup*>("Series")->itemIndex();
+                              keptNetworks = rows(shown, "Networks");
                           }),
               window);
     EXPECT_EQ(keptText, "14,7 кОм");
     EXPECT_EQ(keptSeries, 2);
     EXPECT_EQ(keptNetworks, k14k7);
     EXPECT_EQ(window->parentWidget(), main);
-    EXPECT_EQ(main->findChildren<networks::CombineWindow*>().size(), 1);
+    EXPECT_EQ(main->findChildren<windows::CombineWindow*>().size(), 1);
 
     const auto name = [&](const char* control) { return test::accessibleName(window, control); };
-    EXPECT_EQ(name("Edit1"), "Нужный номинал");
-    EXPECT_EQ(name("Edit2"), "Входное напряжение или коэффициент делителя");
-    EXPECT_EQ(name("Memo1"), "Свои номиналы, по одному в строке");
-    EXPECT_EQ(name("Networks1"), "Из стандартных деталей (+ последовательно, ‖ параллельно)");
+    EXPECT_EQ(name("Value"), "Нужный номинал");
+    EXPECT_EQ(name("Input"), "Входное напряжение или коэффициент делителя");
+    EXPECT_EQ(name("OwnValues"), "Свои номиналы, по одному в строке");
+    EXPECT_EQ(name("Networks"), "Из стандартных деталей (+ последовательно, ‖ параллельно)");
 }
 
 // Each box answers as it is typed; what cannot be answered says why, in the list.
@@ -97,21 +96,21 @@ TEST(CombineWindow, NetworksAndDividersAsTheyAreTyped) {
     std::vector<Seen> seen;
     showThrough(menuItem(program), [&](QDialog* shown) {
         const auto look = [&] {
-            seen.push_back({rows(shown, "Networks1"), rows(shown, "Dividers1")});
+            seen.push_back({rows(shown, "Networks"), rows(shown, "Dividers")});
         };
         look(); // nothing typed
-        test::type(shown, "Edit1", "0");
+        test::type(shown, "Value", "0");
         look();
-        test::type(shown, "Edit1", "100 нФ");
-        test::type(shown, "Edit2", "5 В");
-        test::type(shown, "Edit3", "1,2 В");
+        test::type(shown, "Value", "100 нФ");
+        test::type(shown, "Input", "5 В");
+        test::type(shown, "Output", "1,2 В");
         look();
-        test::type(shown, "Edit3", "");
-        test::type(shown, "Edit2", "0,5");
-        test::type(shown, "Edit4", "1k");
+        test::type(shown, "Output", "");
+        test::type(shown, "Input", "0,5");
+        test::type(shown, "Total", "1k");
         look();
-        test::type(shown, "Edit2", "1,2");
-        test::type(shown, "Edit3", "5");
+        test::type(shown, "Input", "1,2");
+        test::type(shown, "Output", "5");
         look();
     });
     ASSERT_EQ(seen.size(), 5u);
@@ -138,16 +137,16 @@ TEST(CombineWindow, TheBuildersOwnList) {
     QStringList networks, refused, afterSeries;
     int picked = -1;
     showThrough(menuItem(program), [&](QDialog* shown) {
-        test::type(shown, "Edit1", "1k33");
-        auto* memo = shown->findChild<QPlainTextEdit*>("Memo1");
+        test::type(shown, "Value", "1k33");
+        auto* memo = shown->findChild<QPlainTextEdit*>("OwnValues");
         memo->setFocus();
         test::typeInto(memo, "1K0F\n330 Ом ±1 %");
-        picked = shown->findChild<ui::RadioGroup*>("RadioGroup1")->itemIndex();
-        networks = rows(shown, "Networks1");
+        picked = shown->findChild<ui::RadioGroup*>("Series")->itemIndex();
+        networks = rows(shown, "Networks");
         test::typeInto(memo, "\nтри ома");
-        refused = rows(shown, "Networks1");
+        refused = rows(shown, "Networks");
         pickSeries(shown, 3); // E24 again
-        afterSeries = rows(shown, "Networks1");
+        afterSeries = rows(shown, "Networks");
     });
     EXPECT_EQ(picked, 7);
     EXPECT_EQ(networks,
@@ -180,8 +179,8 @@ TEST(CombineWindow, ValueHandedOverFromAnyMarking) {
             auto* combine = qobject_cast<QDialog*>(QApplication::activeModalWidget());
             ASSERT_TRUE(combine);
             EXPECT_EQ(combine->windowTitle(), "Подобрать из стандартных");
-            handed = combine->findChild<QLineEdit*>("Edit1")->text();
-            networks = rows(combine, "Networks1");
+            handed = combine->findChild<QLineEdit*>("Value")->text();
+            networks = rows(combine, "Networks");
             combine->close();
         });
         QTest::mouseClick(button, Qt::LeftButton);
@@ -199,19 +198,42 @@ TEST(CombineWindow, AnyPastedTextIsHarmless) {
     App program;
     QStringList afterLong, afterMixed, afterValue;
     showThrough(menuItem(program), [&](QDialog* shown) {
-        auto* box = shown->findChild<QLineEdit*>("Edit1");
+        auto* box = shown->findChild<QLineEdit*>("Value");
         box->setText(QString(100'000, u'4'));
-        afterLong = rows(shown, "Networks1");
+        afterLong = rows(shown, "Networks");
         box->setText(QString::fromUtf8("472 \u202E\U0001F600 кор\t") + QChar(0) + "чёрн");
-        afterMixed = rows(shown, "Networks1");
-        shown->findChild<QLineEdit*>("Edit2")->setText(QString(100'000, u'5'));
-        shown->findChild<QPlainTextEdit*>("Memo1")->setPlainText(QString(5000, u'\n'));
+        afterMixed = rows(shown, "Networks");
+        shown->findChild<QLineEdit*>("Input")->setText(QString(100'000, u'5'));
+        shown->findChild<QPlainTextEdit*>("OwnValues")->setPlainText(QString(5000, u'\n'));
         pickSeries(shown, 3);
-        test::type(shown, "Edit1", "4k7");
-        afterValue = rows(shown, "Networks1");
+        test::type(shown, "Value", "4k7");
+        afterValue = rows(shown, "Networks");
     });
     EXPECT_EQ(afterLong, QStringList{"номинал: больше 256 байт"});
     ASSERT_EQ(afterMixed.size(), 1);
     EXPECT_TRUE(afterMixed[0].contains("не номинал")) << afterMixed[0].toStdString();
     EXPECT_EQ(afterValue, QStringList{"4,7 кОм, ошибка 0 %, с допуском от 4,465 кОм до 4,935 кОм"});
+}
+
+// A keystroke never waits for the search: the lists change only after typing pauses, and an
+// answer that later typing has made stale is never shown.
+TEST(CombineWindow, AnswersComeAfterAPauseAndNeverStale) {
+    App program;
+    QStringList during, after;
+    bool answeringWhileTyping = false;
+    showThrough(menuItem(program), [&](QDialog* shown) {
+        pickSeries(shown, 6); // E192: the first answer makes its tables
+        auto* box = shown->findChild<QLineEdit*>("Value");
+        for (const char* typed : {"1", "14", "14,", "14,7", "14,7k"}) {
+            box->setText(QString::fromUtf8(typed));
+            const auto* list = shown->findChild<QListWidget*>("Networks");
+            for (int i = 0; i < list->count(); ++i)
+                during << list->item(i)->text();
+            answeringWhileTyping = shown->property("answering").toBool();
+        }
+        after = rows(shown, "Networks");
+    });
+    EXPECT_EQ(during, QStringList());
+    EXPECT_TRUE(answeringWhileTyping);
+    EXPECT_EQ(after, QStringList{"14,7 кОм, ошибка 0 %, с допуском от 14,63 кОм до 14,77 кОм"});
 }

@@ -7,6 +7,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -103,6 +105,11 @@ void typeInto(QWidget* box, const QString& text) {
 }
 
 QStringList rows(const QWidget* window, const char* list) {
+    // A window that answers off the GUI thread says so while its answers are on their way.
+    QElapsedTimer waited;
+    waited.start();
+    while (window->property("answering").toBool() && waited.elapsed() < 10'000)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
     QStringList texts;
     const auto* widget = window->findChild<QListWidget*>(QString::fromLatin1(list));
     for (int i = 0; widget && i < widget->count(); ++i)

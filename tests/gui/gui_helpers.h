@@ -67,7 +67,8 @@ void type(QWidget* window, const char* edit, const QString& text);
 // The same into any box that has the focus or not, after what it holds; "\n" as Return.
 void typeInto(QWidget* box, const QString& text);
 
-// The rows of a window's list, by the list's name; none where it has no such list.
+// The rows of a window's list, by the list's name, once the window has answered what was
+// typed; none where it has no such list.
 QStringList rows(const QWidget* window, const char* list);
 
 // What a screen reader names the window's control by.

@@ -26,7 +26,7 @@ Windows windowsOf(app::TForm1* main) {
             one<codes::SmdCodeWindow>(main),
             one<codes::PrintedCapacitorCodeWindow>(main),
             one<marking::AnyMarkingWindow>(main),
-            one<networks::CombineWindow>(main)};
+            one<windows::CombineWindow>(main)};
 }
 
 } // namespace vantrel::test

@@ -32,7 +32,7 @@ struct Windows {
     codes::SmdCodeWindow* SmdCode; // these four are null until their menu items first show them
     codes::PrintedCapacitorCodeWindow* PrintedCapacitorCode;
     marking::AnyMarkingWindow* AnyMarking;
-    networks::CombineWindow* Combine;
+    windows::CombineWindow* Combine;
 
     // Every window but the main one, in creation order.
     std::array<ui::Window*, 12> secondary() const {

@@ -20,7 +20,6 @@ using networks::Refusal;
 using networks::Stock;
 using value::Quantity;
 
-constexpr std::string_view kDefaultSeries = "E24";
 // Values and errors in JSON keep ten significant figures.
 constexpr int kFiguresInJson = 10;
 
@@ -65,7 +64,7 @@ std::variant<std::string, Refusal> readList(std::string_view name, std::istream&
 // The stock a question names: a series, E24 where none is named, or a list of values.
 std::variant<Stock, Refusal> stockOf(const NetworkQuestion& question, Quantity quantity,
                                      std::istream& in) {
-    const std::string_view name = question.series.value_or(kDefaultSeries);
+    const std::string_view name = question.series.value_or(networks::kDefaultSeries);
     if (std::optional<Stock> series = networks::seriesStock(name, quantity))
         return *std::move(series);
     std::variant<std::string, Refusal> list = readList(name, in);

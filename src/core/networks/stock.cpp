@@ -89,7 +89,8 @@ std::optional<Stock> seriesStock(std::string_view name, Quantity quantity) {
 
 std::variant<Stock, Refusal> readStock(std::string_view text, Quantity quantity, std::string name) {
     if (text.size() > kLongestStockText)
-        return Refusal{name + ": список длиннее 1 МиБ"};
+        return Refusal{name + ": список длиннее " + std::to_string(kLongestStockText >> 20) +
+                       " МиБ"};
     Stock stock{quantity, std::move(name), {}, true, false};
     // As editors save a list: a byte-order mark in front, lines ended by CR LF.
     if (constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
@@ -131,7 +132,8 @@ std::variant<Stock, Refusal> readStock(std::string_view text, Quantity quantity,
                       stock.parts.end());
     stock.toleranced = std::ranges::all_of(stock.parts, &Part::toleranced);
     if (stock.parts.size() > kMostStockValues)
-        return Refusal{stock.name + ": в списке больше 2000 разных номиналов"};
+        return Refusal{stock.name + ": в списке больше " + std::to_string(kMostStockValues) +
+                       " разных номиналов"};
     return stock;
 }
 

@@ -42,8 +42,11 @@ Decades decadesOf(value::Quantity quantity);
 // tolerance the standard leaves open). Nothing for any other name.
 std::optional<Stock> seriesStock(std::string_view name, value::Quantity quantity);
 
+// The series a question names where it names none.
+inline constexpr std::string_view kDefaultSeries = "E24";
+
 // The longest list read, and the most values it may hold: the search keeps every pair of them.
-inline constexpr std::size_t kLongestStockText = 1024 * 1024;
+inline constexpr std::size_t kLongestStockText = std::size_t{1} << 20; // 1 МиБ
 inline constexpr std::size_t kMostStockValues = 2000;
 
 // The builder's own values, one or more a line, separated by ';'; what follows '#' on a line

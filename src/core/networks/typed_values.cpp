@@ -77,7 +77,10 @@ std::variant<Value, Refusal> readPositive(std::string_view typed, std::string_vi
     if (text.empty())
         return Refusal{std::string("не задано: ").append(what)};
     if (text.size() > marking::kLongestMarking)
-        return Refusal{std::string(what).append(": больше 256 байт")};
+        return Refusal{std::string(what)
+                           .append(": больше ")
+                           .append(std::to_string(marking::kLongestMarking))
+                           .append(" байт")};
     if (const std::optional<std::string_view> rest = afterMinus(text);
         rest && read(codes::trimmed(*rest)))
         return Refusal{marking::quoted(text).append(": меньше нуля, а нужно больше")};
