@@ -155,9 +155,12 @@ template <typename Number> Number joined(Shape shape, const std::array<Number, 3
 class Judge {
 public:
     Judge(const Stock& stock, value::Decimal target)
-        : stock_(&stock)
-        , scale_(leastExponent(stock, target))
-        , target_(scale_.of(target)) {}
+        : scale_(leastExponent(stock, target))
+        , target_(scale_.of(target)) {
+        parts_.reserve(stock.parts.size());
+        for (const Part& part : stock.parts)
+            parts_.push_back(scale_.of(part.value));
+    }
 
     // -1 where the first network's error is the smaller in size, 1 where the second's is, 0
     // where they are the same.
@@ -183,13 +186,13 @@ private:
         std::array<Fraction, 3> values;
         for (int i = 0; i < partsIn(network.shape); ++i)
             values[static_cast<std::size_t>(i)] =
-                scale_.of(stock_->parts[network.parts[static_cast<std::size_t>(i)]].value);
+                parts_[network.parts[static_cast<std::size_t>(i)]];
         return joined(network.shape, values);
     }
 
-    const Stock* stock_;
     Scale scale_;
     Fraction target_;
+    std::vector<Fraction> parts_; // the stock's parts, in the scale's whole numbers
 };
 
 bool ranksBefore(const Network& x, const Network& y, const Judge& judge) {
@@ -360,8 +363,6 @@ std::vector<Network> Combiner::best(value::Decimal exactTarget, int parts) const
         network.amount =
             amountOf(shape, valuesOf(network, stock_, [](const Part& p) { return p.amount; }));
         network.error = (network.amount - target) / target;
-        if (compareErrors(network.error, 0) == 0 && judge.exact(network))
-            network.error = 0;
         keepBetter(
             best[static_cast<std::size_t>(partsIn(shape))], network,
             [&judge](const Network& x, const Network& y) { return ranksBefore(x, y, judge); });
@@ -393,6 +394,10 @@ std::vector<Network> Combiner::best(value::Decimal exactTarget, int parts) const
         }
     }
 
+    // An exact match found in floating point is said as one: its error is zero.
+    for (std::optional<Network>& network : best)
+        if (network && compareErrors(network->error, 0) == 0 && judge.exact(*network))
+            network->error = 0;
     // Fewest parts first; a network is kept only where it beats every one with fewer parts.
     std::vector<Network> kept;
     for (const std::optional<Network>& network : best)
