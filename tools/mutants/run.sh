@@ -7,14 +7,14 @@
 # the folder as it stands, build folders left out.
 #   tools/mutants/run.sh [BUILD_DIR [LIST [WORKER/WORKERS]]]
 # (build-mutants and mutants.txt by default). With WORKER/WORKERS, "0/2", only every WORKERS-th
-# mutant from the WORKER-th is tried, on one core: workers in their own folders share a machine.
+# mutant from the WORKER-th is tried: workers in their own folders share a machine.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/../.." && pwd)
 list=$(realpath "${2:-$top/tools/mutants/mutants.txt}")
 work=$(realpath -m "${1:-$top/build-mutants}")
 share=${3:-0/1}
 worker=${share%/*} workers=${share#*/}
-cores=$((workers > 1 ? 1 : $(nproc)))
+cores=$(nproc) # a worker rebuilding a header's mutant takes every core while the other waits
 tree="$work/tree"
 build="$work/build"
 started=$SECONDS
@@ -40,7 +40,8 @@ cmake -S "$tree" -B "$build" -DCMAKE_BUILD_TYPE=None -DCMAKE_CXX_FLAGS=-O1 \
 # The core's own tests first; the command line's tests need the whole program rebuilt, so they
 # run only for a mutant that the core tests let through.
 build() { cmake --build "$build" --target "$@" --parallel "$cores" >"$work/build.log" 2>&1; }
-run() { timeout 120 "$build/tests/$1" --gtest_brief=1 >"$work/test.log" 2>&1; }
+# A mutant is killed by its first failing test: the rest need not run.
+run() { timeout 120 "$build/tests/$1" --gtest_brief=1 --gtest_fail_fast >"$work/test.log" 2>&1; }
 passes() { # the tests pass with the sources as they are now
     build core_tests || return 2
     run core_tests || return 1
