@@ -10,6 +10,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QThread>
+#include <QTimer>
 #include <atomic>
 #include <map>
 #include <optional>
@@ -170,18 +172,13 @@ CombineWindow::CombineWindow(QWidget* parent)
               {680, 424},
               ui::kSansSerif11,
               kControls},
-             parent) {
-    setProperty("answering", false); // read by tools that wait for the answers shown
-    pause_.setSingleShot(true);
-    pause_.setInterval(kPauseMs);
-    connect(&pause_, &QTimer::timeout, this, &CombineWindow::ask);
-}
+             parent) {}
 
 CombineWindow::~CombineWindow() {
     if (search_) {
         search_->latest = UINT64_MAX; // what is queued is answered no more
-        thread_.quit();
-        thread_.wait();
+        thread_->quit();
+        thread_->wait();
         delete search_;
     }
 }
@@ -241,10 +238,15 @@ void CombineWindow::controlsBuilt(const ui::Controls& controls) {
     if (!pendingValue_.isEmpty())
         valueBox->setText(pendingValue_);
 
+    pause_ = new QTimer(this);
+    pause_->setSingleShot(true);
+    pause_->setInterval(kPauseMs);
+    connect(pause_, &QTimer::timeout, this, &CombineWindow::ask);
+    thread_ = std::make_unique<QThread>();
+    thread_->setObjectName(QStringLiteral("combine search"));
     search_ = new CombineSearch;
-    search_->moveToThread(&thread_);
-    thread_.setObjectName(QStringLiteral("combine search"));
-    thread_.start();
+    search_->moveToThread(thread_.get());
+    thread_->start();
     ask(); // what was handed over, at once
 
     for (QLineEdit* edit : {valueBox, inputBox, outputBox, totalBox})
@@ -259,8 +261,8 @@ void CombineWindow::controlsBuilt(const ui::Controls& controls) {
 }
 
 void CombineWindow::boxesChanged() {
-    setProperty("answering", true);
-    pause_.start(); // again from the start: the search waits for typing to pause
+    setProperty("answering", true); // read by the tests and tools that wait for the answers
+    pause_->start();                // again from the start: the search waits for typing to pause
 }
 
 void CombineWindow::ask() {
@@ -288,7 +290,7 @@ void CombineWindow::showAnswer(const CombineAnswer& answer) {
         return; // typed over since: a later answer is coming
     fill(networksList, answer.networks);
     fill(dividersList, answer.dividers);
-    setProperty("answering", pause_.isActive());
+    setProperty("answering", pause_->isActive());
 }
 
 } // namespace vantrel::windows

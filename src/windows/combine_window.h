@@ -4,8 +4,6 @@
 
 #include "ui/window_frame.h"
 
-#include <QThread>
-#include <QTimer>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -14,6 +12,8 @@
 class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
+class QThread;
+class QTimer;
 
 namespace vantrel::ui {
 class RadioGroup;
@@ -65,9 +65,9 @@ private:
     void ask();          // the question the boxes hold, to the search
     void showAnswer(const CombineAnswer& answer); // the latest question's, when it comes
 
-    QString pendingValue_; // a value handed over before the controls exist
-    QTimer pause_;
-    QThread thread_;
+    QString pendingValue_;            // a value handed over before the controls exist
+    QTimer* pause_ = nullptr;         // made with the controls, on the first showing
+    std::unique_ptr<QThread> thread_; // the search's, started on the first showing
     CombineSearch* search_ = nullptr; // lives in thread_, deleted after it ends
     std::uint64_t asked_ = 0;         // the number of the latest question
     QLineEdit* valueBox = nullptr;

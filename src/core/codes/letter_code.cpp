@@ -145,6 +145,12 @@ std::optional<std::string_view> toleranceLetterFor(const value::Tolerance& toler
     return row->typed;
 }
 
+std::optional<value::Tolerance> toleranceOfLetter(std::string_view letter) {
+    if (const auto* row = rowFor<ToleranceLetter>(kToleranceLetters, letter))
+        return value::Tolerance::percent(row->percent);
+    return std::nullopt;
+}
+
 PressResult pressLetterCode(const LetterCodeFields& fields) {
     std::vector<std::string_view> messages;
     const ToleranceLetter* tolerance =

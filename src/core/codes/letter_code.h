@@ -43,4 +43,8 @@ std::optional<std::string> letterCodeFor(value::Decimal ohms);
 // gives.
 std::optional<std::string_view> toleranceLetterFor(const value::Tolerance& tolerance);
 
+// The tolerance a Latin capital stands for at the end of a code, "J" ±5 %; nothing for any
+// other text.
+std::optional<value::Tolerance> toleranceOfLetter(std::string_view letter);
+
 } // namespace vantrel::codes

@@ -81,16 +81,16 @@ void splitRatingInFront(std::vector<std::string>& words) {
 }
 
 // "10ΩJ", "0.1ΩJ": a value with its unit and the tolerance letter right after it, as cement
-// resistors print it. The letter is the letter code's own: read as it ends a code.
+// resistors print it. The letter is the letter code's own.
 std::optional<value::Reading> withToleranceLetter(std::string_view text) {
-    if (text.size() < 2 || !std::isupper(static_cast<unsigned char>(text.back())))
+    if (text.size() < 2)
         return std::nullopt;
     std::optional<value::Reading> reading = readValueWithUnit(text.substr(0, text.size() - 1));
-    const std::optional<value::Reading> lettered =
-        codes::readLetterCode(std::string("1R").append(1, text.back()));
-    if (!reading || reading->tolerance || !lettered || !lettered->tolerance)
+    const std::optional<value::Tolerance> tolerance =
+        codes::toleranceOfLetter(text.substr(text.size() - 1));
+    if (!reading || reading->tolerance || !tolerance)
         return std::nullopt;
-    reading->tolerance = lettered->tolerance;
+    reading->tolerance = tolerance;
     return reading;
 }
 
