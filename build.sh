@@ -20,7 +20,8 @@ mode=${1:-run}
 packages=(g++ cmake make pkg-config qt6-base-dev libjpeg62-turbo-dev libxcb1-dev libgtest-dev
     fonts-liberation2 qt6-translations-l10n)
 case "$mode" in
-run | mutants) ;;
+run) ;;
+mutants) packages+=(ccache) ;;
 test | sanitize)
     packages+=(desktop-file-utils appstream dpkg-dev file lintian man-db groff-base
         xvfb xauth xdotool x11-utils locales)
@@ -75,12 +76,18 @@ sanitize)
     exec ctest --preset sanitize --parallel "$jobs"
     ;;
 mutants)
-    # One worker a core, each in a folder of its own; every mutant is tried by one of them.
+    # One worker a core, each in a folder of its own; every mutant is tried by one of them. The
+    # first builds the unchanged sources on every core, and the others start once it has, so
+    # that they build from its compiler cache.
     workers=$jobs pids=()
+    rm -f build-mutants/0/ready
     for ((worker = 0; worker < workers; ++worker)); do
         tools/mutants/run.sh "build-mutants/$worker" tools/mutants/mutants.txt \
             "$worker/$workers" &
         pids+=($!)
+        while ((worker == 0)) && [[ ! -e build-mutants/0/ready ]] && kill -0 "$!" 2>/dev/null; do
+            sleep 1
+        done
     done
     status=0
     for pid in "${pids[@]}"; do wait "$pid" || status=$?; done

@@ -33,7 +33,13 @@ done < <(cd "$top" && find . \( -path ./.git -o -path './build*' -o -path ./.cac
 # than at -O0 -g, and the core's tests then run in a tenth of the time (1 s, not 10). Asserts stay.
 # The core is a shared library there, and what links it is not linked again when it changes:
 # a mutant's rebuild is one object and the library.
+# Every compile goes through ccache, in a cache the workers share beside their folders: a header
+# put back after its mutant is compiled from the cache, and a worker that starts after another
+# has built compiles nothing itself. Paths inside a worker's folder are hashed as relative ones.
+export CCACHE_DIR=${CCACHE_DIR:-$(dirname "$work")/ccache} CCACHE_BASEDIR=$work \
+    CCACHE_SLOPPINESS=include_file_mtime,include_file_ctime CCACHE_MAXSIZE=4G
 cmake -S "$tree" -B "$build" -DCMAKE_BUILD_TYPE=None -DCMAKE_CXX_FLAGS=-O1 \
+    -DCMAKE_CXX_COMPILER_LAUNCHER=ccache \
     -DVANTREL_CORE_LIBRARY=SHARED -DCMAKE_LINK_DEPENDS_NO_SHARED=ON \
     -DCMAKE_COMPILE_WARNING_AS_ERROR=ON >"$work/configure.log" ||
     { cat "$work/configure.log"; exit 2; }
@@ -52,6 +58,7 @@ status=0
 passes || status=$?
 if ((status == 2)); then tail -n 30 "$work/build.log"; exit 2; fi
 ((status == 0)) || { cat "$work/test.log"; echo "the tests fail without a mutant"; exit 2; }
+touch "$work/ready" # the unchanged sources are built, and the cache holds them
 
 total=0 survived=0 index=0
 mutate() { # name file anchor from to
