@@ -309,37 +309,33 @@ struct Combiner::Pairs {
     std::vector<PairEntry> reciprocal; // a ⊗ b, ascending
 };
 
-Combiner::Combiner(Stock stock)
-    : stock_(std::move(stock)) {}
-Combiner::~Combiner() = default;
-Combiner::Combiner(Combiner&&) noexcept = default;
-Combiner& Combiner::operator=(Combiner&&) noexcept = default;
-
 // Every pair once, a part with itself included: n (n + 1) / 2 entries in each table.
-const Combiner::Pairs& Combiner::pairs() const {
-    if (pairs_)
-        return *pairs_;
-    pairs_ = std::make_unique<Pairs>();
+Combiner::Combiner(Stock stock)
+    : stock_(std::move(stock)) {
+    auto tables = std::make_unique<Pairs>();
     const std::vector<Part>& parts = stock_.parts;
     const std::size_t count = parts.size() * (parts.size() + 1) / 2;
-    pairs_->added.reserve(count);
-    pairs_->reciprocal.reserve(count);
+    tables->added.reserve(count);
+    tables->reciprocal.reserve(count);
     // Row i pairs part i with each part from it on: ascending, as the stock is.
     std::vector<std::size_t> rows;
     for (std::uint32_t i = 0; i < parts.size(); ++i) {
-        rows.push_back(pairs_->added.size());
+        rows.push_back(tables->added.size());
         for (std::uint32_t j = i; j < parts.size(); ++j) {
             const double a = parts[i].amount;
             const double b = parts[j].amount;
-            pairs_->added.push_back({added(a, b), i, j});
-            pairs_->reciprocal.push_back({reciprocal(a, b), i, j});
+            tables->added.push_back({added(a, b), i, j});
+            tables->reciprocal.push_back({reciprocal(a, b), i, j});
         }
     }
     std::vector<PairEntry> spare(count);
-    mergeRuns(pairs_->added, rows, spare);
-    mergeRuns(pairs_->reciprocal, rows, spare);
-    return *pairs_;
+    mergeRuns(tables->added, rows, spare);
+    mergeRuns(tables->reciprocal, rows, spare);
+    pairs_ = std::move(tables);
 }
+Combiner::~Combiner() = default;
+Combiner::Combiner(Combiner&&) noexcept = default;
+Combiner& Combiner::operator=(Combiner&&) noexcept = default;
 
 Range Combiner::reach(int parts) const {
     const auto n = static_cast<double>(std::max(parts, 1));
@@ -379,7 +375,7 @@ std::vector<Network> Combiner::best(value::Decimal exactTarget, int parts) const
         });
     }
     if (parts >= 3) {
-        const Pairs& tables = pairs();
+        const Pairs& tables = *pairs_;
         const std::span<const PairEntry> addedPairs = tables.added;
         const std::span<const PairEntry> reciprocalPairs = tables.reciprocal;
         for (std::size_t i = 0; i < singles.size(); ++i) {
@@ -409,7 +405,7 @@ std::vector<Network> Combiner::best(value::Decimal exactTarget, int parts) const
 
 std::vector<Divider> Combiner::dividers(double ratio, double aimedTotal) const {
     const std::span<const Part> singles = stock_.parts;
-    const Pairs& tables = pairs();
+    const Pairs& tables = *pairs_;
     const double leastTotal = aimedTotal / kTotalSpread;
     const double mostTotal = aimedTotal * kTotalSpread;
     std::optional<Divider> best[2]; // a pair of single parts; one side of two parts

@@ -78,7 +78,8 @@ Range ratioRangeOf(const Divider& divider, const Stock& stock);
 inline constexpr double kTotalSpread = 3.1622776601683795; // √10, either way
 
 // A stock with the tables the search needs: every pair of its parts added, and every pair
-// joined by reciprocals, each ascending. They are made on the first search that needs them.
+// joined by reciprocals, each ascending, made with it (0,1 s for E192's 1345 parts) and never
+// changed after: a combiner may be searched from any thread.
 class Combiner {
 public:
     explicit Combiner(Stock stock);
@@ -111,10 +112,9 @@ public:
 
 private:
     struct Pairs;
-    const Pairs& pairs() const;
 
     Stock stock_;
-    mutable std::unique_ptr<Pairs> pairs_;
+    std::unique_ptr<const Pairs> pairs_;
 };
 
 } // namespace vantrel::networks
