@@ -3,6 +3,8 @@
 #include "core/codes/typed_code.h"
 #include "core/networks/network_text.h"
 #include "core/networks/stock.h"
+#include "core/value/readout.h"
+#include "core/value/series.h"
 #include "ui/controls.h"
 #include "ui/radio_group.h"
 
@@ -124,9 +126,10 @@ using ui::kBold13;
 using ui::Kind;
 using ui::kTitle;
 
-constexpr const char* kSeriesItems = "E3|E6|E12|E24|E48|E96|E192|Свои";
-constexpr int kOwnItem = 7;     // «Свои»: the list in the box beside
-constexpr int kFirstSeries = 3; // E24
+// The series, then «Свои»: the list in the box beside.
+int ownItem() {
+    return static_cast<int>(value::seriesNames().size());
+}
 
 // clang-format off
 constexpr ui::Control kControls[] = {
@@ -136,11 +139,9 @@ constexpr ui::Control kControls[] = {
     {Kind::Edit,     "Input",           8,  90,  76,  24, "", kBold13, 1, ui::Aqua},
     {Kind::Edit,     "Output",         90,  90,  76,  24, "", kBold13, 2, ui::Aqua},
     {Kind::Edit,     "Total",         172,  90,  76,  24, "", kBold13, 3, ui::Aqua},
-    {Kind::Label,    "Hint",            8, 124, 240,  80, "Номинал: 4,32 кОм, 4k32, 100 нФ, 10 мкГн.\n"
-                                                          "Делитель: 5 В и 1,2 В, или 0,24 и пустой выход; "
-                                                          "сумма около 10 кОм, если не задана."},
+    {Kind::Label,    "Hint",            8, 124, 240,  80}, // written with the total aimed at
     {Kind::Label,    "SeriesLabel",   264,   8,   0,  16, "Ряд", kBold13},
-    {Kind::Selector, "Series",        264,  26,  80, 180, kSeriesItems, kBold13, 4},
+    {Kind::Selector, "Series",        264,  26,  80, 180, "", kBold13, 4},
     {Kind::Label,    "ListLabel",     356,   8,   0,  16, "Свои номиналы, по одному в строке", kBold13},
     {Kind::Memo,     "OwnValues",     356,  26, 316, 180, "", kBold13, 5, ui::Aqua},
     {Kind::Label,    "NetworksLabel",   8, 216,   0,  16, "Из стандартных деталей (+ последовательно, ‖ параллельно)", kBold13},
@@ -223,13 +224,23 @@ void CombineWindow::controlsBuilt(const ui::Controls& controls) {
     totalBox->setToolTip(QStringLiteral("Сумма сопротивлений делителя, около которой искать: "
                                         "в пределах декады вокруг неё"));
     auto* hint = controls.get<QLabel>("Hint");
+    hint->setText(
+        QStringLiteral("Номинал: 4,32 кОм, 4k32, 100 нФ, 10 мкГн.\nДелитель: 5 В и 1,2 В, "
+                       "или 0,24 и пустой выход; сумма около %1, если не задана.")
+            .arg(QString::fromStdString(
+                value::quantityText(value::Quantity::Resistance, networks::kAimedTotal))));
     hint->setWordWrap(true);
     hint->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     hint->setFixedSize(240, 80); // as its row gives it, wrapped
     listBox->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     listBox->setToolTip(QStringLiteral("Номиналы, которые есть под рукой: по одному в строке или "
                                        "через «;», с допуском, например 4,7 кОм ±1 % или 4K7F"));
-    seriesGroup->setItemIndex(kFirstSeries);
+    QStringList items;
+    for (const value::SeriesName& series : value::seriesNames())
+        items.append(QString::fromUtf8(series.name));
+    seriesGroup->setItems(items << QStringLiteral("Свои"));
+    seriesGroup->setItemIndex(
+        static_cast<int>(items.indexOf(QString::fromUtf8(networks::kDefaultSeries))));
     for (QListWidget* list : {networksList, dividersList}) {
         list->setSelectionMode(QAbstractItemView::NoSelection);
         list->setFocusPolicy(Qt::StrongFocus); // read row by row with the arrow keys
@@ -254,8 +265,8 @@ void CombineWindow::controlsBuilt(const ui::Controls& controls) {
     connect(seriesGroup, &ui::RadioGroup::itemPicked, this, &CombineWindow::boxesChanged);
     // Typing a list is choosing it.
     connect(listBox, &QPlainTextEdit::textChanged, this, [this] {
-        if (seriesGroup->itemIndex() != kOwnItem)
-            seriesGroup->setItemIndex(kOwnItem);
+        if (seriesGroup->itemIndex() != ownItem())
+            seriesGroup->setItemIndex(ownItem());
         boxesChanged();
     });
 }
@@ -273,8 +284,8 @@ void CombineWindow::ask() {
         typed(inputBox),
         typed(outputBox),
         typed(totalBox),
-        item == kOwnItem ? std::string() : seriesGroup->items().value(item).toStdString(),
-        item == kOwnItem ? listBox->toPlainText().toStdString() : std::string()};
+        item == ownItem() ? std::string() : seriesGroup->items().value(item).toStdString(),
+        item == ownItem() ? listBox->toPlainText().toStdString() : std::string()};
     setProperty("answering", true);
     search_->latest = question.number;
     QMetaObject::invokeMethod(search_, [this, search = search_, question = std::move(question)] {

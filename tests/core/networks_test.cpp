@@ -333,7 +333,8 @@ TEST(Networks, TiesGoToFewerDistinctValuesAgainstEveryNetworkTried) {
 TEST(Networks, DividersAgainstEveryPairTried) {
     // 5 V to 1,2 V from E24: no pair gives 0,24, one side of two parts does.
     const Stock e24 = series("E24");
-    const std::vector<Divider> found = Combiner(e24).dividers(0.24, kAimedTotal);
+    const std::vector<Divider> found =
+        Combiner(e24).dividers(0.24, vantrel::value::toDouble(kAimedTotal));
     ASSERT_EQ(found.size(), 2u);
     EXPECT_EQ(found[0].parts(), 3);
     EXPECT_EQ(found[0].error, 0);

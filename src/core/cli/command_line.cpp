@@ -3,6 +3,10 @@
 #include "core/cli/marking_answers.h"
 #include "core/cli/network_answers.h"
 #include "core/marking/echo.h"
+#include "core/networks/stock.h"
+#include "core/networks/typed_values.h"
+#include "core/value/readout.h"
+#include "core/value/series.h"
 
 #include <algorithm>
 #include <istream>
@@ -57,10 +61,10 @@ constexpr std::string_view kHelp =
     "                 где одно плечо из двух деталей\n"
     "      --combine НОМИНАЛ  резистор, конденсатор или катушка: 4k32, 4,32 кОм, 100n\n"
     "      --divider ВХОД ВЫХОД  напряжения делителя (5, 1,2 В) или один коэффициент (0,24)\n"
-    "      --series РЯД|ФАЙЛ  E3, E6, E12, E24 (по умолчанию), E48, E96, E192 от 1 Ом\n"
+    "      --series РЯД|ФАЙЛ  {series} от 1 Ом\n"
     "                 до 10 МОм, или файл своих номиналов по одному в строке («-»: ввод)\n"
     "      --parts N  не больше N деталей в сети: 1, 2 или 3 (по умолчанию)\n"
-    "      --total R  сумма делителя, около которой искать (10 кОм)\n"
+    "      --total R  сумма делителя, около которой искать ({total})\n"
     "\n"
     "      --json     писать прочтения в JSON, по объекту на маркировку в строке;\n"
     "                 у прочтения в \"markings\" его маркировки, в \"tolerance_limits\"\n"
@@ -76,6 +80,22 @@ constexpr std::string_view kHelp =
     "Принимаются и стандартные параметры Qt, например -platform, -style, -display.\n"
     "\n"
     "Подробнее: man vantrel\n";
+
+// The help with its series and the total aimed at written in: «{series}» and «{total}» above.
+std::string help() {
+    std::string series;
+    for (const value::SeriesName& named : value::seriesNames()) {
+        series.append(series.empty() ? "" : ", ").append(named.name);
+        if (named.name == networks::kDefaultSeries)
+            series += " (по умолчанию)";
+    }
+    std::string text(kHelp);
+    for (const auto& [field, written] :
+         {std::pair<std::string_view, std::string>{"{series}", series},
+          {"{total}", value::quantityText(value::Quantity::Resistance, networks::kAimedTotal)}})
+        text.replace(text.find(field), field.size(), written);
+    return text;
+}
 
 constexpr std::string_view kVersion =
     "Vantrel " VANTREL_VERSION "\n"
@@ -239,7 +259,7 @@ std::optional<int> answerCommandLine(int argc, const char* const* argv, std::ist
             continue;
         }
         if (argument == "--help" || argument == "-h") {
-            out << kHelp;
+            out << help();
             return finished(out, kEveryMarkingRead);
         }
         if (argument == "--version") {

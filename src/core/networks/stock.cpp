@@ -7,7 +7,6 @@
 #include "core/value/series.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 
 namespace vantrel::networks {
@@ -15,20 +14,6 @@ namespace {
 
 using value::Decimal;
 using value::Quantity;
-
-// The tolerance the standard gives each series, in per cent; E3's is only "above 20 %".
-struct SeriesName {
-    std::string_view name;
-    int valuesPerDecade;
-    std::optional<Decimal> tolerance;
-};
-constexpr std::array<SeriesName, 7> kSeriesNames{{{"E3", 3, std::nullopt},
-                                                  {"E6", 6, Decimal{20, 0}},
-                                                  {"E12", 12, Decimal{10, 0}},
-                                                  {"E24", 24, Decimal{5, 0}},
-                                                  {"E48", 48, Decimal{2, 0}},
-                                                  {"E96", 96, Decimal{1, 0}},
-                                                  {"E192", 192, Decimal{5, -1}}}};
 
 constexpr codes::Typing kSeriesTyping{.eitherCase = true, .lookalikes = true};
 
@@ -71,8 +56,9 @@ std::optional<Stock> seriesStock(std::string_view name, Quantity quantity) {
     const std::optional<std::string> capitals = codes::cleaned(name, kSeriesTyping);
     if (!capitals)
         return std::nullopt;
-    const auto named = std::ranges::find(kSeriesNames, *capitals, &SeriesName::name);
-    if (named == kSeriesNames.end())
+    const std::span<const value::SeriesName> names = value::seriesNames();
+    const auto named = std::ranges::find(names, *capitals, &value::SeriesName::name);
+    if (named == names.end())
         return std::nullopt;
     Stock stock{quantity, std::string(named->name), {}, named->tolerance.has_value(), true};
     std::optional<value::Tolerance> tolerance;

@@ -37,9 +37,8 @@ struct Decades {
 };
 Decades decadesOf(value::Quantity quantity);
 
-// "E3" ... "E192", in either case, as a stock of that quantity's parts over its decades, each
-// with the series' tolerance (±20 % for E6 down to ±0,5 % for E192; none for E3, whose
-// tolerance the standard leaves open). Nothing for any other name.
+// A series of value::seriesNames(), named in either case, as a stock of that quantity's parts
+// over its decades, each with the series' tolerance. Nothing for any other name.
 std::optional<Stock> seriesStock(std::string_view name, value::Quantity quantity);
 
 // The series a question names where it names none.

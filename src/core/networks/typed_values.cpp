@@ -149,7 +149,7 @@ std::variant<double, Refusal> readRatio(std::string_view input, std::string_view
 
 std::variant<double, Refusal> readAimedTotal(std::string_view typed) {
     if (codes::trimmed(typed).empty())
-        return kAimedTotal;
+        return value::toDouble(kAimedTotal);
     const auto total = readPartValue(typed);
     if (const auto* refused = std::get_if<Refusal>(&total))
         return *refused;

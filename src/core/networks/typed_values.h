@@ -33,7 +33,7 @@ std::variant<double, Refusal> readVoltage(std::string_view typed);
 std::variant<double, Refusal> readRatio(std::string_view input, std::string_view output);
 
 // The total a divider aims at, 10 кОм where none is typed: a resistance.
-inline constexpr double kAimedTotal = 10'000;
+inline constexpr value::Decimal kAimedTotal{10'000, 0}; // in ohms
 std::variant<double, Refusal> readAimedTotal(std::string_view typed);
 
 } // namespace vantrel::networks

@@ -28,19 +28,30 @@ constexpr std::array<int, 192> kE192{
 static_assert(std::is_sorted(kE24.begin(), kE24.end()) &&
               std::is_sorted(kE192.begin(), kE192.end()));
 
+constexpr std::array<SeriesName, 7> kSeriesNames{{{"E3", 3, std::nullopt},
+                                                  {"E6", 6, Decimal{20, 0}},
+                                                  {"E12", 12, Decimal{10, 0}},
+                                                  {"E24", 24, Decimal{5, 0}},
+                                                  {"E48", 48, Decimal{2, 0}},
+                                                  {"E96", 96, Decimal{1, 0}},
+                                                  {"E192", 192, Decimal{5, -1}}}};
+
 struct Members {
     Series series;
     std::span<const int> decade;
     std::size_t stride;
 };
-// In the order of the enum, which a series added to it must keep (nameOf does not compile
-// without it).
+// In the order of the enum and of the names after E3, which a series added must keep.
 constexpr Members kSeries[] = {{Series::E6, kE24, 4},   {Series::E12, kE24, 2},
                                {Series::E24, kE24, 1},  {Series::E48, kE192, 4},
                                {Series::E96, kE192, 2}, {Series::E192, kE192, 1}};
 static_assert(std::size(kSeries) == static_cast<std::size_t>(Series::E192) + 1 &&
+              std::size(kSeries) + 1 == kSeriesNames.size() &&
               std::ranges::all_of(kSeries, [i = 0](const Members& m) mutable {
-                  return m.series == static_cast<Series>(i++);
+                  const auto index = static_cast<std::size_t>(i);
+                  return m.series == static_cast<Series>(i++) &&
+                         m.decade.size() / m.stride ==
+                             static_cast<std::size_t>(kSeriesNames[index + 1].valuesPerDecade);
               }));
 
 // Compares a positive value's significant figures, as a number in [1, 10), with a
@@ -57,22 +68,12 @@ int compare(Decimal value, int seriesValue) {
 
 } // namespace
 
+std::span<const SeriesName> seriesNames() {
+    return kSeriesNames;
+}
+
 std::string_view nameOf(Series series) {
-    switch (series) {
-    case Series::E6:
-        return "E6";
-    case Series::E12:
-        return "E12";
-    case Series::E24:
-        return "E24";
-    case Series::E48:
-        return "E48";
-    case Series::E96:
-        return "E96";
-    case Series::E192:
-        return "E192";
-    }
-    return {};
+    return kSeriesNames.at(static_cast<std::size_t>(series) + 1).name; // after E3
 }
 
 std::optional<Series> firstSeriesHolding(Decimal value) {

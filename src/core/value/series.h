@@ -5,6 +5,7 @@
 #include "core/value/decimal.h"
 
 #include <optional>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -13,6 +14,15 @@ namespace vantrel::value {
 enum class Series { E6, E12, E24, E48, E96, E192 };
 
 std::string_view nameOf(Series series); // "E6" ...
+
+// Every series a builder may pick parts from, in order, with the tolerance the standard gives
+// it in per cent: ±20 % for E6 down to ±0,5 % for E192, none for E3 (only "above 20 %").
+struct SeriesName {
+    std::string_view name;
+    int valuesPerDecade;
+    std::optional<Decimal> tolerance;
+};
+std::span<const SeriesName> seriesNames();
 
 // The first series, from E6 to E192, whose values include this one's significant figures
 // (compared exactly: 4,70 is in E6, 4,75 in E96). Nothing for zero or a value in none.
