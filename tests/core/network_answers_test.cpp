@@ -1,6 +1,8 @@
 // --combine and --divider on the command line: their answers, text and JSON, and every way a
 // question is refused with exit code 2 and nothing on standard output.
 #include "core/cli/command_line.h"
+#include "core/marking/any_marking.h"
+#include "core/networks/stock.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -236,6 +238,14 @@ TEST(NetworkAnswers, WorkedCommands) {
          0,
          "  30,1 мкГн + 19,6 мкГн + 19,6 мкГн = 69,3 мкГн, ошибка 0 %, с допуском от 67,91 мкГн "
          "до 70,69 мкГн"},
+        // Exact, though a double makes 3,3 + 5,6 and 1,2 / (1,8 + 1,2) a little off.
+        {{"--combine", "8,9", "--series", "E12"},
+         0,
+         "  5,6 Ом + 3,3 Ом = 8,9 Ом, ошибка 0 %, с допуском от 8,01 Ом до 9,79 Ом"},
+        {{"--divider", "0,4", "--total", "3", "--series", "E12"},
+         0,
+         "  верх 1,8 Ом, низ 1,2 Ом: коэффициент 0,4, ошибка 0 %, сумма 3 Ом, с допуском от "
+         "0,3529 до 0,449"},
         // Series typed with a Cyrillic Е; an option glued to its value.
         {{"--combine", "1k", "--series", "Е12"},
          0,
@@ -264,6 +274,29 @@ TEST(NetworkAnswers, WorkedCommands) {
     EXPECT_NE(none.standardOutput.find(R"("series": null, "dividers": []})"), std::string::npos)
         << none.standardOutput;
     EXPECT_NE(none.standardError.find("нет делителя"), std::string::npos);
+    // JSON's figures are ten, enough to tell a divider's range apart from its neighbours'.
+    EXPECT_NE(answer({"--json", "--divider", "5", "1,2", "--series", "E48"})
+                  .standardOutput.find(R"("ratio_least": "0.2327790974", )"),
+              std::string::npos);
+    // The bounds taken exactly: a list of 1 МиБ, by file and on standard input, and a value of
+    // 256 bytes are read; a byte more is refused. A divider's parts are resistors.
+    using vantrel::marking::kLongestMarking;
+    using vantrel::networks::kLongestStockText;
+    const std::string list = "1k\n" + std::string(kLongestStockText - 3, '#');
+    const std::string value = std::string(kLongestMarking - 2, '0') + "1k";
+    for (const bool over : {false, true}) {
+        const TemporaryFile file(list + std::string(over, '#'));
+        const std::string longer = std::string(over, '0') + value;
+        const Answer answers[] = {
+            answer({"--combine", "1k", "--series", file.path()}),
+            answer({"--combine", "1k", "--series", "-"}, list + std::string(over, '#')),
+            answer({"--combine", longer.c_str()})};
+        for (const Answer& answered : answers)
+            EXPECT_EQ(answered.exitCode, over ? 2 : 0) << answered.standardError;
+    }
+    EXPECT_EQ(answer({"--divider", "5", "1", "--series", "-"}, "1n\n").standardError,
+              "vantrel: список со стандартного ввода, строка 1: «1n» — ёмкость, а нужно "
+              "сопротивление\n");
     // A list that is a folder is named as what failed, once.
     const Answer folder = answer({"--combine", "1k", "--series", "/"});
     EXPECT_EQ(folder.exitCode, 2);

@@ -504,6 +504,18 @@ TEST(Networks, ListsOfTheBuildersOwnValues) {
         EXPECT_DOUBLE_EQ(std::get<Stock>(list).parts[1].most, 2222) << text;
     }
 
+    // A value listed twice keeps its first tolerance however many values the list sorts, and
+    // a list at the bounds, 2000 values in 1 МиБ, is read.
+    std::string twice;
+    for (int i = 2000; i > 0; --i)
+        twice += std::to_string(i) + " ±1 %\n" + std::to_string(i) + ".0 ±5 %\n";
+    const auto kept = readStock(twice + std::string(kLongestStockText - twice.size(), '#'),
+                                Quantity::Resistance, "x");
+    ASSERT_TRUE(std::holds_alternative<Stock>(kept)) << std::get<Refusal>(kept).message;
+    ASSERT_EQ(std::get<Stock>(kept).parts.size(), kMostStockValues);
+    for (const Part& part : std::get<Stock>(kept).parts)
+        EXPECT_DOUBLE_EQ(part.most, part.amount * 1.01) << part.amount;
+
     struct Refused {
         std::string text;
         Quantity quantity;

@@ -109,6 +109,10 @@ TEST(ValueMarkings, WorkedValues) {
         {Reading(L, {1000}), {"bands-4 Кор. Чёрн. Золот.", "code-3 1R0"}},
         {Reading(L, {47}), {"unit-point 47N"}},
         {Reading(L, {470}), {"bands-4 Жёлт. Фиол. Сереб.", "code-3 R47"}},
+        // ±1 Ом is no per-cent band: the bands leave the tolerance to the part.
+        {Reading(R, {4700}, Tolerance::absolute({1})),
+         {"bands-4 Жёлт. Фиол. Крас.", "bands-5 Жёлт. Фиол. Чёрн. Кор.", "smd-3 472", "smd-4 4701",
+          "letter-code 4K7"}},
         {Reading(R, {4751}), {"letter-code 4K751"}}, // four figures: the letter code alone
         {Reading(R, {47512}), {}},
     };
