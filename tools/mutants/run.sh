@@ -29,6 +29,74 @@ while IFS= read -r -d '' path; do
     fi
 done < <(cd "$top" && find . \( -path ./.git -o -path './build*' -o -path ./.cache \) -prune \
     -o -type f -printf '%P\0')
+
+total=0 survived=0 index=0
+mutate() { # name file anchor from to
+    local name=$1 file=$tree/$2 anchor=$3 from=$4 to=$5 line at=-1 matches=0 i
+    [[ -f $file ]] || { echo "mutants.txt: no file $2 ($name)" >&2; exit 2; }
+    local -a lines
+    mapfile -t lines <"$file"
+    local searching=$([[ -z $anchor ]] && echo 1 || echo 0)
+    for i in "${!lines[@]}"; do
+        line=${lines[$i]}
+        if ((!searching)) && [[ $line == *"$anchor"* ]]; then searching=1; fi
+        if ((searching)) && [[ $line == *"$from"* ]]; then
+            ((++matches))
+            ((at < 0)) && at=$i
+            [[ -n $anchor ]] && break
+        fi
+    done
+    if ((matches != 1)); then
+        echo "mutants.txt: «$from» is on $matches lines of $2, not one ($name)" >&2
+        exit 2
+    fi
+    ((checking == 0)) || return 0
+    ((index++ % workers == worker)) || return 0 # another worker's
+    cp -p "$file" "$work/original"
+    lines[$at]=${lines[$at]/"$from"/"$to"}
+    printf '%s\n' "${lines[@]}" >"$file"
+    local begun=$SECONDS verdict status=0
+    passes || status=$?
+    if ((status == 2)); then
+        tail -n 20 "$work/build.log"
+        echo "mutants.txt: the mutant does not build ($name)" >&2
+        exit 2
+    fi
+    if ((status == 0)); then
+        verdict=SURVIVED
+        ((++survived))
+    else
+        verdict=killed
+    fi
+    ((++total))
+    # Back to the original, newer than the mutant's objects so that the next build takes it.
+    cp "$work/original" "$file"
+    touch "$file"
+    printf '%-8s %3d s  %s\n' "$verdict" $((SECONDS - begun)) "$name"
+}
+
+# Reads the list, calling mutate for each block: first only to check that every block fits
+# the sources, so that a stale list stops the run before any mutant is built.
+each() {
+    local name='' file='' anchor='' from='' entry
+    while IFS= read -r entry || [[ -n $entry ]]; do
+        case "$entry" in
+        '# '*) name=${entry#'# '} ;;
+        'file '*) file=${entry#file } anchor='' ;;
+        'after '*) anchor=${entry#after } ;;
+        '- '*) from=${entry#'- '} ;;
+        '+ '*)
+            mutate "$name" "$file" "$anchor" "$from" "${entry#'+ '}"
+            anchor=''
+            ;;
+        '' | '#'*) ;;
+        *) echo "mutants.txt: cannot read «$entry»" >&2; exit 2 ;;
+        esac
+    done <"$list"
+}
+checking=1
+each
+
 # Optimised a little and without debug information: a mutant's object and link are no slower
 # than at -O0 -g, and the core's tests then run in a tenth of the time (1 s, not 10). Asserts stay.
 # The core is a shared library there, and what links it is not linked again when it changes:
@@ -60,65 +128,8 @@ if ((status == 2)); then tail -n 30 "$work/build.log"; exit 2; fi
 ((status == 0)) || { cat "$work/test.log"; echo "the tests fail without a mutant"; exit 2; }
 touch "$work/ready" # the unchanged sources are built, and the cache holds them
 
-total=0 survived=0 index=0
-mutate() { # name file anchor from to
-    local name=$1 file=$tree/$2 anchor=$3 from=$4 to=$5 line at=-1 matches=0 i
-    [[ -f $file ]] || { echo "mutants.txt: no file $2 ($name)" >&2; exit 2; }
-    local -a lines
-    mapfile -t lines <"$file"
-    local searching=$([[ -z $anchor ]] && echo 1 || echo 0)
-    for i in "${!lines[@]}"; do
-        line=${lines[$i]}
-        if ((!searching)) && [[ $line == *"$anchor"* ]]; then searching=1; fi
-        if ((searching)) && [[ $line == *"$from"* ]]; then
-            ((++matches))
-            ((at < 0)) && at=$i
-            [[ -n $anchor ]] && break
-        fi
-    done
-    if ((matches != 1)); then
-        echo "mutants.txt: «$from» is on $matches lines of $2, not one ($name)" >&2
-        exit 2
-    fi
-    ((index++ % workers == worker)) || return 0 # another worker's
-    cp -p "$file" "$work/original"
-    lines[$at]=${lines[$at]/"$from"/"$to"}
-    printf '%s\n' "${lines[@]}" >"$file"
-    local begun=$SECONDS verdict status=0
-    passes || status=$?
-    if ((status == 2)); then
-        tail -n 20 "$work/build.log"
-        echo "mutants.txt: the mutant does not build ($name)" >&2
-        exit 2
-    fi
-    if ((status == 0)); then
-        verdict=SURVIVED
-        ((++survived))
-    else
-        verdict=killed
-    fi
-    ((++total))
-    # Back to the original, newer than the mutant's objects so that the next build takes it.
-    cp "$work/original" "$file"
-    touch "$file"
-    printf '%-8s %3d s  %s\n' "$verdict" $((SECONDS - begun)) "$name"
-}
-
-name='' file='' anchor='' from=''
-while IFS= read -r entry || [[ -n $entry ]]; do
-    case "$entry" in
-    '# '*) name=${entry#'# '} ;;
-    'file '*) file=${entry#file } anchor='' ;;
-    'after '*) anchor=${entry#after } ;;
-    '- '*) from=${entry#'- '} ;;
-    '+ '*)
-        mutate "$name" "$file" "$anchor" "$from" "${entry#'+ '}"
-        anchor=''
-        ;;
-    '' | '#'*) ;;
-    *) echo "mutants.txt: cannot read «$entry»" >&2; exit 2 ;;
-    esac
-done <"$list"
+checking=0
+each
 build core_tests markings_tests >/dev/null || true # leave the build as the sources are
 
 echo "$total mutants of the core, $((total - survived)) killed, $survived survived, in $((SECONDS - started)) s"
