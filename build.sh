@@ -76,14 +76,16 @@ sanitize)
     exec ctest --preset sanitize --parallel "$jobs"
     ;;
 mutants)
-    # One worker a core, each in a folder of its own; every mutant is tried by one of them. The
-    # first builds the unchanged sources on every core, and the others start once it has, so
-    # that they build from its compiler cache.
+    # One worker a core, each in a folder of its own, taking the mutants in turn from one queue.
+    # The first builds the unchanged sources on every core, and the others start once it has,
+    # so that they build from its compiler cache.
     workers=$jobs pids=()
+    mkdir -p build-mutants
     rm -f build-mutants/0/ready
+    echo 0 >build-mutants/queue
     for ((worker = 0; worker < workers; ++worker)); do
         tools/mutants/run.sh "build-mutants/$worker" tools/mutants/mutants.txt \
-            "$worker/$workers" &
+            build-mutants/queue &
         pids+=($!)
         while ((worker == 0)) && [[ ! -e build-mutants/0/ready ]] && kill -0 "$!" 2>/dev/null; do
             sleep 1

@@ -5,15 +5,15 @@
 # least one test; one that survives names a table row or rule that no test checks. Exits 1 when
 # a mutant survives, 2 when the list no longer fits the sources. Needs no git: the copy is of
 # the folder as it stands, build folders left out.
-#   tools/mutants/run.sh [BUILD_DIR [LIST [WORKER/WORKERS]]]
-# (build-mutants and mutants.txt by default). With WORKER/WORKERS, "0/2", only every WORKERS-th
-# mutant from the WORKER-th is tried: workers in their own folders share a machine.
+#   tools/mutants/run.sh [BUILD_DIR [LIST [QUEUE]]]
+# (build-mutants and mutants.txt by default). With QUEUE, a file that holds the number of the
+# next mutant not yet taken (0 at first), workers in folders of their own share the list: each
+# takes the next mutant when it is free, so none waits while another has a long one left.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/../.." && pwd)
 list=$(realpath "${2:-$top/tools/mutants/mutants.txt}")
 work=$(realpath -m "${1:-$top/build-mutants}")
-share=${3:-0/1}
-worker=${share%/*} workers=${share#*/}
+queue=${3:-}
 cores=$(nproc) # a worker rebuilding a header's mutant takes every core while the other waits
 tree="$work/tree"
 build="$work/build"
@@ -51,7 +51,7 @@ mutate() { # name file anchor from to
         exit 2
     fi
     ((checking == 0)) || return 0
-    ((index++ % workers == worker)) || return 0 # another worker's
+    ((index++ == next)) || return 0 # another worker's
     cp -p "$file" "$work/original"
     lines[$at]=${lines[$at]/"$from"/"$to"}
     printf '%s\n' "${lines[@]}" >"$file"
@@ -73,6 +73,18 @@ mutate() { # name file anchor from to
     cp "$work/original" "$file"
     touch "$file"
     printf '%-8s %3d s  %s\n' "$verdict" $((SECONDS - begun)) "$name"
+    next=$(take)
+}
+
+# The number of the next mutant this worker tries: the queue's, which it moves on, or simply
+# the next one.
+take() {
+    if [[ -z $queue ]]; then
+        echo $((next + 1))
+        return
+    fi
+    flock "$queue.lock" bash -c 'taken=$(<"$1"); echo $((taken + 1)) >"$1"; echo "$taken"' \
+        _ "$queue"
 }
 
 # Reads the list, calling mutate for each block: first only to check that every block fits
@@ -128,7 +140,8 @@ if ((status == 2)); then tail -n 30 "$work/build.log"; exit 2; fi
 ((status == 0)) || { cat "$work/test.log"; echo "the tests fail without a mutant"; exit 2; }
 touch "$work/ready" # the unchanged sources are built, and the cache holds them
 
-checking=0
+checking=0 next=-1
+next=$(take)
 each
 build core_tests markings_tests >/dev/null || true # leave the build as the sources are
 
