@@ -169,6 +169,9 @@ TEST(Markings, ExitCodes) {
     const ProgramRun none = run({"472", "hello"});
     EXPECT_EQ(none.exitCode, 1);
     EXPECT_EQ(none.errors, "vantrel: «hello»: нет прочтения\n");
+    // Sent to one file, each answer and its refusal come in the order of the markings.
+    EXPECT_EQ(runShell("\"$V\" hello 100 2>&1").output.substr(0, 56),
+              "hello\nvantrel: «hello»: нет прочтения\n100\n");
     const ProgramRun bad = run({"472", "--bogus"});
     EXPECT_EQ(bad.exitCode, 2);
     EXPECT_EQ(bad.output, "");
