@@ -113,10 +113,10 @@ each
 # than at -O0 -g, and the core's tests then run in a tenth of the time (1 s, not 10). Asserts stay.
 # The core is a shared library there, and what links it is not linked again when it changes:
 # a mutant's rebuild is one object and the library.
-# Every compile goes through ccache, in a cache the workers share beside their folders: a header
-# put back after its mutant is compiled from the cache, and a worker that starts after another
-# has built compiles nothing itself. Paths inside a worker's folder are hashed as relative ones.
-export CCACHE_DIR=${CCACHE_DIR:-$(dirname "$work")/ccache} CCACHE_BASEDIR=$work \
+# Every compile goes through ccache, in build-mutants/ccache, which the workers share: a
+# header put back after its mutant is compiled from the cache, and a worker that starts after
+# another has built compiles nothing itself. Paths inside a worker's folder are hashed as relative ones.
+export CCACHE_DIR=${CCACHE_DIR:-$top/build-mutants/ccache} CCACHE_BASEDIR=$work \
     CCACHE_SLOPPINESS=include_file_mtime,include_file_ctime CCACHE_MAXSIZE=4G
 cmake -S "$tree" -B "$build" -DCMAKE_BUILD_TYPE=None -DCMAKE_CXX_FLAGS=-O1 \
     -DCMAKE_CXX_COMPILER_LAUNCHER=ccache \
