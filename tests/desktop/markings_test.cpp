@@ -134,10 +134,12 @@ TEST(Markings, JsonLinesFromStandardInputParse) {
     const QStringList units = {"Ω", "F", "H"};
     for (qsizetype i = 0; i < 3; ++i) {
         const QJsonObject reading = threeReadings[i].toObject();
-        EXPECT_EQ(reading.keys(),
-                  (QStringList{"component", "dielectric", "form", "markings", "note", "power",
-                               "reversed", "series", "table", "tempco", "tempco_ppm", "text",
-                               "tolerance", "tolerance_limits", "unit", "value", "voltage"}));
+        EXPECT_EQ(
+            reading.keys(),
+            (QStringList{"component", "current",          "dielectric", "form",        "markings",
+                         "note",      "package",          "power",      "reversed",    "series",
+                         "table",     "tempco",           "tempco_ppm", "temperature", "text",
+                         "tolerance", "tolerance_limits", "unit",       "value",       "voltage"}));
         EXPECT_EQ(reading["component"].toString(), components[i]);
         EXPECT_EQ(reading["value"].toString(), values[i]);
         EXPECT_EQ(reading["unit"].toString(), units[i]);
@@ -465,6 +467,10 @@ TEST(Markings, JsonKeysAndFormsAreTheDocumentedOnes) {
                                    "X7R",
                                    "C0G",
                                    "0L104",
+                                   "0.1uF 50V X7R 10% 0603",
+                                   "220uF 25V 105C",
+                                   "10uH 2A",
+                                   "1N4148",
                                    "hello"});
     expectDocumented(documented, result.output);
 }

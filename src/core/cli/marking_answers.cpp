@@ -104,6 +104,15 @@ std::string readingJson(const MarkingReading& found) {
         .add("reversed", found.reversed ? "true" : "false")
         .add("text", jsonString(marking::valueText(found)))
         .add("markings", markings.append("]"))
+        .addOrNull("package", reading.package,
+                   [](const value::ChipSize& size) {
+                       return Object()
+                           .add("inch", jsonString(size.inch))
+                           .add("metric", jsonString(size.metric))
+                           .close();
+                   })
+        .addOrNull("current", reading.current, decimal)
+        .addOrNull("temperature", reading.temperature, [](int t) { return std::to_string(t); })
         .close();
 }
 
@@ -135,8 +144,9 @@ std::string jsonString(std::string_view text) {
 }
 
 void MarkingAnswers::answer(std::string_view marking, bool cutShort) {
-    const std::vector<MarkingReading> readings =
-        cutShort ? std::vector<MarkingReading>{} : marking::readAnyMarking(marking);
+    const marking::MarkingAnswer read =
+        cutShort ? marking::MarkingAnswer{} : marking::readMarking(marking);
+    const std::vector<MarkingReading>& readings = read.readings;
     everyMarkingRead_ = everyMarkingRead_ && !readings.empty();
     buffer_.clear();
     if (format_ == Json) {
@@ -147,7 +157,9 @@ void MarkingAnswers::answer(std::string_view marking, bool cutShort) {
         buffer_ += "{\"input\": " + jsonString(input) + ", \"readings\": [";
         for (const MarkingReading& found : readings)
             buffer_.append(&found == &readings.front() ? "" : ", ").append(readingJson(found));
-        buffer_ += "]}\n";
+        buffer_.append("], \"reason\": ")
+            .append(read.reason.empty() ? "null" : jsonString(read.reason))
+            .append("}\n");
     } else {
         buffer_.append(echoed(marking, cutShort)).append("\n");
         for (const MarkingReading& found : readings) {
@@ -162,7 +174,8 @@ void MarkingAnswers::answer(std::string_view marking, bool cutShort) {
     }
     out_->write(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
     if (readings.empty() && format_ == Text)
-        *err_ << "vantrel: «" << echoed(marking, cutShort) << "»: нет прочтения\n";
+        *err_ << "vantrel: «" << echoed(marking, cutShort) << "»: нет прочтения"
+              << (read.reason.empty() ? "" : ": ") << read.reason << "\n";
 }
 
 void MarkingAnswers::answerLine(std::string_view line, bool cutShort) {

@@ -12,6 +12,7 @@
 #include "core/codes/typed_code.h"
 #include "core/marking/colour_words.h"
 #include "core/marking/form_names.h"
+#include "core/marking/part_line.h"
 #include "core/marking/power_marking.h"
 #include "core/marking/value_text.h"
 
@@ -132,7 +133,7 @@ private:
 
 } // namespace
 
-std::vector<MarkingReading> readAnyMarking(std::string_view typed) {
+std::vector<MarkingReading> readSingleMarking(std::string_view typed) {
     const std::string_view text = codes::trimmed(typed);
     if (text.empty() || text.size() > kLongestMarking)
         return {};
@@ -167,6 +168,21 @@ std::vector<MarkingReading> readAnyMarking(std::string_view typed) {
     return std::move(readings).list();
 }
 
+MarkingAnswer readMarking(std::string_view typed) {
+    const std::string_view text = codes::trimmed(typed);
+    if (text.empty() || text.size() > kLongestMarking)
+        return {};
+    if (std::optional<std::string> designation = semiconductorDesignation(text))
+        return {{}, *std::move(designation)};
+    if (std::vector<MarkingReading> readings = readSingleMarking(text); !readings.empty())
+        return {std::move(readings), {}};
+    return readPartLine(text);
+}
+
+std::vector<MarkingReading> readAnyMarking(std::string_view text) {
+    return readMarking(text).readings;
+}
+
 std::string_view componentName(Quantity quantity) {
     switch (quantity) {
     case Quantity::Capacitance:
@@ -194,8 +210,10 @@ std::string formWithTable(const MarkingReading& found) {
 }
 
 std::string valueText(const MarkingReading& found) {
-    if (found.dielectric)
+    if (found.dielectric && !found.valued)
         return codes::dielectricLine(*found.dielectric);
+    if (found.dielectric) // a capacitor's value with its dielectric, from a whole line
+        return value::valueLine(found.reading).append(", ").append(found.dielectric->code);
     if (!found.valued)
         return value::spell(found.reading.power.value_or(value::Decimal{})).append(" Вт");
     return value::valueLine(found.reading);

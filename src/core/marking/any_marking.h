@@ -40,12 +40,25 @@ struct MarkingReading {
 // Texts longer than this, spaces at the ends left out, are no marking.
 inline constexpr std::size_t kLongestMarking = 256;
 
-// Every reading of the text: resistors first, then capacitors, then inductors; each in the
-// order SMD code, EIA-96, EIA-96 with other makers' letters, letter code, bands, one black
-// band, power rating, value with its unit; then code, tantalum code, EIA-198, dielectric, value
-// with its unit; then bands, code, value with its unit. A reading the same as one before it is
-// not listed again. Look-alike letters, case, spaces and the decimal comma
+// Every reading of the text as one marking: resistors first, then capacitors, then inductors;
+// each in the order SMD code, EIA-96, EIA-96 with other makers' letters, letter code, bands,
+// one black band, power rating, value with its unit; then code, tantalum code, EIA-198,
+// dielectric, value with its unit; then bands, code, value with its unit. A reading the same as
+// one before it is not listed again. Look-alike letters, case, spaces and the decimal comma
 // are taken as the windows take them. Nothing for a text that is no marking.
+std::vector<MarkingReading> readSingleMarking(std::string_view text);
+
+// What a text says, and why it says nothing where that is known.
+struct MarkingAnswer {
+    std::vector<MarkingReading> readings;
+    std::string reason;
+};
+
+// The readings of the text as one marking; for a text that is none, those of a whole line with
+// its facts (part_line.h). A semiconductor's designation has none, and names what it is.
+MarkingAnswer readMarking(std::string_view text);
+
+// readMarking's readings.
 std::vector<MarkingReading> readAnyMarking(std::string_view text);
 
 // "Резистор", "Конденсатор", "Катушка индуктивности".

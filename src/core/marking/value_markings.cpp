@@ -85,10 +85,60 @@ private:
     std::vector<Marking> list_;
 };
 
+bool onePercentOrBetter(const std::optional<value::Tolerance>& tolerance) {
+    return tolerance->kind == value::Tolerance::Kind::Percent &&
+           value::toDouble(tolerance->above) <= 1.0; // tolerances are a few digits: exact enough
+}
+
+// A chip carries less than a leaded part, and the smallest nothing: no bands; a resistor three
+// digits, or at ±1 % what its size has room for, three digits again for a value EIA-96 has
+// not; a capacitor the EIA-198 or the tantalum code; an inductor its code.
+std::vector<Marking> chipMarkingsOf(const Reading& reading, const value::ChipSize& size) {
+    using enum MarkingForm;
+    const value::Decimal value = reading.value;
+    Markings markings(reading);
+    if (size.code == value::ChipCode::None)
+        return {};
+    switch (reading.quantity) {
+    case Quantity::Resistance: {
+        const bool precise = reading.tolerance && onePercentOrBetter(reading.tolerance);
+        const bool eia96 = size.code == value::ChipCode::Eia96ForOnePercent &&
+                           (!reading.tolerance || precise) && codes::eia96Code(value);
+        const bool fourDigits = size.code == value::ChipCode::FourDigitsForOnePercent &&
+                                (!reading.tolerance || precise);
+        const bool threeDigits = !precise || (!eia96 && !fourDigits);
+        if (threeDigits)
+            markings.add(Smd3, codes::smdDigitCode(value, 3));
+        if (fourDigits)
+            markings.add(Smd4, codes::smdDigitCode(value, 4));
+        if (threeDigits)
+            markings.add(SmdR, codes::smdPointCode(value, 3));
+        if (fourDigits)
+            markings.add(SmdR, codes::smdPointCode(value, 4));
+        if (eia96)
+            markings.add(Eia96, codes::eia96Code(value));
+        break;
+    }
+    case Quantity::Capacitance:
+        markings.add(Eia198, codes::eia198CodeFor(value));
+        markings.add(Tantalum, codes::tantalumCodeFor(reading));
+        break;
+    case Quantity::Inductance: {
+        codes::InductorCodes codes = codes::inductorCodesFor(value);
+        markings.add(Code3, std::move(codes.digits));
+        markings.add(UnitPoint, std::move(codes.nanohenryPoint));
+        break;
+    }
+    }
+    return std::move(markings).list();
+}
+
 } // namespace
 
 std::vector<Marking> markingsOf(const Reading& reading) {
     using enum MarkingForm;
+    if (reading.package)
+        return chipMarkingsOf(reading, *reading.package);
     const value::Decimal value = reading.value;
     Markings markings(reading);
     switch (reading.quantity) {
@@ -123,7 +173,12 @@ std::vector<Marking> markingsOf(const Reading& reading) {
 }
 
 std::vector<Marking> markingsOf(const MarkingReading& found) {
-    return found.valued ? markingsOf(found.reading) : std::vector<Marking>{};
+    if (!found.valued)
+        return {};
+    std::vector<Marking> markings = markingsOf(found.reading);
+    if (found.dielectric) // a ceramic is no tantalum
+        std::erase_if(markings, [](const Marking& m) { return m.form == MarkingForm::Tantalum; });
+    return markings;
 }
 
 std::optional<int> ownBand(const Marking& marking) {

@@ -37,7 +37,8 @@ struct Marking {
 
 // Every marking of the reading's value, in the order of the forms. Band markings end with a
 // tolerance band where the reading's tolerance is one that band gives; without one, the part
-// carries its own. Nothing for a value no form can give.
+// carries its own. A chip of a given size only the codes such a chip carries, and none for
+// 0402 and smaller. Nothing for a value no form can give.
 std::vector<Marking> markingsOf(const value::Reading& reading);
 // The markings of what was read: none for a reading that gives no value.
 std::vector<Marking> markingsOf(const MarkingReading& found);

@@ -49,7 +49,7 @@ std::optional<value::Reading> readAsTyped(std::string_view text) {
         return value::Reading(Quantity::Resistance, *ohms);
     if (std::optional<value::Reading> withUnit = marking::readValueWithUnit(text))
         return withUnit;
-    for (const marking::MarkingReading& found : marking::readAnyMarking(text))
+    for (const marking::MarkingReading& found : marking::readSingleMarking(text))
         if (found.valued && writesValue(found.form))
             return found.reading;
     return withToleranceWritten(text);

@@ -55,6 +55,12 @@ std::string voltageText(Decimal volts) {
     return volts.leadingExponent() >= 3 ? spell(volts, 3).append(" кВ") : spell(volts).append(" В");
 }
 
+std::string packageText(const ChipSize& size, bool metric) {
+    const std::string inch(size.inch);
+    const std::string millimetres = std::string(size.metric).append(" мм");
+    return metric ? millimetres + " (" + inch + ")" : inch + " (" + millimetres + ")";
+}
+
 std::string valueLine(const Reading& reading) {
     std::string line = quantityText(reading.quantity, reading.value);
     if (reading.tolerance)
@@ -65,6 +71,14 @@ std::string valueLine(const Reading& reading) {
         line.append(", ").append(voltageText(*reading.voltage));
     if (reading.power)
         line.append(", ").append(spell(*reading.power)).append(" Вт");
+    if (reading.current)
+        line.append(", ").append(reading.current->leadingExponent() < 0
+                                     ? spell(*reading.current, kMilli).append(" мА")
+                                     : spell(*reading.current).append(" А"));
+    if (reading.temperature)
+        line.append(", ").append(std::to_string(*reading.temperature)).append(" °C");
+    if (reading.package)
+        line.append(", ").append(packageText(*reading.package, reading.packageInMetric));
     return line;
 }
 

@@ -2,6 +2,7 @@
 // series, and what the same bands say when read from the other end.
 #pragma once
 
+#include "core/value/chip_sizes.h"
 #include "core/value/decimal.h"
 #include "core/value/units.h"
 
@@ -41,6 +42,10 @@ struct Reading {
     std::optional<Decimal> temperatureCoefficient;   // in ppm/°C
     std::optional<Decimal> voltage;                  // rated, in volts
     std::optional<Decimal> power;                    // rated, in watts
+    std::optional<Decimal> current;                  // rated, in amperes
+    std::optional<int> temperature;                  // the hottest it is rated for, °C
+    std::optional<ChipSize> package;                 // a chip's size
+    bool packageInMetric = false;                    // the size was written in millimetres
     bool operator==(const Reading&) const = default; // the same value and marks, however written
 };
 
@@ -56,8 +61,11 @@ std::string temperatureCoefficientText(Decimal ppm);
 // "100 В", "1,6 кВ": a rated voltage, in kilovolts from 1000 В.
 std::string voltageText(Decimal volts);
 
-// The readout's first line: the value, then " ±5 %", ", ТКС ±15 ppm/°C", ", 100 В" and
-// ", 5 Вт" where given.
+// "0603 (1608 мм)", or "1608 мм (0603)" for a size written in millimetres.
+std::string packageText(const ChipSize& size, bool metric = false);
+
+// The readout's first line: the value, then " ±5 %", ", ТКС ±15 ppm/°C", ", 100 В",
+// ", 5 Вт", ", 2 А", ", 105 °C" and ", 0603 (1608 мм)" where given.
 std::string valueLine(const Reading& reading);
 
 // "Ряд E6": the first series that holds the value; or, for a value in none, its nearest

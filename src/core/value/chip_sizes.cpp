@@ -1,0 +1,45 @@
+#include "core/value/chip_sizes.h"
+
+#include <algorithm>
+
+namespace vantrel::value {
+namespace {
+
+// Power: Samsung Electro-Mechanics, General Chip Resistor (RC series) specification, table
+// «Structure and Dimensions» (Type RC0402 … RC6432, Inch 01005 … 2512, Power (W)); it lists
+// no 1812, which the makers of chip resistors rarely offer. Code: Yageo, RC_P series product
+// specification, June 07, 2017 V.0, page 3 «Marking»: RC0100, RC0201 and RC0402 carry no
+// marking, RC0603 three digits; Yageo, RC series approval sheet, version 2001-8, page 2
+// «Marking»: RC0603 at ±1 % an EIA-96 code, RC0805 to RC2512 four digits. Metric codes as IEC
+// 60115-8 and KiCad's footprints write them; Samsung calls 2512 RC6432.
+constexpr auto kNone = ChipCode::None;
+constexpr auto kEia96 = ChipCode::Eia96ForOnePercent;
+constexpr auto kFourDigits = ChipCode::FourDigitsForOnePercent;
+constexpr ChipSize kSizes[] = {
+    {"01005", "0402", Watts{1, 32}, kNone},     {"0201", "0603", Watts{1, 20}, kNone},
+    {"0402", "1005", Watts{1, 16}, kNone},      {"0603", "1608", Watts{1, 10}, kEia96},
+    {"0805", "2012", Watts{1, 8}, kFourDigits}, {"1206", "3216", Watts{1, 4}, kFourDigits},
+    {"1210", "3225", Watts{1, 3}, kFourDigits}, {"1812", "4532", std::nullopt, kFourDigits},
+    {"2010", "5025", Watts{2, 3}, kFourDigits}, {"2512", "6332", Watts{1, 1}, kFourDigits},
+};
+
+std::optional<ChipSize> sizeWith(std::string_view code, std::string_view ChipSize::*system) {
+    const auto* found = std::ranges::find(kSizes, code, system);
+    return found == std::end(kSizes) ? std::nullopt : std::optional(*found);
+}
+
+} // namespace
+
+std::span<const ChipSize> chipSizes() {
+    return kSizes;
+}
+
+std::optional<ChipSize> chipSizeOfInch(std::string_view code) {
+    return sizeWith(code, &ChipSize::inch);
+}
+
+std::optional<ChipSize> chipSizeOfMetric(std::string_view code) {
+    return sizeWith(code, &ChipSize::metric);
+}
+
+} // namespace vantrel::value

@@ -1,0 +1,38 @@
+// The sizes of chip parts: the inch code parts lists and distributors write, its metric twin,
+// and what a chip resistor of that size usually is.
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string_view>
+
+namespace vantrel::value {
+
+// A rating the makers write as a fraction of a watt: 1/10, 1/3, 2/3.
+struct Watts {
+    int numerator;
+    int denominator;
+    bool operator==(const Watts&) const = default;
+};
+
+// What a chip resistor of a size has printed on it: nothing, or three digits for ±5 % and, for
+// ±1 %, an EIA-96 code where three characters are all it has room for, or four digits.
+enum class ChipCode { None, Eia96ForOnePercent, FourDigitsForOnePercent };
+
+struct ChipSize {
+    std::string_view inch;              // "0603": length and width in hundredths of an inch
+    std::string_view metric;            // "1608": in tenths of a millimetre
+    std::optional<Watts> resistorPower; // a thick-film chip resistor's usual rating at 70 °C
+    ChipCode code;
+    bool operator==(const ChipSize&) const = default;
+};
+
+// Every size, the smallest first.
+std::span<const ChipSize> chipSizes();
+
+// "0603" as an inch code; nothing for a text that is none.
+std::optional<ChipSize> chipSizeOfInch(std::string_view code);
+// "1608" as a metric code; nothing for a text that is none.
+std::optional<ChipSize> chipSizeOfMetric(std::string_view code);
+
+} // namespace vantrel::value
