@@ -113,13 +113,15 @@ void AnyMarkingWindow::controlsBuilt(const ui::Controls& controls) {
     connect(Neighbours1, &QListWidget::itemSelectionChanged, this, [this] {
         if (const int row = pickedRow(Neighbours1); row >= 0) {
             Readings1->clearSelection();
-            showMarkings(neighbours_[static_cast<std::size_t>(row)]);
+            const value::Reading& near = neighbours_[static_cast<std::size_t>(row)];
+            showMarkings(near, markingsOf(near));
         }
     });
 }
 
 void AnyMarkingWindow::Edit1Change() {
-    readings_ = readAnyMarking(Edit1->text().toStdString());
+    MarkingAnswer read = readMarking(Edit1->text().toStdString());
+    readings_ = std::move(read.readings);
     neighbours_.clear();
     showValue(std::nullopt);
     Readings1->clear();
@@ -129,7 +131,10 @@ void AnyMarkingWindow::Edit1Change() {
     Markings1->setAccessibleName(QStringLiteral("Маркировки"));
     showNeighbours(false);
     if (readings_.empty() && !Edit1->text().trimmed().isEmpty())
-        addNote(Readings1, QStringLiteral("Нет прочтения"));
+        addNote(Readings1,
+                read.reason.empty()
+                    ? QStringLiteral("Нет прочтения")
+                    : QStringLiteral("Нет прочтения: %1").arg(QString::fromStdString(read.reason)));
     for (const MarkingReading& found : readings_)
         addRow(Readings1, readingLine(found));
     if (!readings_.empty())
@@ -151,7 +156,7 @@ void AnyMarkingWindow::showReading(const MarkingReading& found) {
         showNeighbours(false);
         return;
     }
-    showMarkings(reading);
+    showMarkings(reading, markingsOf(found));
     neighbours_.clear();
     Neighbours1->clear();
     if (reading.value.significand > 0 && !value::firstSeriesHolding(reading.value)) {
@@ -177,7 +182,7 @@ void AnyMarkingWindow::showValue(const std::optional<value::Reading>& value) {
     Button1->setEnabled(value && value->value.significand > 0);
 }
 
-void AnyMarkingWindow::showMarkings(const value::Reading& value) {
+void AnyMarkingWindow::showMarkings(const value::Reading& value, const std::vector<Marking>& ways) {
     showValue(value);
     Markings1->clear();
     Label3->setText(
@@ -185,13 +190,17 @@ void AnyMarkingWindow::showMarkings(const value::Reading& value) {
             .arg(QString::fromStdString(value::quantityText(value.quantity, value.value))));
     Label3->adjustSize();
     Markings1->setAccessibleName(Label3->text());
-    for (const Marking& way : markingsOf(value)) {
+    for (const Marking& way : ways) {
         const std::string text =
             std::string(formTitle(way.form)).append(": ").append(markingText(way));
         QListWidgetItem* row = addRow(Markings1, text);
         row->setIcon(swatches(way.colours));
     }
-    if (Markings1->count() == 0)
+    if (Markings1->count() == 0 && value.package && value.package->code == value::ChipCode::None)
+        addNote(Markings1, QStringLiteral("Чипы размера %1 обычно не маркируют")
+                               .arg(QString::fromStdString(
+                                   value::packageText(*value.package, value.packageInMetric))));
+    else if (Markings1->count() == 0)
         addNote(Markings1, QStringLiteral("Ни одна маркировка не даёт этот номинал"));
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/marking/any_marking.h"
+#include "core/marking/value_markings.h"
 #include "ui/window_frame.h"
 
 #include <optional>
@@ -30,7 +31,8 @@ private:
     void showReading(const MarkingReading& found);
     void showNeighbours(bool shown);
     void showValue(const std::optional<value::Reading>& value);
-    void showMarkings(const value::Reading& value); // of a reading, or of a nearest value
+    // Of a reading, or of a nearest value.
+    void showMarkings(const value::Reading& value, const std::vector<Marking>& ways);
 
     std::vector<MarkingReading> readings_;
     std::vector<value::Reading> neighbours_; // the nearest standard values, where the value has

@@ -401,6 +401,14 @@ public:
     const std::optional<Fact>& fact(std::size_t first, std::size_t count) const {
         return facts_[first * kLongestSpan + count - 1];
     }
+    // Whether each word of the span after its first is a fact of its own: the span is then
+    // no value of several words, its first word read with those facts.
+    bool factsAfterFirst(std::size_t first, std::size_t count) const {
+        for (std::size_t at = first + 1; at < first + count; ++at)
+            if (!fact(at, 1))
+                return false;
+        return count > 1;
+    }
 
     // The words from `first` up to `end` as facts, the longest spans first; nothing where they
     // are not all facts.
@@ -556,7 +564,8 @@ MarkingAnswer readPartLine(std::string_view text) {
             for (std::size_t count = 1; count <= kLongestSpan && first + count <= line.size();
                  ++count) {
                 const std::optional<Fact>& itself = line.fact(first, count);
-                if (isSize(itself) || itself.has_value() != factsToo)
+                if (isSize(itself) || itself.has_value() != factsToo ||
+                    line.factsAfterFirst(first, count))
                     continue;
                 auto before = line.factsBetween(0, first);
                 auto after = before ? line.factsBetween(first + count, line.size()) : std::nullopt;
@@ -594,10 +603,17 @@ MarkingAnswer readPartLine(std::string_view text) {
     }
     if (!conflict.empty())
         return {{}, std::move(conflict)};
-    for (std::size_t at = 0; at < line.size(); ++at)
-        if (!line.fact(at, 1) && readSingleMarking(line.word(at)).empty())
+    std::string values;
+    for (std::size_t at = 0; at < line.size(); ++at) {
+        if (line.fact(at, 1))
+            continue;
+        if (readSingleMarking(line.word(at)).empty())
             return {{}, "непонятное слово " + quoted(line.word(at))};
-    return {{}, "в строке нет номинала"};
+        values.append(values.empty() ? "" : " и ").append(quoted(line.word(at)));
+    }
+    if (values.empty())
+        return {{}, "в строке нет номинала"};
+    return {{}, "в строке не один номинал: " + values};
 }
 
 std::vector<std::string_view> knownWords() {
