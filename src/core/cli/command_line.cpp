@@ -162,11 +162,12 @@ bool readLine(std::streambuf& in, std::string& line, bool& cutShort) {
     return !line.empty() || cutShort;
 }
 
-// Each line of the input in turn, every answer written out before the next line is waited for.
+// Each line of the input in turn, while the answers can be written. The standard input writes
+// every answer out before the next line is waited for.
 void answerLines(std::istream& in, std::ostream& out, MarkingAnswers& answers) {
     std::string line;
     bool cutShort = false;
-    while (out.flush() && in.rdbuf() && readLine(*in.rdbuf(), line, cutShort))
+    while (out && in.rdbuf() && readLine(*in.rdbuf(), line, cutShort))
         answers.answerLine(line, cutShort);
 }
 

@@ -12,13 +12,15 @@
 #include <ostream>
 #include <streambuf>
 #include <string>
+#include <unistd.h>
 
 namespace vantrel::cli {
 namespace {
 
 // A stream buffer over one of C's standard streams. It keeps no output of its own, so what it
-// writes reaches stdio in order, and one character of input, so that a read never waits for
-// more than the line being typed.
+// writes reaches stdio in order. Input it reads itself, as much as is there at once: a read
+// never waits for more than the line being typed, and the output tied to it is flushed only
+// before a read that may wait, not after every answer.
 class StdioBuffer final : public std::streambuf {
 public:
     explicit StdioBuffer(std::FILE* file)
@@ -31,6 +33,8 @@ public:
     // Whether an answer has named the failure as its own.
     bool named() const { return named_; }
     void name() { named_ = true; }
+    // The output written out before each read that may wait for input.
+    void flushBeforeWaiting(std::ostream& out) { waitsAfter_ = &out; }
 
 protected:
     int_type overflow(int_type c) override {
@@ -48,15 +52,20 @@ protected:
     }
     int sync() override { return std::fflush(file_) == 0 ? 0 : (failed(), -1); }
     int_type underflow() override {
-        const int c = std::getc(file_);
-        if (c == EOF) {
-            if (std::ferror(file_))
+        if (waitsAfter_ && !waitsAfter_->flush()) // nobody reads the answers any more
+            return traits_type::eof();
+        read_.resize(kReadAtOnce);
+        ssize_t got = 0;
+        do
+            got = ::read(fileno(file_), read_.data(), read_.size());
+        while (got < 0 && errno == EINTR);
+        if (got <= 0) {
+            if (got < 0)
                 failed();
             return traits_type::eof();
         }
-        read_ = traits_type::to_char_type(c);
-        setg(&read_, &read_, &read_ + 1);
-        return traits_type::to_int_type(read_);
+        setg(read_.data(), read_.data(), read_.data() + got);
+        return traits_type::to_int_type(read_.front());
     }
 
 private:
@@ -66,8 +75,10 @@ private:
         return traits_type::eof();
     }
 
+    static constexpr std::size_t kReadAtOnce = 64 * 1024;
     std::FILE* file_;
-    char read_ = 0;
+    std::ostream* waitsAfter_ = nullptr;
+    std::string read_;
     int error_ = 0;
     bool named_ = false;
 };
@@ -112,6 +123,7 @@ std::optional<int> answerCommandLine(int argc, const char* const* argv) {
     std::ostream out(&output);
     std::ostream err(&error);
     err.tie(&out); // what was written is out before an error is written
+    input.flushBeforeWaiting(out);
     err.setf(std::ios::unitbuf);
     std::optional<int> exitCode = answerCommandLine(argc, argv, in, out, err);
     if (output.error() != 0) {
