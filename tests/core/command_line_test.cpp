@@ -147,6 +147,12 @@ TEST(CommandLine, MarkingsAreAnsweredInOrderWithTheirExitCode) {
          "-\n-4n7\n",
          "vantrel: «-»: нет прочтения\nvantrel: «-4n7»: нет прочтения\n"},
         {{""}, "", 1, "\n", "vantrel: «»: нет прочтения\n"},
+        {{"1N4148", "10k DNP"},
+         "",
+         1,
+         "1N4148\n10k DNP\n",
+         "vantrel: «1N4148»: нет прочтения: обозначение полупроводникового прибора (JEDEC), не "
+         "пассивная деталь\nvantrel: «10k DNP»: нет прочтения: непонятное слово «DNP»\n"},
         {{"\x1b[2J"}, "", 1, "?[2J\n", "vantrel: «?[2J»: нет прочтения\n"},
         {{"--json", "-"}, "", 0, "", ""},
         {{"--json", "\"\\\n\xFF"},

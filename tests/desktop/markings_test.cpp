@@ -533,3 +533,40 @@ TEST(Markings, JsonOfNetworksAndDividersIsTheDocumentedOne) {
                                          {"0,7", "--series", "-", "--total", "4k"}},
                                         "1k\n2k2\n3k3\n"));
 }
+
+// A whole line's facts as data at the end of its reading, and the reason a line has none.
+TEST(Markings, JsonFactsOfWholeLines) {
+    const struct {
+        const char* line;
+        QString key;
+        QJsonValue value;
+    } cases[] = {
+        {"0.1uF 50V X7R 10% 0603", "package", QJsonObject{{"inch", "0603"}, {"metric", "1608"}}},
+        {"10k 1608M", "package", QJsonObject{{"inch", "0603"}, {"metric", "1608"}}},
+        {"10k", "package", QJsonValue::Null},
+        {"4,7 мкГн 1,5 А", "current", "1.5"},
+        {"10uH 300 мА", "current", "0.3"},
+        {"220uF 25V 105C", "temperature", 105},
+        {"220uF 25V 105C", "voltage", "25"},
+        {"470R 1/4W", "power", "0.25"},
+    };
+    for (const auto& c : cases) {
+        const QList<QJsonObject> lines = jsonLines(run({"--json", c.line}).output);
+        ASSERT_EQ(lines.size(), 1) << c.line;
+        const QJsonArray readings = lines[0]["readings"].toArray();
+        ASSERT_FALSE(readings.isEmpty()) << c.line;
+        EXPECT_EQ(readings[0].toObject()[c.key], c.value) << c.line;
+        EXPECT_EQ(lines[0]["reason"], QJsonValue::Null) << c.line;
+    }
+    const ProgramRun refused = run({"--json", "BC547B", "10k X7R"});
+    EXPECT_EQ(refused.exitCode, 1);
+    const QList<QJsonObject> lines = jsonLines(refused.output);
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_EQ(lines[0]["reason"].toString(),
+              "обозначение полупроводникового прибора (Pro Electron), не пассивная деталь");
+    EXPECT_EQ(lines[1]["reason"].toString(), "«X7R» не бывает у резистора");
+    // The new keys come last, after the ones a reading had before.
+    const std::string text = run({"--json", "10k 0603"}).output;
+    EXPECT_LT(text.find("\"markings\""), text.find("\"package\"")) << text;
+    EXPECT_LT(text.find("\"temperature\""), text.find("\"reason\"")) << text;
+}

@@ -269,3 +269,36 @@ TEST(AnyMarkingWindow, AnyPastedTextIsHarmless) {
     EXPECT_EQ(afterMixed, QStringList{"Нет прочтения: непонятное слово «?😀»"});
     EXPECT_EQ(afterCode, QStringList{"Резистор, буквенный код: 4,7 кОм; Ряд E6"});
 }
+
+// A whole line: its reading with every fact, only the codes its chip carries, none on the
+// smallest chips; a semiconductor's designation says what it is.
+TEST(AnyMarkingWindow, WholeLinesShowTheirFacts) {
+    App program;
+    const struct {
+        QString typed;
+        QStringList readings, markings;
+    } cases[] = {
+        {"0.1uF 50V X7R 10% 0603",
+         {"Конденсатор, код: 100 нФ ±10 %, 50 В, 0603 (1608 мм), X7R; Ряд E6"},
+         {"SMD-конденсатор, EIA-198: A5"}},
+        {"10k 1% 0603",
+         {"Резистор, буквенный код: 10 кОм ±1 %, 0603 (1608 мм); Ряд E6"},
+         {"EIA-96: 01C"}},
+        {"10k 0402",
+         {"Резистор, буквенный код: 10 кОм, 0402 (1005 мм); Ряд E6"},
+         {"Чипы размера 0402 (1005 мм) обычно не маркируют"}},
+        {"1N4148",
+         {"Нет прочтения: обозначение полупроводникового прибора (JEDEC), не пассивная деталь"},
+         {}},
+    };
+    for (const auto& c : cases) {
+        QStringList readings, markings;
+        showThrough(menuItem(program), [&](QDialog* shown) {
+            test::type(shown, "Edit1", c.typed);
+            readings = rows(shown, "Readings1");
+            markings = rows(shown, "Markings1");
+        });
+        EXPECT_EQ(readings, c.readings) << c.typed.toStdString();
+        EXPECT_EQ(markings, c.markings) << c.typed.toStdString();
+    }
+}
