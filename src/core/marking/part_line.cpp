@@ -401,13 +401,13 @@ public:
     const std::optional<Fact>& fact(std::size_t first, std::size_t count) const {
         return facts_[first * kLongestSpan + count - 1];
     }
-    // Whether each word of the span after its first is a fact of its own: the span is then
-    // no value of several words, its first word read with those facts.
-    bool factsAfterFirst(std::size_t first, std::size_t count) const {
-        for (std::size_t at = first + 1; at < first + count; ++at)
-            if (!fact(at, 1))
-                return false;
-        return count > 1;
+    // Whether a word of a span of several is a fact of its own, other than a tolerance letter
+    // («10 K» is 10 кОм): the span is then no value ("0603 0.1uF" is a size and a value).
+    bool holdsFact(std::size_t first, std::size_t count) const {
+        for (std::size_t at = first; count > 1 && at < first + count; ++at)
+            if (fact(at, 1) && fact(at, 1)->kind != Kind::ToleranceLetter)
+                return true;
+        return false;
     }
 
     // The words from `first` up to `end` as facts, the longest spans first; nothing where they
@@ -565,7 +565,7 @@ MarkingAnswer readPartLine(std::string_view text) {
                  ++count) {
                 const std::optional<Fact>& itself = line.fact(first, count);
                 if (isSize(itself) || itself.has_value() != factsToo ||
-                    line.factsAfterFirst(first, count))
+                    line.holdsFact(first, count))
                     continue;
                 auto before = line.factsBetween(0, first);
                 auto after = before ? line.factsBetween(first + count, line.size()) : std::nullopt;
