@@ -64,11 +64,11 @@ bool isJedec(std::string_view code) {
            (designationNumber(rest, 2, 2, 3) && isLetter(rest.back()));
 }
 
-// Pro Electron: the material (A germanium, B silicon, C and D other, R for thyristors), the
-// kind of device, a third letter for industrial types, and a serial number: BC547B, BAT54,
-// BZX55C5V1. The second letter is never I, J, O or V.
+// Pro Electron: the material (A germanium, B silicon, C and D others; the rare R is left out,
+// for «RC0603» is a chip resistor), the kind of device, a third letter for industrial types,
+// and a serial number: BC547B, BAT54, BZX55C5V1. The second letter is never I, J, O or V.
 bool isProElectron(std::string_view code) {
-    constexpr std::string_view kMaterials = "ABCDR", kNotKinds = "IJOV";
+    constexpr std::string_view kMaterials = "ABCD", kNotKinds = "IJOV";
     if (code.size() < 4 || kMaterials.find(code[0]) == std::string_view::npos ||
         !isLetter(code[1]) || kNotKinds.find(code[1]) != std::string_view::npos)
         return false;
@@ -603,16 +603,23 @@ MarkingAnswer readPartLine(std::string_view text) {
     }
     if (!conflict.empty())
         return {{}, std::move(conflict)};
-    std::string values;
+    std::string values, letter;
+    int valueWords = 0;
     for (std::size_t at = 0; at < line.size(); ++at) {
-        if (line.fact(at, 1))
+        if (const std::optional<Fact>& fact = line.fact(at, 1)) {
+            if (fact->kind == Kind::ToleranceLetter)
+                letter = quoted(fact->text);
             continue;
+        }
         if (readSingleMarking(line.word(at)).empty())
             return {{}, "непонятное слово " + quoted(line.word(at))};
         values.append(values.empty() ? "" : " и ").append(quoted(line.word(at)));
+        ++valueWords;
     }
-    if (values.empty())
+    if (valueWords == 0)
         return {{}, "в строке нет номинала"};
+    if (valueWords == 1 && !letter.empty())
+        return {{}, "буква допуска " + letter + " стоит не сразу после номинала"};
     return {{}, "в строке не один номинал: " + values};
 }
 
