@@ -8,6 +8,7 @@
 #include "core/value/series.h"
 
 #include <algorithm>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <numeric>
 #include <string>
@@ -307,4 +308,28 @@ TEST(ChipSizes, LinesAndTheirMarkingsReadBack) {
                         }
                     }
     EXPECT_GT(checked, 1000);
+}
+
+// The README names every word a line may hold besides its value and facts. A power in fifths
+// or sixteenths is read; a fraction too large for a rating is a word like any other.
+TEST(PartLine, KnownWordsAreTheDocumentedOnes) {
+    std::ifstream readme(VANTREL_README);
+    const std::string text(std::istreambuf_iterator<char>(readme), {});
+    const std::size_t section = text.find("### Whole lines");
+    ASSERT_NE(section, std::string::npos);
+    const std::string whole = text.substr(section, text.find("\n#", section + 1) - section);
+    const auto named = [&](std::string_view word) { // a whole word, not part of one
+        for (std::size_t at = whole.find(word); at != std::string::npos;
+             at = whole.find(word, at + 1))
+            if (std::string_view(" \n").find(whole[at - 1]) != std::string_view::npos &&
+                std::string_view(",. \n").find(whole[at + word.size()]) != std::string_view::npos)
+                return true;
+        return false;
+    };
+    for (const std::string_view word : marking::knownWords())
+        EXPECT_TRUE(named(word)) << word;
+    EXPECT_EQ(readingsOf("4R7 1/5W"), "Резистор: 4,7 Ом, 0,2 Вт");
+    EXPECT_EQ(readingsOf("4R7 3/16W"), "Резистор: 4,7 Ом, 0,1875 Вт");
+    EXPECT_EQ(readMarking("4R7 1000000000000000/2W").reason,
+              "непонятное слово «1000000000000000/2W»");
 }

@@ -250,14 +250,15 @@ std::optional<Decimal> leadingFraction(std::string_view& text) {
     std::string_view after = text.substr(slash + 1);
     const std::optional<Decimal> top = value::fromDigits(text.substr(0, slash));
     const std::optional<Decimal> bottom = leadingNumber(after);
+    constexpr std::int64_t kLargest = 1000;
     if (!top || !bottom || bottom->exponent != 0 || bottom->significand == 0 ||
-        bottom->significand > 1000)
+        bottom->significand > kLargest || top->significand > kLargest)
         return std::nullopt;
     // Only halves, quarters, fifths, eighths … end: 2^a 5^b.
     std::int64_t rest = bottom->significand;
     int exponent = 0;
     Decimal value{top->significand, 0};
-    while (rest % 10 == 0 || rest % 2 == 0 || rest % 5 == 0) {
+    while (rest % 2 == 0 || rest % 5 == 0) {
         const int factor = rest % 2 == 0 ? 2 : 5;
         rest /= factor;
         value.significand *= 10 / factor;
