@@ -153,6 +153,8 @@ int main(int argc, char* argv[]) {
     pickAll(f.Form2, {1, 0, 3}); // brown, black, orange: 10 kOhm, 300 Ohm the other way
     press(f.Form2);
     saved = saveWithReadout(f.Form2, folder, "readout") && saved;
+    type(f.AnyMarking, "Edit1", "0.1uF 50V X7R 10% 0603"); // a parts list's whole line
+    saved = save(f.AnyMarking, folder, "any-marking-line") && saved;
     if (!saved)
         std::fprintf(stderr, "screenshots: could not write into %s\n", qPrintable(folder));
     return saved ? 0 : 1;

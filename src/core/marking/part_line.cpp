@@ -105,16 +105,14 @@ bool isSpace(std::string_view text, std::size_t at, std::size_t* length) {
     return false;
 }
 
-// A comma or a slash parts words unless a number goes on through it: "4,7", "1/4W", and the
-// "/" of "+80/-20%" and "+/-".
+// A comma or a slash parts words unless a number goes on through it: "4,7", "1/4W". The words
+// of "+80/-20%" and "+/-1%" are read together again as one fact.
 bool partsWords(std::string_view text, std::size_t at) {
     if (text[at] != ',' && text[at] != '/')
         return false;
     const char before = at > 0 ? text[at - 1] : ' ';
     const char after = at + 1 < text.size() ? text[at + 1] : ' ';
-    if (isDigit(before) && isDigit(after))
-        return false;
-    return !(text[at] == '/' && (after == '-' || before == '+'));
+    return !(isDigit(before) && isDigit(after));
 }
 
 std::vector<Word> wordsOf(std::string_view text) {
