@@ -80,6 +80,9 @@ TEST(PartLine, EachFactInItsSpellings) {
         {"10k 1608M", "Резистор: 10 кОм, 1608 мм (0603)"},
         {"10k 1608 metric", "Резистор: 10 кОм, 1608 мм (0603)"},
         {"10k 0603M", "Резистор: 10 кОм, 0603 мм (0201)"},
+        // The size as the value line writes it reads back, its two codes of one size.
+        {"10 пФ, 0805 (2012 мм)", "Конденсатор: 10 пФ, 0805 (2012 мм)"},
+        {"10 кОм, 1608 мм (0603)", "Резистор: 10 кОм, 1608 мм (0603)"},
         // Dielectrics as the dielectric reader takes them.
         {"100nF 50V X7R", "Конденсатор: 100 нФ, 50 В, X7R"},
         {"100n NP0", "Конденсатор: 100 нФ, C0G"},
@@ -131,6 +134,7 @@ TEST(PartLine, RefusalsSayWhy) {
         {"10k 1/3W", "непонятное слово «1/3W»"},
         {"10k 1608", "в строке не один номинал: «10k» и «1608»"},
         {"10k 0604", "в строке не один номинал: «10k» и «0604»"},
+        {"10k 0805 (1608 мм)", "непонятное слово «(1608»"},
     };
     for (const Case& c : cases) {
         const marking::MarkingAnswer answer = readMarking(c.line);

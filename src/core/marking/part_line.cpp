@@ -321,10 +321,31 @@ std::optional<int> celsius(std::string_view text) {
     return static_cast<int>(whole.significand);
 }
 
-// "0603", "1608M", "1608 metric".
+// The size as the value line writes it, "0603 (1608 мм)" or "1608 мм (0603)": the first code,
+// and the other in brackets that must name the same size.
+std::optional<value::ChipSize> namedTwice(std::string_view text, bool* metric) {
+    const std::size_t open = text.find(" (");
+    if (open == std::string_view::npos || !text.ends_with(')'))
+        return std::nullopt;
+    std::string_view first = text.substr(0, open);
+    std::string_view second = text.substr(open + 2, text.size() - open - 3);
+    constexpr std::string_view kMillimetres = " мм";
+    *metric = first.ends_with(kMillimetres);
+    std::string_view& inMillimetres = *metric ? first : second;
+    if (!inMillimetres.ends_with(kMillimetres))
+        return std::nullopt;
+    inMillimetres.remove_suffix(kMillimetres.size());
+    const auto inch = value::chipSizeOfInch(*metric ? second : first);
+    return inch && inch == value::chipSizeOfMetric(inMillimetres) ? inch : std::nullopt;
+}
+
+// "0603", "1608M", "1608 metric", and as the value line writes it.
 std::optional<value::ChipSize> chipSize(std::string_view text, bool* metric) {
     if (auto inch = value::chipSizeOfInch(text))
         return inch;
+    if (auto named = namedTwice(text, metric))
+        return named;
+    *metric = false;
     for (const std::string_view ending : {"M", " metric", "metric", " Metric", "Metric"})
         if (text.ends_with(ending)) {
             *metric = true;
