@@ -99,6 +99,8 @@ TEST(PartLine, EachFactInItsSpellings) {
         {"100nF/50V", "Конденсатор: 100 нФ, 50 В"},
         {"4,7k,5%", "Резистор: 4,7 кОм ±5 %"},
         {"10k;1%;0603", "Резистор: 10 кОм ±1 %, 0603 (1608 мм)"},
+        // Values from different spans, resistors first: «1 M» and «1» with the letter M.
+        {"1 M;", "Резистор: 1 МОм | Конденсатор: 1 пФ ±20 %"},
         {"0.1uF 50V X7R 10% 0603", "Конденсатор: 100 нФ ±10 %, 50 В, 0603 (1608 мм), X7R"},
     };
     for (const Case& c : cases)

@@ -618,6 +618,9 @@ MarkingAnswer readPartLine(std::string_view text) {
                     }
                 }
             }
+        // Resistors first, as every reader lists them, whichever span each value came from.
+        std::ranges::stable_sort(readings, {},
+                                 [](const MarkingReading& r) { return r.reading.quantity; });
         if (!readings.empty())
             return {std::move(readings), {}};
     }
