@@ -107,7 +107,11 @@ std::variant<Stock, Refusal> readStock(std::string_view text, Quantity quantity,
                 return Refusal{where + ": " + marking::quoted(entry) + " — " +
                                std::string(measureOf(reading.quantity)) + ", а нужно " +
                                std::string(measureOf(quantity))};
-            stock.parts.push_back(partOf(reading.value, reading.tolerance));
+            const Part part = partOf(reading.value, reading.tolerance);
+            if (part.toleranced && !(part.least > 0)) // a part that might be nothing at all
+                return Refusal{where + ": " + marking::quoted(entry) +
+                               ": допуск не меньше самого номинала"};
+            stock.parts.push_back(part);
         }
     }
     if (stock.parts.empty())
