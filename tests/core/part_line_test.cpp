@@ -2,6 +2,7 @@
 // lines it refuses and why, the same reading in any order, semiconductors, and chip sizes with
 // what such a chip carries.
 #include "core/marking/any_marking.h"
+#include "core/marking/line_facts.h"
 #include "core/marking/part_line.h"
 #include "core/marking/value_markings.h"
 #include "core/value/chip_sizes.h"

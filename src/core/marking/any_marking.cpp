@@ -14,6 +14,7 @@
 #include "core/marking/form_names.h"
 #include "core/marking/part_line.h"
 #include "core/marking/power_marking.h"
+#include "core/marking/semiconductors.h"
 #include "core/marking/value_text.h"
 
 #include <algorithm>

@@ -1,399 +1,17 @@
 #include "core/marking/part_line.h"
 
-#include "core/codes/dielectric.h"
-#include "core/codes/letter_code.h"
 #include "core/codes/typed_code.h"
 #include "core/marking/echo.h"
+#include "core/marking/line_facts.h"
+#include "core/marking/line_words.h"
 #include "core/marking/value_text.h"
-#include "core/value/chip_sizes.h"
-#include "core/value/units.h"
 
 #include <algorithm>
-#include <array>
-#include <span>
 
 namespace vantrel::marking {
 namespace {
 
-using value::Decimal;
 using value::Quantity;
-using value::RatingSpelling;
-
-// ---- Semiconductors -------------------------------------------------------------------------
-
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-bool isLetter(char c) {
-    return c >= 'A' && c <= 'Z';
-}
-
-// The run of characters of one kind at the front of the text, and the rest.
-std::size_t runOf(std::string_view text, bool (*kind)(char)) {
-    return static_cast<std::size_t>(std::ranges::find_if_not(text, kind) - text.begin());
-}
-
-// Digits from least to most, then what may follow them: at most `letters` letters, or a Zener
-// diode's voltage «C5V1».
-bool designationNumber(std::string_view rest, std::size_t least, std::size_t most,
-                       std::size_t letters) {
-    const std::size_t digits = runOf(rest, isDigit);
-    if (digits < least || digits > most)
-        return false;
-    rest.remove_prefix(digits);
-    if (rest.starts_with('-')) // «2SC1815-GR»: the maker's gain group
-        rest.remove_prefix(1);
-    const std::size_t tail = runOf(rest, isLetter);
-    if (tail == rest.size())
-        return tail <= letters;
-    // A Zener voltage: a tolerance letter, digits, V as the point, digits.
-    const std::size_t letter = std::min<std::size_t>(tail, 1);
-    const std::string_view voltage = rest.substr(letter);
-    const std::size_t whole = runOf(voltage, isDigit);
-    return tail <= 1 && whole >= 1 && whole <= 3 && voltage.substr(whole).starts_with('V') &&
-           runOf(voltage.substr(whole + 1), isDigit) == voltage.size() - whole - 1;
-}
-
-// JEDEC EIA-370: a digit for the number of junctions less one, N, a serial number: 1N4148,
-// 2N2222A. Two digits after N only with a letter, for «1N34A»; «1N50» is a capacitor's code.
-bool isJedec(std::string_view code) {
-    if (code.size() < 4 || code[0] < '1' || code[0] > '3' || code[1] != 'N')
-        return false;
-    const std::string_view rest = code.substr(2);
-    return designationNumber(rest, 3, 5, 3) ||
-           (designationNumber(rest, 2, 2, 3) && isLetter(rest.back()));
-}
-
-// Pro Electron: the material (A germanium, B silicon, C and D others; the rare R is left out,
-// for «RC0603» is a chip resistor), the kind of device, a third letter for industrial types,
-// and a serial number: BC547B, BAT54, BZX55C5V1. The second letter is never I, J, O or V.
-bool isProElectron(std::string_view code) {
-    constexpr std::string_view kMaterials = "ABCD", kNotKinds = "IJOV";
-    if (code.size() < 4 || kMaterials.find(code[0]) == std::string_view::npos ||
-        !isLetter(code[1]) || kNotKinds.find(code[1]) != std::string_view::npos)
-        return false;
-    const std::string_view rest = code.substr(isLetter(code[2]) ? 3 : 2);
-    return designationNumber(rest, 2, 4, 2);
-}
-
-// JIS C 7012: 2S, the kind (A and B PNP, C and D NPN transistors, J and K field-effect ones),
-// and a serial number: 2SC1815, 2SK30A.
-bool isJis(std::string_view code) {
-    constexpr std::string_view kKinds = "ABCDJK";
-    return code.size() >= 5 && code.starts_with("2S") &&
-           kKinds.find(code[2]) != std::string_view::npos &&
-           designationNumber(code.substr(3), 2, 4, 3);
-}
-
-// ---- The words of a line --------------------------------------------------------------------
-
-// A word of the line and where it stands in the text.
-struct Word {
-    std::size_t begin;
-    std::size_t end;
-};
-
-bool isSpace(std::string_view text, std::size_t at, std::size_t* length) {
-    if (text[at] == ' ' || text[at] == '\t' || text[at] == ';' || text[at] == '_') {
-        *length = 1;
-        return true;
-    }
-    if (text.substr(at).starts_with("\u00A0")) {
-        *length = 2;
-        return true;
-    }
-    return false;
-}
-
-// A comma or a slash parts words unless a number goes on through it: "4,7", "1/4W". The words
-// of "+80/-20%" and "+/-1%" are read together again as one fact.
-bool partsWords(std::string_view text, std::size_t at) {
-    if (text[at] != ',' && text[at] != '/')
-        return false;
-    const char before = at > 0 ? text[at - 1] : ' ';
-    const char after = at + 1 < text.size() ? text[at + 1] : ' ';
-    return !(isDigit(before) && isDigit(after));
-}
-
-std::vector<Word> wordsOf(std::string_view text) {
-    std::vector<Word> words;
-    std::size_t begin = 0;
-    for (std::size_t at = 0; at <= text.size();) {
-        std::size_t length = 1;
-        if (at == text.size() || isSpace(text, at, &length) || partsWords(text, at)) {
-            if (at > begin)
-                words.push_back({begin, at});
-            begin = at + length;
-        }
-        at += length;
-    }
-    return words;
-}
-
-// ---- Facts ----------------------------------------------------------------------------------
-
-enum class Kind {
-    Tolerance,
-    ToleranceLetter,
-    Voltage,
-    Dielectric,
-    Size,
-    Power,
-    Current,
-    Temperature,
-    Name
-};
-
-// What each kind is called where a line is refused for it.
-constexpr std::string_view kKindNames[] = {
-    "допуск", "допуск", "напряжение", "диэлектрик", "размер", "мощность", "ток", "температура", ""};
-
-// The components a fact may belong to: resistor, capacitor, inductor.
-using Components = std::array<bool, 3>;
-constexpr Components kAny{true, true, true};
-constexpr Components kResistor{true, false, false};
-constexpr Components kCapacitor{false, true, false};
-constexpr Components kInductor{false, false, true};
-constexpr Components kNotInductor{true, true, false};
-
-constexpr Components componentsOf(Kind kind) {
-    switch (kind) {
-    case Kind::Voltage: // a resistor's rated working voltage, a capacitor's rated voltage
-        return kNotInductor;
-    case Kind::Dielectric:
-    case Kind::Temperature:
-        return kCapacitor;
-    case Kind::Power:
-        return kResistor;
-    case Kind::Current:
-        return kInductor;
-    case Kind::Tolerance:
-    case Kind::ToleranceLetter:
-    case Kind::Size:
-    case Kind::Name:
-        break;
-    }
-    return kAny;
-}
-
-// The words that may name the component, in capitals, and which they name.
-struct KnownWord {
-    std::string_view capitals;
-    Components names;
-};
-constexpr KnownWord kKnownWords[] = {
-    {"SMD", kAny},
-    {"ЧИП", kAny},
-    {"FILM", kAny},
-    {"RESISTOR", kResistor},
-    {"RES", kResistor},
-    {"РЕЗИСТОР", kResistor},
-    {"CAPACITOR", kCapacitor},
-    {"CAP", kCapacitor},
-    {"КОНДЕНСАТОР", kCapacitor},
-    {"CERAMIC", kCapacitor},
-    {"КЕРАМИЧЕСКИЙ", kCapacitor},
-    {"MLCC", kCapacitor},
-    {"TANTALUM", kCapacitor},
-    {"ELECTROLYTIC", kCapacitor},
-    {"INDUCTOR", kInductor},
-    {"IND", kInductor},
-    {"КАТУШКА", kInductor},
-    {"ДРОССЕЛЬ", kInductor},
-};
-
-struct Fact {
-    Kind kind;
-    std::string_view text; // as written
-    std::string tolerance; // a tolerance as the value reader takes it after a value: "±5 %"
-    Decimal amount;        // volts, watts, amperes or °C
-    std::optional<codes::Dielectric> dielectric;
-    std::optional<value::ChipSize> size;
-    bool metric = false;
-    Components fits = kAny;
-};
-
-// Units as a line writes them after a rating's number; volts in the reader's own spellings
-// too, without millivolts, which rate nothing.
-constexpr RatingSpelling kExtraVolts[] = {{"VDC", 0}, {"VAC", 0}, {"Vdc", 0}, {"Vac", 0}};
-constexpr RatingSpelling kWatts[] = {{"мВт", value::kMilli},
-                                     {"mW", value::kMilli},
-                                     {"Вт", 0},
-                                     {"вт", 0},
-                                     {"ВТ", 0},
-                                     {"W", 0},
-                                     {"w", 0}};
-constexpr RatingSpelling kAmperes[] = {
-    {"мА", value::kMilli}, {"mA", value::kMilli}, {"А", 0}, {"A", 0}};
-constexpr RatingSpelling kCelsius[] = {{"°C", 0}, {"°С", 0}, {"℃", 0}, {"C", 0}, {"С", 0}};
-
-// The temperatures a part is rated for, as capacitors state them.
-constexpr int kColdestRating = 85;
-constexpr int kHottestRating = 150;
-
-// The number the text starts with and the rest: "1,5 А" is 1,5 and "А".
-std::optional<Decimal> leadingNumber(std::string_view& text) {
-    const std::size_t end = text.find_first_not_of("0123456789.,");
-    const std::optional<Decimal> number = value::readNumber(text.substr(0, end));
-    if (number)
-        text = codes::trimmed(text.substr(std::min(end, text.size())));
-    return number;
-}
-
-// "1/4": a fraction of small numbers whose decimal ends.
-std::optional<Decimal> leadingFraction(std::string_view& text) {
-    const std::size_t slash = text.find('/');
-    if (slash == std::string_view::npos)
-        return std::nullopt;
-    std::string_view after = text.substr(slash + 1);
-    const std::optional<Decimal> top = value::fromDigits(text.substr(0, slash));
-    const std::optional<Decimal> bottom = leadingNumber(after);
-    constexpr std::int64_t kLargest = 1000;
-    if (!top || !bottom || bottom->exponent != 0 || bottom->significand == 0 ||
-        bottom->significand > kLargest || top->significand > kLargest)
-        return std::nullopt;
-    // Only halves, quarters, fifths, eighths … end: 2^a 5^b.
-    std::int64_t rest = bottom->significand;
-    int exponent = 0;
-    Decimal value{top->significand, 0};
-    while (rest % 2 == 0 || rest % 5 == 0) {
-        const int factor = rest % 2 == 0 ? 2 : 5;
-        rest /= factor;
-        value.significand *= 10 / factor;
-        --exponent;
-    }
-    if (rest != 1)
-        return std::nullopt;
-    text = after;
-    return Decimal{value.significand, exponent};
-}
-
-// A rating: a number above zero and one of the units, nothing after it.
-std::optional<Decimal> rating(std::string_view text, std::span<const RatingSpelling> units,
-                              bool fraction = false) {
-    std::optional<Decimal> number = fraction ? leadingFraction(text) : std::nullopt;
-    if (!number)
-        number = leadingNumber(text);
-    if (!number || number->significand <= 0)
-        return std::nullopt;
-    for (const RatingSpelling& unit : units)
-        if (text == unit.typed)
-            return Decimal{number->significand, number->exponent + unit.exponent};
-    return std::nullopt;
-}
-
-std::optional<Decimal> voltage(std::string_view text) {
-    const value::RatingSpelling* unit = value::endingSpelling(text, value::kVoltSpellings);
-    if (unit && unit->exponent < 0)
-        return std::nullopt;
-    if (auto volts = rating(text, value::kVoltSpellings))
-        return volts;
-    return rating(text, kExtraVolts);
-}
-
-// "5%", "10 %", "±5%", "±0,25пФ", "+80/-20%": written as the value reader takes it after a
-// value, to be read in the unit of the value it follows.
-std::optional<std::string> tolerance(std::string_view text) {
-    if (text.starts_with("±") || text.starts_with("+"))
-        return readToleranceAfter(text, Quantity::Capacitance) ||
-                       readToleranceAfter(text, Quantity::Resistance) ||
-                       readToleranceAfter(text, Quantity::Inductance)
-                   ? std::optional(std::string(text))
-                   : std::nullopt;
-    std::string_view rest = text;
-    const std::optional<Decimal> number = leadingNumber(rest);
-    if (!number || rest != "%")
-        return std::nullopt;
-    return std::string("±").append(text);
-}
-
-// "105°C", "105C": whole degrees a part is rated for.
-std::optional<int> celsius(std::string_view text) {
-    const std::optional<Decimal> degrees = rating(text, kCelsius);
-    if (!degrees)
-        return std::nullopt;
-    Decimal whole = degrees->normalised();
-    for (; whole.exponent > 0 && whole.significand <= kHottestRating; --whole.exponent)
-        whole.significand *= 10;
-    if (whole.exponent != 0 || whole.significand < kColdestRating ||
-        whole.significand > kHottestRating)
-        return std::nullopt;
-    return static_cast<int>(whole.significand);
-}
-
-// The size as the value line writes it, "0603 (1608 мм)" or "1608 мм (0603)": the first code,
-// and the other in brackets that must name the same size.
-std::optional<value::ChipSize> namedTwice(std::string_view text, bool* metric) {
-    const std::size_t open = text.find(" (");
-    if (open == std::string_view::npos || !text.ends_with(')'))
-        return std::nullopt;
-    std::string_view first = text.substr(0, open);
-    std::string_view second = text.substr(open + 2, text.size() - open - 3);
-    constexpr std::string_view kMillimetres = " мм";
-    *metric = first.ends_with(kMillimetres);
-    std::string_view& inMillimetres = *metric ? first : second;
-    if (!inMillimetres.ends_with(kMillimetres))
-        return std::nullopt;
-    inMillimetres.remove_suffix(kMillimetres.size());
-    const auto inch = value::chipSizeOfInch(*metric ? second : first);
-    return inch && inch == value::chipSizeOfMetric(inMillimetres) ? inch : std::nullopt;
-}
-
-// "0603", "1608M", "1608 metric", and as the value line writes it.
-std::optional<value::ChipSize> chipSize(std::string_view text, bool* metric) {
-    if (auto inch = value::chipSizeOfInch(text))
-        return inch;
-    if (auto named = namedTwice(text, metric))
-        return named;
-    *metric = false;
-    for (const std::string_view ending : {"M", " metric", "metric", " Metric", "Metric"})
-        if (text.ends_with(ending)) {
-            *metric = true;
-            return value::chipSizeOfMetric(text.substr(0, text.size() - ending.size()));
-        }
-    return std::nullopt;
-}
-
-std::optional<Fact> factOf(std::string_view text) {
-    Fact fact{Kind::Name, text, {}, {}, {}, {}};
-    if (auto written = tolerance(text)) {
-        fact.kind = Kind::Tolerance;
-        fact.tolerance = *std::move(written);
-    } else if (text.size() == 1 && codes::toleranceOfLetter(text)) {
-        fact.kind = Kind::ToleranceLetter;
-        fact.tolerance =
-            value::toleranceText(Quantity::Resistance, *codes::toleranceOfLetter(text));
-    } else if (auto volts = voltage(text)) {
-        fact.kind = Kind::Voltage;
-        fact.amount = *volts;
-    } else if (auto watts = rating(text, kWatts, true)) {
-        fact.kind = Kind::Power;
-        fact.amount = *watts;
-    } else if (auto amperes = rating(text, kAmperes)) {
-        fact.kind = Kind::Current;
-        fact.amount = *amperes;
-    } else if (auto degrees = celsius(text)) {
-        fact.kind = Kind::Temperature;
-        fact.amount = Decimal{*degrees, 0};
-    } else if (auto size = chipSize(text, &fact.metric)) {
-        fact.kind = Kind::Size;
-        fact.size = size;
-    } else if (auto dielectric = codes::readDielectric(text)) {
-        fact.kind = Kind::Dielectric;
-        fact.dielectric = dielectric;
-    } else {
-        const std::string capitals = codes::inCapitals(text);
-        const auto* word = std::ranges::find(kKnownWords, capitals, &KnownWord::capitals);
-        if (word == std::end(kKnownWords))
-            return std::nullopt;
-        fact.fits = word->names;
-        return fact;
-    }
-    fact.fits = componentsOf(fact.kind);
-    return fact;
-}
-
-// ---- The line -------------------------------------------------------------------------------
 
 constexpr std::size_t kLongestSpan = 3; // "10 кОм", "± 5 %", "1608 metric"
 constexpr std::size_t kMostWords = 32;
@@ -518,7 +136,7 @@ std::optional<MarkingReading> withFacts(MarkingReading found, const std::vector<
             break;
         }
         if (!fits) {
-            *misfit = std::string(kKindNames[static_cast<std::size_t>(fact.kind)])
+            *misfit = std::string(kindName(fact.kind))
                           .append(" ")
                           .append(quoted(fact.text))
                           .append(" уже есть в самом номинале");
@@ -537,7 +155,7 @@ std::optional<std::string> twice(const std::vector<Fact>& facts) {
                  (fact.kind == Kind::ToleranceLetter && other.kind == Kind::Tolerance) ||
                  (fact.kind == Kind::Tolerance && other.kind == Kind::ToleranceLetter)))
                 return std::string("в строке дважды ")
-                    .append(kKindNames[static_cast<std::size_t>(fact.kind)])
+                    .append(kindName(fact.kind))
                     .append(": ")
                     .append(quoted(other.text))
                     .append(" и ")
@@ -552,21 +170,6 @@ bool isSize(const std::optional<Fact>& fact) {
 }
 
 } // namespace
-
-std::optional<std::string> semiconductorDesignation(std::string_view text) {
-    for (const Word& word : wordsOf(text)) {
-        const std::string code = codes::inCapitals(text.substr(word.begin, word.end - word.begin));
-        const char* system = isJedec(code)         ? "JEDEC"
-                             : isProElectron(code) ? "Pro Electron"
-                             : isJis(code)         ? "JIS"
-                                                   : nullptr;
-        if (system)
-            return std::string("обозначение полупроводникового прибора (")
-                .append(system)
-                .append("), не пассивная деталь");
-    }
-    return std::nullopt;
-}
 
 MarkingAnswer readPartLine(std::string_view text) {
     Line line(codes::trimmed(text));
@@ -644,13 +247,6 @@ MarkingAnswer readPartLine(std::string_view text) {
     if (valueWords == 1 && !letter.empty())
         return {{}, "буква допуска " + letter + " стоит не сразу после номинала"};
     return {{}, "в строке не один номинал: " + values};
-}
-
-std::vector<std::string_view> knownWords() {
-    std::vector<std::string_view> words;
-    for (const KnownWord& word : kKnownWords)
-        words.push_back(word.capitals);
-    return words;
 }
 
 } // namespace vantrel::marking

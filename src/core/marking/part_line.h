@@ -1,6 +1,5 @@
 // A whole line as parts lists, distributors and labels write a part: its value and, in any
-// order, its tolerance, rated voltage, dielectric, size, power, rated current and temperature;
-// and the designations of semiconductors, which are no marking of a passive part.
+// order, its tolerance, rated voltage, dielectric, size, power, rated current and temperature.
 #pragma once
 
 #include "core/marking/any_marking.h"
@@ -12,10 +11,6 @@
 
 namespace vantrel::marking {
 
-// "обозначение полупроводникового прибора (JEDEC), не пассивная деталь" for 1N4148, 2N2222A,
-// BC547B, BZX55C5V1 or 2SC1815 alone or among the words of a line; nothing for any other text.
-std::optional<std::string> semiconductorDesignation(std::string_view text);
-
 // The line's words, apart by spaces, commas and slashes that are not inside a number ("4,7",
 // "1/4W", "+80/-20%"), semicolons or underscores: one value, as any marking reader reads it
 // alone from one to three words, and each other word a fact, at most one of each kind, or a
@@ -23,9 +18,5 @@ std::optional<std::string> semiconductorDesignation(std::string_view text);
 // the facts all fit, the facts added to it. Nothing, with the reason, for a line with a word
 // that is neither, no value, or a fact twice.
 MarkingAnswer readPartLine(std::string_view line);
-
-// The words a line may hold besides its value and facts, as the reader compares them: in
-// capitals.
-std::vector<std::string_view> knownWords();
 
 } // namespace vantrel::marking

@@ -1,0 +1,266 @@
+#include "core/marking/line_facts.h"
+
+#include "core/codes/letter_code.h"
+#include "core/codes/typed_code.h"
+#include "core/marking/value_text.h"
+#include "core/value/units.h"
+
+#include <algorithm>
+#include <span>
+
+namespace vantrel::marking {
+namespace {
+
+using value::Decimal;
+using value::Quantity;
+using value::RatingSpelling;
+
+constexpr std::string_view kKindNames[] = {
+    "допуск", "допуск", "напряжение", "диэлектрик", "размер", "мощность", "ток", "температура", ""};
+
+constexpr Components kAny{true, true, true};
+constexpr Components kResistor{true, false, false};
+constexpr Components kCapacitor{false, true, false};
+constexpr Components kInductor{false, false, true};
+constexpr Components kNotInductor{true, true, false};
+
+constexpr Components componentsOf(Kind kind) {
+    switch (kind) {
+    case Kind::Voltage: // a resistor's rated working voltage, a capacitor's rated voltage
+        return kNotInductor;
+    case Kind::Dielectric:
+    case Kind::Temperature:
+        return kCapacitor;
+    case Kind::Power:
+        return kResistor;
+    case Kind::Current:
+        return kInductor;
+    case Kind::Tolerance:
+    case Kind::ToleranceLetter:
+    case Kind::Size:
+    case Kind::Name:
+        break;
+    }
+    return kAny;
+}
+
+// The words that may name the component, in capitals, and which they name.
+struct KnownWord {
+    std::string_view capitals;
+    Components names;
+};
+constexpr KnownWord kKnownWords[] = {
+    {"SMD", kAny},
+    {"ЧИП", kAny},
+    {"FILM", kAny},
+    {"RESISTOR", kResistor},
+    {"RES", kResistor},
+    {"РЕЗИСТОР", kResistor},
+    {"CAPACITOR", kCapacitor},
+    {"CAP", kCapacitor},
+    {"КОНДЕНСАТОР", kCapacitor},
+    {"CERAMIC", kCapacitor},
+    {"КЕРАМИЧЕСКИЙ", kCapacitor},
+    {"MLCC", kCapacitor},
+    {"TANTALUM", kCapacitor},
+    {"ELECTROLYTIC", kCapacitor},
+    {"INDUCTOR", kInductor},
+    {"IND", kInductor},
+    {"КАТУШКА", kInductor},
+    {"ДРОССЕЛЬ", kInductor},
+};
+
+// Units as a line writes them after a rating's number; volts in the reader's own spellings
+// too, without millivolts, which rate nothing.
+constexpr RatingSpelling kExtraVolts[] = {{"VDC", 0}, {"VAC", 0}, {"Vdc", 0}, {"Vac", 0}};
+constexpr RatingSpelling kWatts[] = {{"мВт", value::kMilli},
+                                     {"mW", value::kMilli},
+                                     {"Вт", 0},
+                                     {"вт", 0},
+                                     {"ВТ", 0},
+                                     {"W", 0},
+                                     {"w", 0}};
+constexpr RatingSpelling kAmperes[] = {
+    {"мА", value::kMilli}, {"mA", value::kMilli}, {"А", 0}, {"A", 0}};
+constexpr RatingSpelling kCelsius[] = {{"°C", 0}, {"°С", 0}, {"℃", 0}, {"C", 0}, {"С", 0}};
+
+// The temperatures a part is rated for, as capacitors state them.
+constexpr int kColdestRating = 85;
+constexpr int kHottestRating = 150;
+
+// The number the text starts with and the rest: "1,5 А" is 1,5 and "А".
+std::optional<Decimal> leadingNumber(std::string_view& text) {
+    const std::size_t end = text.find_first_not_of("0123456789.,");
+    const std::optional<Decimal> number = value::readNumber(text.substr(0, end));
+    if (number)
+        text = codes::trimmed(text.substr(std::min(end, text.size())));
+    return number;
+}
+
+// "1/4": a fraction of small numbers whose decimal ends.
+std::optional<Decimal> leadingFraction(std::string_view& text) {
+    const std::size_t slash = text.find('/');
+    if (slash == std::string_view::npos)
+        return std::nullopt;
+    std::string_view after = text.substr(slash + 1);
+    const std::optional<Decimal> top = value::fromDigits(text.substr(0, slash));
+    const std::optional<Decimal> bottom = leadingNumber(after);
+    constexpr std::int64_t kLargest = 1000;
+    if (!top || !bottom || bottom->exponent != 0 || bottom->significand == 0 ||
+        bottom->significand > kLargest || top->significand > kLargest)
+        return std::nullopt;
+    // Only halves, quarters, fifths, eighths … end: 2^a 5^b.
+    std::int64_t rest = bottom->significand;
+    int exponent = 0;
+    Decimal value{top->significand, 0};
+    while (rest % 2 == 0 || rest % 5 == 0) {
+        const int factor = rest % 2 == 0 ? 2 : 5;
+        rest /= factor;
+        value.significand *= 10 / factor;
+        --exponent;
+    }
+    if (rest != 1)
+        return std::nullopt;
+    text = after;
+    return Decimal{value.significand, exponent};
+}
+
+// A rating: a number above zero and one of the units, nothing after it.
+std::optional<Decimal> rating(std::string_view text, std::span<const RatingSpelling> units,
+                              bool fraction = false) {
+    std::optional<Decimal> number = fraction ? leadingFraction(text) : std::nullopt;
+    if (!number)
+        number = leadingNumber(text);
+    if (!number || number->significand <= 0)
+        return std::nullopt;
+    for (const RatingSpelling& unit : units)
+        if (text == unit.typed)
+            return Decimal{number->significand, number->exponent + unit.exponent};
+    return std::nullopt;
+}
+
+std::optional<Decimal> voltage(std::string_view text) {
+    const value::RatingSpelling* unit = value::endingSpelling(text, value::kVoltSpellings);
+    if (unit && unit->exponent < 0)
+        return std::nullopt;
+    if (auto volts = rating(text, value::kVoltSpellings))
+        return volts;
+    return rating(text, kExtraVolts);
+}
+
+// "5%", "10 %", "±5%", "±0,25пФ", "+80/-20%": written as the value reader takes it after a
+// value, to be read in the unit of the value it follows.
+std::optional<std::string> tolerance(std::string_view text) {
+    if (text.starts_with("±") || text.starts_with("+"))
+        return readToleranceAfter(text, Quantity::Capacitance) ||
+                       readToleranceAfter(text, Quantity::Resistance) ||
+                       readToleranceAfter(text, Quantity::Inductance)
+                   ? std::optional(std::string(text))
+                   : std::nullopt;
+    std::string_view rest = text;
+    const std::optional<Decimal> number = leadingNumber(rest);
+    if (!number || rest != "%")
+        return std::nullopt;
+    return std::string("±").append(text);
+}
+
+// "105°C", "105C": whole degrees a part is rated for.
+std::optional<int> celsius(std::string_view text) {
+    const std::optional<Decimal> degrees = rating(text, kCelsius);
+    if (!degrees)
+        return std::nullopt;
+    Decimal whole = degrees->normalised();
+    for (; whole.exponent > 0 && whole.significand <= kHottestRating; --whole.exponent)
+        whole.significand *= 10;
+    if (whole.exponent != 0 || whole.significand < kColdestRating ||
+        whole.significand > kHottestRating)
+        return std::nullopt;
+    return static_cast<int>(whole.significand);
+}
+
+// The size as the value line writes it, "0603 (1608 мм)" or "1608 мм (0603)": the first code,
+// and the other in brackets that must name the same size.
+std::optional<value::ChipSize> namedTwice(std::string_view text, bool* metric) {
+    const std::size_t open = text.find(" (");
+    if (open == std::string_view::npos || !text.ends_with(')'))
+        return std::nullopt;
+    std::string_view first = text.substr(0, open);
+    std::string_view second = text.substr(open + 2, text.size() - open - 3);
+    constexpr std::string_view kMillimetres = " мм";
+    *metric = first.ends_with(kMillimetres);
+    std::string_view& inMillimetres = *metric ? first : second;
+    if (!inMillimetres.ends_with(kMillimetres))
+        return std::nullopt;
+    inMillimetres.remove_suffix(kMillimetres.size());
+    const auto inch = value::chipSizeOfInch(*metric ? second : first);
+    return inch && inch == value::chipSizeOfMetric(inMillimetres) ? inch : std::nullopt;
+}
+
+// "0603", "1608M", "1608 metric", and as the value line writes it.
+std::optional<value::ChipSize> chipSize(std::string_view text, bool* metric) {
+    if (auto inch = value::chipSizeOfInch(text))
+        return inch;
+    if (auto named = namedTwice(text, metric))
+        return named;
+    *metric = false;
+    for (const std::string_view ending : {"M", " metric", "metric", " Metric", "Metric"})
+        if (text.ends_with(ending)) {
+            *metric = true;
+            return value::chipSizeOfMetric(text.substr(0, text.size() - ending.size()));
+        }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::string_view kindName(Kind kind) {
+    return kKindNames[static_cast<std::size_t>(kind)];
+}
+
+std::optional<Fact> factOf(std::string_view text) {
+    Fact fact{Kind::Name, text, {}, {}, {}, {}};
+    if (auto written = tolerance(text)) {
+        fact.kind = Kind::Tolerance;
+        fact.tolerance = *std::move(written);
+    } else if (text.size() == 1 && codes::toleranceOfLetter(text)) {
+        fact.kind = Kind::ToleranceLetter;
+        fact.tolerance =
+            value::toleranceText(Quantity::Resistance, *codes::toleranceOfLetter(text));
+    } else if (auto volts = voltage(text)) {
+        fact.kind = Kind::Voltage;
+        fact.amount = *volts;
+    } else if (auto watts = rating(text, kWatts, true)) {
+        fact.kind = Kind::Power;
+        fact.amount = *watts;
+    } else if (auto amperes = rating(text, kAmperes)) {
+        fact.kind = Kind::Current;
+        fact.amount = *amperes;
+    } else if (auto degrees = celsius(text)) {
+        fact.kind = Kind::Temperature;
+        fact.amount = Decimal{*degrees, 0};
+    } else if (auto size = chipSize(text, &fact.metric)) {
+        fact.kind = Kind::Size;
+        fact.size = size;
+    } else if (auto dielectric = codes::readDielectric(text)) {
+        fact.kind = Kind::Dielectric;
+        fact.dielectric = dielectric;
+    } else {
+        const std::string capitals = codes::inCapitals(text);
+        const auto* word = std::ranges::find(kKnownWords, capitals, &KnownWord::capitals);
+        if (word == std::end(kKnownWords))
+            return std::nullopt;
+        fact.fits = word->names;
+        return fact;
+    }
+    fact.fits = componentsOf(fact.kind);
+    return fact;
+}
+
+std::vector<std::string_view> knownWords() {
+    std::vector<std::string_view> words;
+    for (const KnownWord& word : kKnownWords)
+        words.push_back(word.capitals);
+    return words;
+}
+
+} // namespace vantrel::marking
