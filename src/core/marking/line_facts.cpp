@@ -70,16 +70,10 @@ constexpr KnownWord kKnownWords[] = {
     {"ДРОССЕЛЬ", kInductor},
 };
 
-// Units as a line writes them after a rating's number; volts in the reader's own spellings
-// too, without millivolts, which rate nothing.
+// Units as a line writes them after a rating's number, besides the reader's own volts and watts:
+// volts of a kind of current, and milliwatts (millivolts rate nothing).
 constexpr RatingSpelling kExtraVolts[] = {{"VDC", 0}, {"VAC", 0}, {"Vdc", 0}, {"Vac", 0}};
-constexpr RatingSpelling kWatts[] = {{"мВт", value::kMilli},
-                                     {"mW", value::kMilli},
-                                     {"Вт", 0},
-                                     {"вт", 0},
-                                     {"ВТ", 0},
-                                     {"W", 0},
-                                     {"w", 0}};
+constexpr RatingSpelling kMilliwatts[] = {{"мВт", value::kMilli}, {"mW", value::kMilli}};
 constexpr RatingSpelling kAmperes[] = {
     {"мА", value::kMilli}, {"mA", value::kMilli}, {"А", 0}, {"A", 0}};
 constexpr RatingSpelling kCelsius[] = {{"°C", 0}, {"°С", 0}, {"℃", 0}, {"C", 0}, {"С", 0}};
@@ -146,6 +140,13 @@ std::optional<Decimal> voltage(std::string_view text) {
     if (auto volts = rating(text, value::kVoltSpellings))
         return volts;
     return rating(text, kExtraVolts);
+}
+
+// "1/4W", "0,25 Вт", "250mW".
+std::optional<Decimal> power(std::string_view text) {
+    if (auto watts = rating(text, value::kWattSpellings, true))
+        return watts;
+    return rating(text, kMilliwatts, true);
 }
 
 // "5%", "10 %", "±5%", "±0,25пФ", "+80/-20%": written as the value reader takes it after a
@@ -229,7 +230,7 @@ std::optional<Fact> factOf(std::string_view text) {
     } else if (auto volts = voltage(text)) {
         fact.kind = Kind::Voltage;
         fact.amount = *volts;
-    } else if (auto watts = rating(text, kWatts, true)) {
+    } else if (auto watts = power(text)) {
         fact.kind = Kind::Power;
         fact.amount = *watts;
     } else if (auto amperes = rating(text, kAmperes)) {

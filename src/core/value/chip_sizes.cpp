@@ -5,10 +5,10 @@
 namespace vantrel::value {
 namespace {
 
-// Power: Samsung Electro-Mechanics, General Chip Resistor (RC series) specification, table
+// Power: Samsung Electro-Mechanics, General Chip Resistor (RC series) data sheet, table
 // «Structure and Dimensions» (Type RC0402 … RC6432, Inch 01005 … 2512, Power (W)); it lists
-// no 1812, which the makers of chip resistors rarely offer. Code: Yageo, RC_P series product
-// specification, June 07, 2017 V.0, page 3 «Marking»: RC0100, RC0201 and RC0402 carry no
+// no 1812, which the makers of chip resistors rarely offer. Code: Yageo, RC_P series data
+// sheet, June 07, 2017 V.0, page 3 «Marking»: RC0100, RC0201 and RC0402 carry no
 // marking, RC0603 three digits; Yageo, RC series approval sheet, version 2001-8, page 2
 // «Marking»: RC0603 at ±1 % an EIA-96 code, RC0805 to RC2512 four digits. Metric codes as IEC
 // 60115-8 and KiCad's footprints write them; Samsung calls 2512 RC6432.
