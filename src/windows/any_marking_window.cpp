@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
+#include <algorithm>
 
 namespace vantrel::marking {
 namespace {
@@ -190,18 +191,23 @@ void AnyMarkingWindow::showMarkings(const value::Reading& value, const std::vect
             .arg(QString::fromStdString(value::quantityText(value.quantity, value.value))));
     Label3->adjustSize();
     Markings1->setAccessibleName(Label3->text());
-    for (const Marking& way : ways) {
-        const std::string text =
-            std::string(formTitle(way.form)).append(": ").append(markingText(way));
-        QListWidgetItem* row = addRow(Markings1, text);
-        row->setIcon(swatches(way.colours));
-    }
-    if (Markings1->count() == 0 && value.package && value.package->code == value::ChipCode::None)
+    // What is printed on such a part, or why nothing is; then, under their own title, the part
+    // numbers that order it.
+    const auto printed = std::ranges::find(ways, MarkingForm::PartNumber, &Marking::form);
+    for (auto way = ways.begin(); way != printed; ++way)
+        addRow(Markings1, std::string(formTitle(way->form)) + ": " + markingText(*way))
+            ->setIcon(swatches(way->colours));
+    if (printed == ways.begin() && value.package && value.package->code == value::ChipCode::None)
         addNote(Markings1, QStringLiteral("Чипы размера %1 обычно не маркируют")
                                .arg(QString::fromStdString(
                                    value::packageText(*value.package, value.packageInMetric))));
-    else if (Markings1->count() == 0)
+    else if (printed == ways.begin())
         addNote(Markings1, QStringLiteral("Ни одна маркировка не даёт этот номинал"));
+    if (printed != ways.end())
+        addNote(Markings1, QStringLiteral("%1:").arg(QString::fromUtf8(formTitle(printed->form))));
+    for (auto way = printed; way != ways.end(); ++way)
+        addRow(Markings1,
+               std::string(way->maker) + " " + std::string(way->family) + ": " + way->text);
 }
 
 } // namespace vantrel::marking

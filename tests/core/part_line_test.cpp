@@ -228,6 +228,7 @@ TEST(ChipSizes, AsTheirSourcesPrintThem) {
         {"1812", "4532", 0, 0, ChipCode::FourDigitsForOnePercent},
         {"2010", "5025", 2, 3, ChipCode::FourDigitsForOnePercent},
         {"2512", "6332", 1, 1, ChipCode::FourDigitsForOnePercent},
+        {"2220", "5750", 0, 0, ChipCode::FourDigitsForOnePercent},
     };
     ASSERT_EQ(value::chipSizes().size(), std::size(sizes));
     for (const auto& s : sizes) {
@@ -270,10 +271,11 @@ TEST(ChipSizes, MarkingsFitTheSizeAndTolerance) {
         ASSERT_FALSE(readings.empty()) << c.line;
         std::string shown;
         for (const marking::Marking& m : marking::markingsOf(readings.front()))
-            shown.append(shown.empty() ? "" : ", ")
-                .append(marking::jsonName(m.form))
-                .append(" ")
-                .append(m.text);
+            if (m.form != marking::MarkingForm::PartNumber) // how it is ordered: part_numbers_test
+                shown.append(shown.empty() ? "" : ", ")
+                    .append(marking::jsonName(m.form))
+                    .append(" ")
+                    .append(m.text);
         EXPECT_EQ(shown, c.read) << c.line;
     }
 }

@@ -136,10 +136,11 @@ TEST(Markings, JsonLinesFromStandardInputParse) {
         const QJsonObject reading = threeReadings[i].toObject();
         EXPECT_EQ(
             reading.keys(),
-            (QStringList{"component", "current",          "dielectric", "form",        "markings",
-                         "note",      "package",          "power",      "reversed",    "series",
-                         "table",     "tempco",           "tempco_ppm", "temperature", "text",
-                         "tolerance", "tolerance_limits", "unit",       "value",       "voltage"}));
+            (QStringList{"case",       "component",   "current",  "dielectric", "family",
+                         "form",       "maker",       "markings", "note",       "package",
+                         "power",      "reversed",    "series",   "table",      "tempco",
+                         "tempco_ppm", "temperature", "text",     "tolerance",  "tolerance_limits",
+                         "unit",       "value",       "voltage"}));
         EXPECT_EQ(reading["component"].toString(), components[i]);
         EXPECT_EQ(reading["value"].toString(), values[i]);
         EXPECT_EQ(reading["unit"].toString(), units[i]);
@@ -471,6 +472,8 @@ TEST(Markings, JsonKeysAndFormsAreTheDocumentedOnes) {
                                    "220uF 25V 105C",
                                    "10uH 2A",
                                    "1N4148",
+                                   "GRM188R71H104KA93D",
+                                   "TAJA106K016RNJ",
                                    "hello"});
     expectDocumented(documented, result.output);
 }
@@ -549,6 +552,10 @@ TEST(Markings, JsonFactsOfWholeLines) {
         {"220uF 25V 105C", "temperature", 105},
         {"220uF 25V 105C", "voltage", "25"},
         {"470R 1/4W", "power", "0.25"},
+        {"GRM188R71H104KA93D", "maker", "Murata"},
+        {"GRM188R71H104KA93D", "family", "GRM"},
+        {"TAJB106K016RNJ", "case", "3528-21"},
+        {"10k", "maker", QJsonValue::Null},
     };
     for (const auto& c : cases) {
         const QList<QJsonObject> lines = jsonLines(run({"--json", c.line}).output);

@@ -50,6 +50,8 @@ std::string markingJson(const marking::Marking& way) {
         .add("form", jsonName(marking::jsonName(way.form)))
         .add("marking", jsonString(marking::markingText(way)))
         .addOrNull("own_band", marking::ownBand(way), [](int band) { return std::to_string(band); })
+        .add("maker", way.maker.empty() ? "null" : jsonString(way.maker))
+        .add("family", way.family.empty() ? "null" : jsonString(way.family))
         .close();
 }
 
@@ -113,6 +115,9 @@ std::string readingJson(const MarkingReading& found) {
                    })
         .addOrNull("current", reading.current, decimal)
         .addOrNull("temperature", reading.temperature, [](int t) { return std::to_string(t); })
+        .addOrNull("case", reading.moulded, [](std::string_view eia) { return jsonString(eia); })
+        .add("maker", found.maker.empty() ? "null" : jsonString(found.maker))
+        .add("family", found.family.empty() ? "null" : jsonString(found.family))
         .close();
 }
 
@@ -166,7 +171,7 @@ void MarkingAnswers::answer(std::string_view marking, bool cutShort) {
             buffer_.append("  ").append(marking::readingLine(found)).append("\n");
             for (const marking::Marking& way : marking::markingsOf(found))
                 buffer_.append("    ")
-                    .append(marking::formTitle(way.form))
+                    .append(marking::markingTitle(way))
                     .append(": ")
                     .append(marking::markingText(way))
                     .append("\n");

@@ -16,6 +16,7 @@
 #include "core/marking/power_marking.h"
 #include "core/marking/semiconductors.h"
 #include "core/marking/value_text.h"
+#include "core/part_numbers/part_numbers.h"
 
 #include <algorithm>
 
@@ -51,6 +52,8 @@ constexpr FormNames namesOf(Form form) {
         return {"eia-198", "SMD-код EIA-198"};
     case Form::Dielectric:
         return {"dielectric", "диэлектрик"};
+    case Form::PartNumber:
+        return {"part-number", "номер детали"};
     }
     return {};
 }
@@ -177,7 +180,24 @@ MarkingAnswer readMarking(std::string_view typed) {
         return {{}, *std::move(designation)};
     if (std::vector<MarkingReading> readings = readSingleMarking(text); !readings.empty())
         return {std::move(readings), {}};
-    return readPartLine(text);
+    parts::PartAnswer part = parts::readPartNumber(text);
+    if (!part.readings.empty()) {
+        std::vector<MarkingReading> readings;
+        for (const parts::PartReading& found : part.readings)
+            readings.push_back({Form::PartNumber,
+                                found.reading,
+                                false,
+                                {},
+                                true,
+                                found.dielectric,
+                                found.family->maker,
+                                found.family->name});
+        return {std::move(readings), {}};
+    }
+    MarkingAnswer line = readPartLine(text);
+    if (line.readings.empty() && !part.reason.empty() && text.find(' ') == std::string_view::npos)
+        return {{}, std::move(part.reason)};
+    return line;
 }
 
 std::vector<MarkingReading> readAnyMarking(std::string_view text) {
@@ -198,6 +218,10 @@ std::string_view componentName(Quantity quantity) {
 
 std::string formName(const MarkingReading& reading) {
     std::string name(namesOf(reading.form).title);
+    if (!reading.maker.empty())
+        name.append(" ").append(reading.maker);
+    if (!reading.family.empty())
+        name.append(" ").append(reading.family);
     return reading.reversed ? name.append(" с другого конца") : name;
 }
 

@@ -25,6 +25,7 @@ enum class Form {
     Tantalum,         // a tantalum capacitor's code and voltage letter
     Eia198,           // the two-character code of SMD ceramic capacitors
     Dielectric,       // a ceramic capacitor's dielectric code
+    PartNumber,       // a maker's part number: the code a part is ordered by
 };
 
 struct MarkingReading {
@@ -34,6 +35,8 @@ struct MarkingReading {
     std::string table = {}; // where public tables disagree: the one the reading follows
     bool valued = true;     // false for a dielectric, or a power rating alone: no value
     std::optional<codes::Dielectric> dielectric = {};
+    std::string_view maker = {}; // a part number's maker and family: "Murata", "GRM"
+    std::string_view family = {};
     bool operator==(const MarkingReading&) const = default;
 };
 
@@ -54,8 +57,10 @@ struct MarkingAnswer {
     std::string reason;
 };
 
-// The readings of the text as one marking; for a text that is none, those of a whole line with
-// its facts (part_line.h). A semiconductor's designation has none, and names what it is.
+// The readings of the text as one marking; for a text that is none, those of a maker's part
+// number (part_numbers.h), else those of a whole line with its facts (part_line.h). A
+// semiconductor's designation has none, and names what it is; so has a part number with a code
+// its family does not have, when the text is one word.
 MarkingAnswer readMarking(std::string_view text);
 
 // readMarking's readings.
@@ -63,7 +68,8 @@ std::vector<MarkingReading> readAnyMarking(std::string_view text);
 
 // "Резистор", "Конденсатор", "Катушка индуктивности".
 std::string_view componentName(value::Quantity quantity);
-// "SMD-код", "цветные полосы" ...; a reversed reading says "с другого конца".
+// "SMD-код", "цветные полосы" ...; a reversed reading says "с другого конца", a part number
+// names its maker and family: "номер детали Murata GRM".
 std::string formName(const MarkingReading& reading);
 // "smd", "bands" ... as --json names the form.
 std::string_view jsonName(Form form);

@@ -16,7 +16,8 @@ using value::Quantity;
 using value::RatingSpelling;
 
 constexpr std::string_view kKindNames[] = {
-    "допуск", "допуск", "напряжение", "диэлектрик", "размер", "мощность", "ток", "температура", ""};
+    "допуск", "допуск",      "напряжение", "диэлектрик", "размер", "мощность",
+    "ток",    "температура", "ТКС",        "корпус",     ""};
 
 constexpr Components kAny{true, true, true};
 constexpr Components kResistor{true, false, false};
@@ -30,8 +31,10 @@ constexpr Components componentsOf(Kind kind) {
         return kNotInductor;
     case Kind::Dielectric:
     case Kind::Temperature:
+    case Kind::Case:
         return kCapacitor;
     case Kind::Power:
+    case Kind::TemperatureCoefficient:
         return kResistor;
     case Kind::Current:
         return kInductor;
@@ -76,6 +79,7 @@ constexpr RatingSpelling kExtraVolts[] = {{"VDC", 0}, {"VAC", 0}, {"Vdc", 0}, {"
 constexpr RatingSpelling kMilliwatts[] = {{"мВт", value::kMilli}, {"mW", value::kMilli}};
 constexpr RatingSpelling kAmperes[] = {
     {"мА", value::kMilli}, {"mA", value::kMilli}, {"А", 0}, {"A", 0}};
+constexpr RatingSpelling kPpm[] = {{"ppm/°C", 0}, {"ppm/°С", 0}, {"ppm/K", 0}, {"ppm", 0}};
 constexpr RatingSpelling kCelsius[] = {{"°C", 0}, {"°С", 0}, {"℃", 0}, {"C", 0}, {"С", 0}};
 
 // The temperatures a part is rated for, as capacitors state them.
@@ -197,6 +201,24 @@ std::optional<value::ChipSize> namedTwice(std::string_view text, bool* metric) {
     return inch && inch == value::chipSizeOfMetric(inMillimetres) ? inch : std::nullopt;
 }
 
+// "ТКС ±100 ppm/°C", "±100 ppm/°C", "100ppm": a resistor's TCR either way.
+std::optional<Decimal> temperatureCoefficient(std::string_view text) {
+    for (const std::string_view name : {"ТКС ", "TCR "})
+        if (text.starts_with(name))
+            text.remove_prefix(name.size());
+    if (text.starts_with("±"))
+        text.remove_prefix(std::string_view("±").size());
+    return rating(text, kPpm);
+}
+
+// "корпус 3528-21", "case 3528-21", "3528-21": a tantalum's case by its EIA size.
+std::optional<std::string_view> moulded(std::string_view text) {
+    for (const std::string_view word : {"корпус ", "case ", "Case "})
+        if (text.starts_with(word))
+            text.remove_prefix(word.size());
+    return value::tantalumCaseOf(text);
+}
+
 // "0603", "1608M", "1608 metric", and as the value line writes it.
 std::optional<value::ChipSize> chipSize(std::string_view text, bool* metric) {
     if (auto inch = value::chipSizeOfInch(text))
@@ -219,7 +241,7 @@ std::string_view kindName(Kind kind) {
 }
 
 std::optional<Fact> factOf(std::string_view text) {
-    Fact fact{Kind::Name, text, {}, {}, {}, {}};
+    Fact fact{Kind::Name, text, {}, {}, {}, {}, false, {}, {}};
     if (auto written = tolerance(text)) {
         fact.kind = Kind::Tolerance;
         fact.tolerance = *std::move(written);
@@ -242,6 +264,12 @@ std::optional<Fact> factOf(std::string_view text) {
     } else if (auto size = chipSize(text, &fact.metric)) {
         fact.kind = Kind::Size;
         fact.size = size;
+    } else if (auto ppm = temperatureCoefficient(text)) {
+        fact.kind = Kind::TemperatureCoefficient;
+        fact.amount = *ppm;
+    } else if (auto eia = moulded(text)) {
+        fact.kind = Kind::Case;
+        fact.moulded = eia;
     } else if (auto dielectric = codes::readDielectric(text)) {
         fact.kind = Kind::Dielectric;
         fact.dielectric = dielectric;

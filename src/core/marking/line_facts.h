@@ -1,6 +1,6 @@
-// The facts a line of a parts list may give besides its value, each read from one to three
-// words: tolerance, rated voltage, dielectric, size, power, rated current, temperature, and the
-// words that name a component.
+// The facts a line of a parts list may give besides its value, each read from one to four
+// words: tolerance, rated voltage, dielectric, size, power, rated current, temperature, TCR,
+// a tantalum's case, and the words that name a component.
 #pragma once
 
 #include "core/codes/dielectric.h"
@@ -24,6 +24,8 @@ enum class Kind {
     Power,
     Current,
     Temperature,
+    TemperatureCoefficient,
+    Case,
     Name
 };
 
@@ -41,6 +43,7 @@ struct Fact {
     std::optional<codes::Dielectric> dielectric;
     std::optional<value::ChipSize> size;
     bool metric = false;
+    std::optional<std::string_view> moulded; // a tantalum case, from value::tantalumCases()
     Components fits = {true, true, true};
 };
 

@@ -13,7 +13,8 @@ namespace {
 
 using value::Quantity;
 
-constexpr std::size_t kLongestSpan = 3; // "10 кОм", "± 5 %", "1608 metric"
+constexpr std::size_t kLongestSpan = 4;  // "± 5 %", "1608 metric", "ТКС ±50 ppm/°C"
+constexpr std::size_t kLongestValue = 3; // "10 кОм", "4,7 k Ω"
 constexpr std::size_t kMostWords = 32;
 
 class Line {
@@ -132,6 +133,12 @@ std::optional<MarkingReading> withFacts(MarkingReading found, const std::vector<
         case Kind::Dielectric:
             fits = once(found.dielectric, *fact.dielectric);
             break;
+        case Kind::TemperatureCoefficient:
+            fits = once(reading.temperatureCoefficient, fact.amount);
+            break;
+        case Kind::Case:
+            fits = once(reading.moulded, *fact.moulded);
+            break;
         case Kind::Name:
             break;
         }
@@ -184,7 +191,7 @@ MarkingAnswer readPartLine(std::string_view text) {
     std::string conflict;
     for (const bool factsToo : {false, true}) {
         for (std::size_t first = 0; first < line.size(); ++first)
-            for (std::size_t count = 1; count <= kLongestSpan && first + count <= line.size();
+            for (std::size_t count = 1; count <= kLongestValue && first + count <= line.size();
                  ++count) {
                 const std::optional<Fact>& itself = line.fact(first, count);
                 if (isSize(itself) || itself.has_value() != factsToo ||

@@ -11,6 +11,7 @@
 #include "core/codes/tantalum_code.h"
 #include "core/marking/form_names.h"
 #include "core/marking/power_marking.h"
+#include "core/part_numbers/part_numbers.h"
 
 #include <optional>
 
@@ -48,6 +49,8 @@ constexpr FormNames namesOf(MarkingForm form) {
         return {"eia-198", "SMD-конденсатор, EIA-198"};
     case MarkingForm::Tantalum:
         return {"tantalum", "Тантал, код и напряжение"};
+    case MarkingForm::PartNumber:
+        return {"part-number", "Так заказывают"};
     }
     return {};
 }
@@ -133,9 +136,8 @@ std::vector<Marking> chipMarkingsOf(const Reading& reading, const value::ChipSiz
     return std::move(markings).list();
 }
 
-} // namespace
-
-std::vector<Marking> markingsOf(const Reading& reading) {
+// What is printed on a part of the reading's value and size.
+std::vector<Marking> printedMarkingsOf(const Reading& reading) {
     using enum MarkingForm;
     if (reading.package)
         return chipMarkingsOf(reading, *reading.package);
@@ -172,13 +174,32 @@ std::vector<Marking> markingsOf(const Reading& reading) {
     return std::move(markings).list();
 }
 
+// The part numbers of the reading after what is printed.
+std::vector<Marking> withPartNumbers(std::vector<Marking> markings, const Reading& reading,
+                                     const std::optional<codes::Dielectric>& dielectric) {
+    for (parts::PartNumber& number : parts::partNumbersOf(reading, dielectric))
+        markings.push_back({MarkingForm::PartNumber,
+                            std::move(number.text),
+                            {},
+                            false,
+                            number.family->maker,
+                            number.family->name});
+    return markings;
+}
+
+} // namespace
+
+std::vector<Marking> markingsOf(const Reading& reading) {
+    return withPartNumbers(printedMarkingsOf(reading), reading, std::nullopt);
+}
+
 std::vector<Marking> markingsOf(const MarkingReading& found) {
     if (!found.valued)
         return {};
-    std::vector<Marking> markings = markingsOf(found.reading);
+    std::vector<Marking> markings = printedMarkingsOf(found.reading);
     if (found.dielectric) // a ceramic is no tantalum
         std::erase_if(markings, [](const Marking& m) { return m.form == MarkingForm::Tantalum; });
-    return markings;
+    return withPartNumbers(std::move(markings), found.reading, found.dielectric);
 }
 
 std::optional<int> ownBand(const Marking& marking) {
@@ -200,6 +221,15 @@ std::string_view jsonName(MarkingForm form) {
 
 std::string_view formTitle(MarkingForm form) {
     return namesOf(form).title;
+}
+
+std::string markingTitle(const Marking& marking) {
+    std::string title(formTitle(marking.form));
+    if (!marking.maker.empty())
+        title.append(", ").append(marking.maker);
+    if (!marking.family.empty())
+        title.append(" ").append(marking.family);
+    return title;
 }
 
 } // namespace vantrel::marking

@@ -26,16 +26,20 @@ enum class MarkingForm {
     Power,      // "5W 10RJ": a power resistor's rating, value and tolerance
     Eia198,     // "A4": an SMD ceramic capacitor's letter and power of ten
     Tantalum,   // "107C": a tantalum capacitor's code and voltage letter
+    PartNumber, // "GRM188R71H104KA01D": a maker's part number that orders such a part
 };
 
 struct Marking {
     MarkingForm form;
-    std::string text;           // as printed; colour names apart by spaces for band markings
-    std::vector<int> colours;   // band markings: positions in the extended colour list
-    bool toleranceBand = false; // band markings: the last colour is the tolerance band
+    std::string text;             // as printed; colour names apart by spaces for band markings
+    std::vector<int> colours;     // band markings: positions in the extended colour list
+    bool toleranceBand = false;   // band markings: the last colour is the tolerance band
+    std::string_view maker = {};  // part numbers: "Murata"
+    std::string_view family = {}; // part numbers: "GRM"
 };
 
-// Every marking of the reading's value, in the order of the forms. Band markings end with a
+// Every marking of the reading's value, in the order of the forms, then the part numbers that
+// order a part of the reading's value and facts (part_numbers.h). Band markings end with a
 // tolerance band where the reading's tolerance is one that band gives; without one, the part
 // carries its own. A chip of a given size only the codes such a chip carries, and none for
 // 0402 and smaller. Nothing for a value no form can give.
@@ -53,7 +57,9 @@ std::string markingText(const Marking& marking);
 
 // "bands-4" ... "tantalum".
 std::string_view jsonName(MarkingForm form);
-// "4 полосы" ... "Буква вместо запятой".
+// "4 полосы" ... "Буква вместо запятой", "Так заказывают".
 std::string_view formTitle(MarkingForm form);
+// The form's title, and for a part number its maker and family: "Так заказывают, Murata GRM".
+std::string markingTitle(const Marking& marking);
 
 } // namespace vantrel::marking

@@ -35,4 +35,10 @@ std::optional<ChipSize> chipSizeOfInch(std::string_view code);
 // "1608" as a metric code; nothing for a text that is none.
 std::optional<ChipSize> chipSizeOfMetric(std::string_view code);
 
+// The moulded cases of tantalum capacitors by their EIA size, length and width in tenths of a
+// millimetre and the height: "3216-18", "7343-31". Makers name them by letters of their own.
+std::span<const std::string_view> tantalumCases();
+// The case of that EIA size, as the table holds it; nothing for a text that is none.
+std::optional<std::string_view> tantalumCaseOf(std::string_view eia);
+
 } // namespace vantrel::value

@@ -79,6 +79,8 @@ std::string valueLine(const Reading& reading) {
         line.append(", ").append(std::to_string(*reading.temperature)).append(" °C");
     if (reading.package)
         line.append(", ").append(packageText(*reading.package, reading.packageInMetric));
+    if (reading.moulded)
+        line.append(", корпус ").append(*reading.moulded);
     return line;
 }
 

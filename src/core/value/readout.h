@@ -45,6 +45,7 @@ struct Reading {
     std::optional<Decimal> current;                  // rated, in amperes
     std::optional<int> temperature;                  // the hottest it is rated for, °C
     std::optional<ChipSize> package;                 // a chip's size
+    std::optional<std::string_view> moulded;         // a moulded case's size: tantalumCases()
     bool packageInMetric = false;                    // the size was written in millimetres
     bool operator==(const Reading&) const = default; // the same value and marks, however written
 };
@@ -65,7 +66,7 @@ std::string voltageText(Decimal volts);
 std::string packageText(const ChipSize& size, bool metric = false);
 
 // The readout's first line: the value, then " ±5 %", ", ТКС ±15 ppm/°C", ", 100 В",
-// ", 5 Вт", ", 2 А", ", 105 °C" and ", 0603 (1608 мм)" where given.
+// ", 5 Вт", ", 2 А", ", 105 °C", ", 0603 (1608 мм)" and ", корпус 3528-21" where given.
 std::string valueLine(const Reading& reading);
 
 // "Ряд E6": the first series that holds the value; or, for a value in none, its nearest

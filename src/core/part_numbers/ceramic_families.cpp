@@ -1,0 +1,188 @@
+// Ceramic chip capacitors' part numbers, each family from its maker's ordering information:
+//   Murata GRM: Murata, Chip Monolithic Ceramic Capacitors catalog C02E, «Part Numbering».
+//   Samsung CL: Samsung Electro-Mechanics, Multilayer Ceramic Capacitors catalog,
+//     «Part Numbering System».
+//   Yageo CC: Yageo, Surface-Mount Ceramic Multilayer Capacitors, General Purpose & High
+//     Capacitance, Class 2, X7R data sheet, «Ordering information - global part number».
+//   TDK C: TDK, Multilayer Ceramic Chip Capacitors, Commercial Grade, General (Up to 50 V)
+//     catalog, «Catalog number construction».
+//   KEMET: KEMET, Surface Mount Multilayer Ceramic Chip Capacitors, X7R Dielectric
+//     (C1019_X7R_SMD), «Ordering Information».
+//   AVX: AVX, Surface Mount Ceramic Capacitor Products catalog, X7R «How to order».
+// Each family's individual codes, thickness and packaging say nothing the reading shows; a
+// part number is written with the commonest of them, the thickness the size usually has.
+#include "core/part_numbers/families.h"
+
+namespace vantrel::parts {
+namespace {
+
+using F = Field;
+using value::Quantity;
+
+// The tolerance letters of ceramic capacitors, the same for every maker that has them.
+constexpr Code kTolerances[] = {{"K", "10"},   {"J", "5"},     {"M", "20"},
+                                {"F", "1"},    {"G", "2"},     {"Z", "+80-20"},
+                                {"B", "0.1a"}, {"C", "0.25a"}, {"D", "0.5a"}};
+constexpr Code kTolerancesAndW[] = {{"K", "10"},   {"J", "5"},      {"M", "20"},   {"F", "1"},
+                                    {"G", "2"},    {"Z", "+80-20"}, {"B", "0.1a"}, {"C", "0.25a"},
+                                    {"D", "0.5a"}, {"W", "0.05a"}};
+
+// Murata GRM: GRM 18 8 R7 1H 104 K A93 D.
+constexpr Code kGrm[] = {{"GRM"}};
+constexpr Code kMurataSizes[] = {
+    {"02", "01005", {}, "2"}, {"03", "0201", {}, "3"}, {"15", "0402", {}, "5"},
+    {"18", "0603", {}, "8"},  {"21", "0805", {}, "B"}, {"31", "1206", {}, "C"},
+    {"32", "1210", {}, "E"},  {"43", "1812", {}, "E"}, {"55", "2220", {}, "D"}};
+constexpr Code kMurataThickness[] = {{"2"}, {"3"}, {"5"}, {"6"}, {"7"}, {"8"}, {"9"}, {"A"}, {"B"},
+                                     {"C"}, {"D"}, {"E"}, {"M"}, {"N"}, {"Q"}, {"R"}, {"X"}};
+constexpr Code kMurataDielectrics[] = {{"5C", "C0G"}, {"R7", "X7R"}, {"R6", "X5R"},
+                                       {"C7", "X7S"}, {"D7", "X7T"}, {"C8", "X6S"},
+                                       {"C6", "X5S"}, {"E7", "X7U"}, {"F5", "Y5V"}};
+constexpr Code kMurataVoltages[] = {
+    {"0E", "2.5"}, {"0G", "4"},   {"0J", "6.3"},  {"1A", "10"},   {"1C", "16"},  {"1E", "25"},
+    {"YA", "35"},  {"1V", "35"},  {"1H", "50"},   {"2A", "100"},  {"2D", "200"}, {"2E", "250"},
+    {"2W", "450"}, {"2J", "630"}, {"3A", "1000"}, {"3D", "2000"}, {"3F", "3150"}};
+constexpr Code kMurataSpec[] = {{"A01"}};
+constexpr Code kMurataPackaging[] = {{"D"}, {"J"}, {"L"}, {"K"}, {"E"}, {"F"}, {"B"}, {"C"}};
+constexpr Piece kMurataGrm[] = {{F::Text, kGrm},
+                                {F::Size, kMurataSizes},
+                                {F::Text, kMurataThickness, ValueStyle::Digits3, true},
+                                {F::Dielectric, kMurataDielectrics},
+                                {F::Voltage, kMurataVoltages},
+                                {F::Value},
+                                {F::Tolerance, kTolerancesAndW},
+                                {F::Text, kMurataSpec, ValueStyle::Digits3, false, 3},
+                                {F::Text, kMurataPackaging}};
+
+// Samsung CL: CL 10 B 104 K B 8 NNN C.
+constexpr Code kCl[] = {{"CL"}};
+constexpr Code kSamsungSizes[] = {
+    {"02", "01005", {}, "2"}, {"03", "0201", {}, "3"}, {"05", "0402", {}, "5"},
+    {"10", "0603", {}, "8"},  {"21", "0805", {}, "C"}, {"31", "1206", {}, "C"},
+    {"32", "1210", {}, "H"},  {"43", "1812", {}, "H"}, {"55", "2220", {}, "H"}};
+constexpr Code kSamsungDielectrics[] = {{"C", "C0G"}, {"A", "X5R"}, {"B", "X7R"}, {"F", "Y5V"},
+                                        {"X", "X6S"}, {"Y", "X7S"}, {"Z", "X7T"}};
+constexpr Code kSamsungVoltages[] = {{"S", "2.5"}, {"R", "4"},    {"Q", "6.3"},  {"P", "10"},
+                                     {"O", "16"},  {"A", "25"},   {"L", "35"},   {"B", "50"},
+                                     {"C", "100"}, {"D", "200"},  {"E", "250"},  {"G", "500"},
+                                     {"H", "630"}, {"I", "1000"}, {"J", "2000"}, {"K", "3000"}};
+constexpr Code kSamsungThickness[] = {{"2"}, {"3"}, {"5"}, {"6"}, {"8"}, {"9"},
+                                      {"A"}, {"C"}, {"D"}, {"F"}, {"H"}, {"I"},
+                                      {"J"}, {"L"}, {"P"}, {"Q"}, {"V"}, {"Y"}};
+constexpr Code kSamsungControl[] = {{"NNN"}};
+constexpr Code kSamsungPackaging[] = {{"C"}, {"D"}, {"E"}, {"F"}, {"L"}, {"O"}, {"B"}, {"P"}};
+constexpr Piece kSamsungCl[] = {{F::Text, kCl},
+                                {F::Size, kSamsungSizes},
+                                {F::Dielectric, kSamsungDielectrics},
+                                {F::Value},
+                                {F::Tolerance, kTolerancesAndW},
+                                {F::Voltage, kSamsungVoltages},
+                                {F::Text, kSamsungThickness, ValueStyle::Digits3, true},
+                                {F::Text, kSamsungControl, ValueStyle::Digits3, false, 3},
+                                {F::Text, kSamsungPackaging}};
+
+// Yageo CC: CC 0603 K R X7R 9 B B 104.
+constexpr Code kCc[] = {{"CC"}};
+constexpr Code kInchSizes[] = {{"0201", "0201"}, {"0402", "0402"}, {"0603", "0603"},
+                               {"0805", "0805"}, {"1206", "1206"}, {"1210", "1210"},
+                               {"1812", "1812"}, {"2220", "2220"}};
+constexpr Code kYageoPacking[] = {{"R"}, {"K"}, {"P"}, {"F"}};
+constexpr Code kYageoDielectrics[] = {{"X7R", "X7R"}, {"NPO", "C0G"}, {"X5R", "X5R"},
+                                      {"Y5V", "Y5V"}, {"X7S", "X7S"}, {"X6S", "X6S"}};
+constexpr Code kYageoVoltages[] = {{"4", "4"},    {"5", "6.3"}, {"6", "10"},  {"7", "16"},
+                                   {"8", "25"},   {"9", "50"},  {"0", "100"}, {"A", "200"},
+                                   {"Y", "250"},  {"B", "500"}, {"Z", "630"}, {"C", "1000"},
+                                   {"D", "2000"}, {"E", "3000"}};
+constexpr Code kYageoProcess[] = {{"B"}, {"N"}};
+constexpr Code kYageoTermination[] = {{"B"}};
+constexpr Piece kYageoCc[] = {{F::Text, kCc},
+                              {F::Size, kInchSizes},
+                              {F::Tolerance, kTolerances},
+                              {F::Text, kYageoPacking},
+                              {F::Dielectric, kYageoDielectrics},
+                              {F::Voltage, kYageoVoltages},
+                              {F::Text, kYageoProcess},
+                              {F::Text, kYageoTermination},
+                              {F::Value}};
+
+// TDK C: C 1608 X7R 1H 104 K 080 A A, the size in millimetres, the thickness in hundredths.
+constexpr Code kC[] = {{"C"}};
+constexpr Code kTdkSizes[] = {
+    {"0402", "01005", {}, "020"}, {"0603", "0201", {}, "030"}, {"1005", "0402", {}, "050"},
+    {"1608", "0603", {}, "080"},  {"2012", "0805", {}, "125"}, {"3216", "1206", {}, "160"},
+    {"3225", "1210", {}, "250"},  {"4532", "1812", {}, "320"}, {"5750", "2220", {}, "280"}};
+constexpr Code kTdkDielectrics[] = {{"X7R", "X7R"}, {"C0G", "C0G"}, {"X5R", "X5R"}, {"X7S", "X7S"},
+                                    {"X6S", "X6S"}, {"X7T", "X7T"}, {"X8R", "X8R"}};
+constexpr Code kTdkVoltages[] = {{"0G", "4"},   {"0J", "6.3"}, {"1A", "10"},  {"1C", "16"},
+                                 {"1E", "25"},  {"1V", "35"},  {"1H", "50"},  {"1N", "75"},
+                                 {"2A", "100"}, {"2D", "200"}, {"2E", "250"}, {"2W", "450"},
+                                 {"2J", "630"}, {"3A", "1000"}};
+constexpr Code kTdkThickness[] = {{"080"}};
+constexpr Code kTdkPackaging[] = {{"A"}, {"B"}, {"K"}};
+constexpr Code kTdkSpecial[] = {{"A"}, {"B"}, {"C"}, {"E"}};
+constexpr Piece kTdkC[] = {{F::Text, kC},
+                           {F::Size, kTdkSizes},
+                           {F::Dielectric, kTdkDielectrics},
+                           {F::Voltage, kTdkVoltages},
+                           {F::Value},
+                           {F::Tolerance, kTolerances},
+                           {F::Text, kTdkThickness, ValueStyle::Digits3, true, 3},
+                           {F::Text, kTdkPackaging},
+                           {F::Text, kTdkSpecial}};
+
+// KEMET: C 0603 C 104 K 5 R A C TU.
+constexpr Code kKemetStyle[] = {{"C"}};
+constexpr Code kKemetVoltages[] = {{"9", "6.3"}, {"8", "10"},  {"4", "16"},
+                                   {"3", "25"},  {"6", "35"},  {"5", "50"},
+                                   {"1", "100"}, {"2", "200"}, {"A", "250"}};
+constexpr Code kKemetDielectrics[] = {{"R", "X7R"}, {"G", "C0G"}, {"P", "X5R"}, {"V", "Y5V"}};
+constexpr Code kKemetFailureRate[] = {{"A"}};
+constexpr Code kKemetTermination[] = {{"C"}, {"L"}};
+constexpr Code kKemetPackaging[] = {{"TU"},   {""},     {"TM"},   {"7411"}, {"7210"},
+                                    {"7025"}, {"7215"}, {"7081"}, {"7082"}, {"7867"}};
+constexpr Piece kKemet[] = {{F::Text, kC},
+                            {F::Size, kInchSizes},
+                            {F::Text, kKemetStyle},
+                            {F::Value},
+                            {F::Tolerance, kTolerances},
+                            {F::Voltage, kKemetVoltages},
+                            {F::Dielectric, kKemetDielectrics},
+                            {F::Text, kKemetFailureRate},
+                            {F::Text, kKemetTermination},
+                            {F::Text, kKemetPackaging}};
+
+// AVX: 0603 5 C 104 K A T 2 A.
+constexpr Code kAvxVoltages[] = {{"4", "4"},   {"6", "6.3"}, {"Z", "10"}, {"Y", "16"},
+                                 {"3", "25"},  {"D", "35"},  {"5", "50"}, {"1", "100"},
+                                 {"2", "200"}, {"7", "500"}};
+constexpr Code kAvxDielectrics[] = {{"C", "X7R"}, {"A", "C0G"}, {"D", "X5R"}, {"G", "Y5V"}};
+constexpr Code kAvxFailureRate[] = {{"A"}};
+constexpr Code kAvxTermination[] = {{"T"}};
+constexpr Code kAvxPackaging[] = {{"2"}, {"4"}, {"7"}, {"9"}};
+constexpr Code kAvxSpecial[] = {{"A"}};
+constexpr Piece kAvx[] = {{F::Size, kInchSizes},
+                          {F::Voltage, kAvxVoltages},
+                          {F::Dielectric, kAvxDielectrics},
+                          {F::Value},
+                          {F::Tolerance, kTolerances},
+                          {F::Text, kAvxFailureRate},
+                          {F::Text, kAvxTermination},
+                          {F::Text, kAvxPackaging},
+                          {F::Text, kAvxSpecial}};
+
+constexpr Family kFamilies[] = {
+    {"Murata", "GRM", Quantity::Capacitance, kMurataGrm},
+    {"Samsung", "CL", Quantity::Capacitance, kSamsungCl},
+    {"Yageo", "CC", Quantity::Capacitance, kYageoCc},
+    {"TDK", "C", Quantity::Capacitance, kTdkC, {}, true},
+    {"KEMET", "C", Quantity::Capacitance, kKemet},
+    {"AVX", "MLCC", Quantity::Capacitance, kAvx},
+};
+
+} // namespace
+
+std::span<const Family> ceramicFamilies() {
+    return kFamilies;
+}
+
+} // namespace vantrel::parts

@@ -1,0 +1,60 @@
+// Makers' part numbers as data: each family a row of pieces, each piece a field and the codes
+// the maker's ordering information gives it. One reader and one writer take every family.
+#pragma once
+
+#include "core/part_numbers/value_codes.h"
+#include "core/value/units.h"
+
+#include <span>
+#include <string_view>
+
+namespace vantrel::parts {
+
+enum class Field {
+    Text,       // letters that say nothing the reading shows: the series, packaging, reel
+    Hyphen,     // where the maker prints a hyphen; read or not, as lists write it
+    Size,       // a chip size, its inch code in `meaning`
+    Case,       // a tantalum case, its EIA metric code in `meaning` ("3216-18")
+    Value,      // the value in the family's style
+    Tolerance,  // "5" per cent, "0.25a" absolute, "+80-20", "jumper" for a zero-ohm part
+    Voltage,    // rated volts, "6.3"
+    Dielectric, // "X7R"
+    Tcr,        // ppm/°C, or "jumper"
+    Power,      // watts, "1/10"
+};
+
+struct Code {
+    std::string_view code;
+    std::string_view meaning = {};
+    // Size rows: the watts the size has in this family ("0.1"), a fact where the family has
+    // no power piece, else the power a part number of that size is written with; and the code
+    // a piece that depends on the size (thickness, packaging) is written with.
+    std::string_view power = {};
+    std::string_view companion = {};
+};
+
+struct Piece {
+    Field field;
+    std::span<const Code> codes = {}; // the first is the one written where the reading is silent
+    ValueStyle style = ValueStyle::Digits3;
+    bool bySize = false; // a Text piece written with the size row's companion code
+    std::size_t any = 0; // a Text piece of this many letters or digits, whatever they are
+};
+
+struct Family {
+    std::string_view maker; // "Murata"
+    std::string_view name;  // "GRM"
+    value::Quantity quantity;
+    std::span<const Piece> pieces;
+    // A jumper's value code; empty where the family makes none. A family without a value
+    // piece makes jumpers only.
+    std::string_view zero = {};
+    bool metric = false; // its sizes are metric codes
+};
+
+// The families of chip resistors, ceramic capacitors, and tantalum capacitors and inductors.
+std::span<const Family> resistorFamilies();
+std::span<const Family> ceramicFamilies();
+std::span<const Family> tantalumAndInductorFamilies();
+
+} // namespace vantrel::parts

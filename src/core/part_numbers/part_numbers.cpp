@@ -1,0 +1,450 @@
+#include "core/part_numbers/part_numbers.h"
+
+#include <algorithm>
+#include <array>
+
+namespace vantrel::parts {
+namespace {
+
+using value::Decimal;
+using value::Reading;
+using value::Tolerance;
+
+constexpr std::size_t kLongest = 40;         // no part number is longer
+constexpr std::size_t kLongestValueCode = 5; // "1K47" with room for one more
+constexpr std::string_view kJumper = "jumper";
+
+bool isCodeCharacter(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+}
+
+// In capitals, hyphens and spaces left out, after a distributor's number of two to four
+// digits and a hyphen; empty where anything else is in it.
+std::string normalised(std::string_view text) {
+    const std::size_t hyphen = text.find('-');
+    if (hyphen >= 2 && hyphen <= 4 &&
+        std::ranges::all_of(text.substr(0, hyphen), [](char c) { return c >= '0' && c <= '9'; }))
+        text.remove_prefix(hyphen + 1);
+    std::string code;
+    for (char c : text) {
+        if (c == '-' || c == ' ')
+            continue;
+        c = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+        if (!isCodeCharacter(c) || code.size() == kLongest)
+            return {};
+        code += c;
+    }
+    return code;
+}
+
+// "5" per cent, "0.25a" in the smallest unit, "+80-20".
+std::optional<Tolerance> toleranceOf(std::string_view meaning) {
+    if (meaning.starts_with('+')) {
+        const std::size_t minus = meaning.find('-');
+        const auto above = value::readNumber(meaning.substr(1, minus - 1));
+        const auto below = value::readNumber(meaning.substr(minus + 1));
+        return Tolerance::asymmetric(*above, *below);
+    }
+    if (meaning.ends_with('a'))
+        return Tolerance::absolute(*value::readNumber(meaning.substr(0, meaning.size() - 1)));
+    return Tolerance::percent(*value::readNumber(meaning));
+}
+
+Decimal number(std::string_view meaning) {
+    return *value::readNumber(meaning);
+}
+
+bool hasField(const Family& family, Field field) {
+    return std::ranges::any_of(family.pieces, [&](const Piece& p) { return p.field == field; });
+}
+
+// The code a zero-ohm jumper is ordered with: the family's jumper code, or its ±5 % one.
+const Code* jumperTolerance(std::span<const Code> codes) {
+    const auto jumper = std::ranges::find(codes, kJumper, &Code::meaning);
+    if (jumper != codes.end())
+        return &*jumper;
+    const auto five = std::ranges::find(codes, std::string_view("5"), &Code::meaning);
+    return five != codes.end() ? &*five : nullptr;
+}
+
+struct State {
+    PartReading found;
+    bool jumperOnly = false; // a code only a jumper has
+    const Code* tolerance = nullptr;
+};
+
+std::string quoted(std::string_view text) {
+    return std::string("«").append(text).append("»");
+}
+
+// What a field's code is called where it is not the family's.
+std::string_view fieldName(Field field) {
+    switch (field) {
+    case Field::Size:
+        return "размера";
+    case Field::Case:
+        return "корпуса";
+    case Field::Tolerance:
+        return "допуска";
+    case Field::Voltage:
+        return "напряжения";
+    case Field::Dielectric:
+        return "диэлектрика";
+    case Field::Tcr:
+        return "ТКС";
+    case Field::Power:
+        return "мощности";
+    case Field::Text:
+    case Field::Hyphen:
+    case Field::Value:
+        break;
+    }
+    return "кода";
+}
+
+// Every way the text is a number of the family, walked piece by piece; where none is, how far
+// the furthest got and why it stopped there.
+class Walk {
+public:
+    Walk(const Family& family, std::string_view text)
+        : family_(family)
+        , text_(text) {
+        const auto sized = std::ranges::find_if(family.pieces, [](const Piece& p) {
+            return p.field == Field::Size || p.field == Field::Case;
+        });
+        sizeAt_ = static_cast<std::size_t>(sized - family.pieces.begin());
+        State start{{&family, Reading(family.quantity), std::nullopt}};
+        from(0, 0, start);
+    }
+
+    std::vector<PartReading>& readings() { return readings_; }
+    std::size_t reached() const { return reached_; }
+    // Why the text is no number of the family, where it fits its pattern past the size.
+    const std::string& reason() const { return reason_; }
+
+private:
+    void from(std::size_t at, std::size_t position, const State& state) {
+        if (at == family_.pieces.size()) {
+            if (position == text_.size())
+                finish(state);
+            else
+                stop(at, position, "лишние знаки " + quoted(text_.substr(position)) + " в конце");
+            return;
+        }
+        const Piece& piece = family_.pieces[at];
+        const std::string_view rest = text_.substr(position);
+        if (piece.field == Field::Hyphen) {
+            from(at + 1, position, state);
+        } else if (piece.field == Field::Value) {
+            value(at, position, state);
+        } else if (piece.any > 0) {
+            if (rest.size() >= piece.any)
+                from(at + 1, position + piece.any, state);
+            else
+                stop(at, position, {});
+        } else {
+            bool matched = false;
+            for (const Code& code : piece.codes) {
+                if (!rest.starts_with(code.code))
+                    continue;
+                matched = true;
+                State next = state;
+                apply(piece.field, code, next);
+                from(at + 1, position + code.code.size(), next);
+            }
+            if (!matched) {
+                const std::size_t length = piece.codes.front().code.size();
+                stop(at, position,
+                     rest.empty()
+                         ? std::string()
+                         : std::string("нет такого ")
+                               .append(fieldName(piece.field))
+                               .append(" ")
+                               .append(quoted(rest.substr(0, std::max<std::size_t>(length, 1)))));
+            }
+        }
+    }
+
+    void value(std::size_t at, std::size_t position, const State& state) {
+        const std::string_view rest = text_.substr(position);
+        bool matched = false;
+        if (!family_.zero.empty() && rest.starts_with(family_.zero)) {
+            matched = true;
+            from(at + 1, position + family_.zero.size(), state);
+        }
+        const ValueStyle style = family_.pieces[at].style;
+        for (std::size_t length = 1; length <= std::min(kLongestValueCode, rest.size()); ++length)
+            if (const auto amount = readValueCode(style, rest.substr(0, length))) {
+                matched = true;
+                State next = state;
+                next.found.reading.value = *amount;
+                from(at + 1, position + length, next);
+            }
+        if (!matched)
+            stop(at, position,
+                 rest.empty() ? std::string() : "номинал не читается: " + quoted(rest));
+    }
+
+    void apply(Field field, const Code& code, State& state) const {
+        Reading& reading = state.found.reading;
+        switch (field) {
+        case Field::Size:
+            reading.package = value::chipSizeOfInch(code.meaning);
+            reading.packageInMetric = family_.metric;
+            if (!code.power.empty() && !hasField(family_, Field::Power))
+                reading.power = number(code.power);
+            break;
+        case Field::Case:
+            reading.moulded = value::tantalumCaseOf(code.meaning);
+            break;
+        case Field::Tolerance:
+            state.tolerance = &code;
+            if (code.meaning == kJumper)
+                state.jumperOnly = true;
+            else
+                reading.tolerance = toleranceOf(code.meaning);
+            break;
+        case Field::Voltage:
+            reading.voltage = number(code.meaning);
+            break;
+        case Field::Dielectric:
+            state.found.dielectric = codes::readDielectric(code.meaning);
+            break;
+        case Field::Tcr:
+            if (code.meaning == kJumper)
+                state.jumperOnly = true;
+            else
+                reading.temperatureCoefficient = number(code.meaning);
+            break;
+        case Field::Power:
+            reading.power = number(code.meaning);
+            break;
+        case Field::Text:
+        case Field::Hyphen:
+        case Field::Value:
+            break;
+        }
+    }
+
+    // A zero-ohm jumper is ordered with the family's jumper codes, or its ±5 % letter, and has
+    // no tolerance or TCR; those codes name nothing else.
+    void finish(State state) {
+        Reading& reading = state.found.reading;
+        const bool jumper = reading.value.significand == 0;
+        if (jumper && state.tolerance) {
+            const auto tolerances =
+                std::ranges::find(family_.pieces, Field::Tolerance, &Piece::field)->codes;
+            if (state.tolerance != jumperTolerance(tolerances)) {
+                stop(family_.pieces.size(), text_.size(),
+                     "перемычку не заказывают с допуском " + quoted(state.tolerance->code));
+                return;
+            }
+        }
+        if (!jumper && state.jumperOnly) {
+            stop(family_.pieces.size(), text_.size(), "код перемычки у номинала не ноль");
+            return;
+        }
+        if (jumper) {
+            reading.tolerance.reset();
+            reading.temperatureCoefficient.reset();
+        }
+        const auto same = [&](const PartReading& r) {
+            return r.reading == reading && r.dielectric == state.found.dielectric;
+        };
+        if (std::ranges::none_of(readings_, same))
+            readings_.push_back(state.found);
+    }
+
+    // The walk stops at the piece `at` and the text's `position`: the furthest such stop past the
+    // size and the piece after it says why the text is no number of the family.
+    void stop(std::size_t at, std::size_t position, std::string why) {
+        const std::size_t depth = position * 64 + at;
+        if (depth < reached_ || at < sizeAt_ + 2)
+            return;
+        reached_ = depth;
+        reason_ = why.empty() ? "номер обрывается после " + quoted(text_.substr(0, position))
+                              : std::move(why);
+    }
+
+    const Family& family_;
+    std::string_view text_;
+    std::size_t sizeAt_ = 0;
+    std::size_t reached_ = 0;
+    std::string reason_;
+    std::vector<PartReading> readings_;
+};
+
+constexpr std::array<std::span<const Family> (*)(), 3> kGroups = {resistorFamilies, ceramicFamilies,
+                                                                  tantalumAndInductorFamilies};
+
+// The code of the piece for the reading; nothing where the reading lacks the fact the piece
+// states or has one the family does not make.
+class Writer {
+public:
+    Writer(const Family& family, const Reading& reading,
+           const std::optional<codes::Dielectric>& dielectric)
+        : family_(family)
+        , reading_(reading)
+        , dielectric_(dielectric) {}
+
+    std::optional<std::string> write() {
+        if (!statesAllOf())
+            return std::nullopt;
+        std::string text;
+        for (const Piece& piece : family_.pieces) {
+            const std::optional<std::string_view> code = codeOf(piece);
+            if (!code)
+                return std::nullopt;
+            text.append(*code);
+        }
+        return text;
+    }
+
+private:
+    bool jumper() const { return reading_.value.significand == 0; }
+
+    // Every fact the reading has is one the family's numbers state.
+    bool statesAllOf() const {
+        const auto has = [&](Field field) { return hasField(family_, field); };
+        const bool sizedPower = has(Field::Size) && !has(Field::Power) &&
+                                std::ranges::any_of(family_.pieces, [](const Piece& p) {
+                                    return p.field == Field::Size && !p.codes.front().power.empty();
+                                });
+        return (!reading_.package || has(Field::Size)) && (!reading_.moulded || has(Field::Case)) &&
+               (!reading_.voltage || has(Field::Voltage)) &&
+               (!reading_.power || has(Field::Power) || sizedPower) &&
+               (!reading_.temperatureCoefficient || has(Field::Tcr)) &&
+               (dielectric_.has_value() == has(Field::Dielectric)) && !reading_.current &&
+               !reading_.temperature &&
+               (jumper() ? !family_.zero.empty() || !has(Field::Value) : has(Field::Value));
+    }
+
+    template <typename Same>
+    std::optional<std::string_view> codeWhere(const Piece& piece, Same same) {
+        const auto found = std::ranges::find_if(piece.codes, same);
+        if (found == piece.codes.end())
+            return std::nullopt;
+        return found->code;
+    }
+
+    std::optional<std::string_view> codeOf(const Piece& piece) {
+        switch (piece.field) {
+        case Field::Hyphen:
+            return "-";
+        case Field::Text:
+            if (piece.bySize)
+                return size_ ? std::optional(size_->companion) : std::nullopt;
+            return piece.codes.front().code;
+        case Field::Size:
+            return sizeCode(piece);
+        case Field::Case:
+            if (!reading_.moulded)
+                return std::nullopt;
+            return codeWhere(piece, [&](const Code& c) { return c.meaning == *reading_.moulded; });
+        case Field::Value:
+            if (jumper())
+                return family_.zero;
+            valueCode_ = writeValueCode(piece.style, reading_.value);
+            return valueCode_ ? std::optional<std::string_view>(*valueCode_) : std::nullopt;
+        case Field::Tolerance:
+            if (jumper()) {
+                const Code* code = jumperTolerance(piece.codes);
+                return code ? std::optional(code->code) : std::nullopt;
+            }
+            if (!reading_.tolerance)
+                return std::nullopt;
+            return codeWhere(piece, [&](const Code& c) {
+                return c.meaning != kJumper && toleranceOf(c.meaning) == reading_.tolerance;
+            });
+        case Field::Voltage:
+            if (!reading_.voltage)
+                return std::nullopt;
+            return codeWhere(piece,
+                             [&](const Code& c) { return number(c.meaning) == *reading_.voltage; });
+        case Field::Dielectric:
+            return codeWhere(piece, [&](const Code& c) {
+                return codes::readDielectric(c.meaning) == dielectric_;
+            });
+        case Field::Tcr:
+            if (jumper())
+                return codeWhere(piece, [&](const Code& c) { return c.meaning == kJumper; });
+            if (!reading_.temperatureCoefficient)
+                return piece.codes.front().code;
+            return codeWhere(piece, [&](const Code& c) {
+                return c.meaning != kJumper &&
+                       number(c.meaning) == *reading_.temperatureCoefficient;
+            });
+        case Field::Power: {
+            const Decimal watts = reading_.power ? *reading_.power : number(size_->power);
+            return codeWhere(piece, [&](const Code& c) { return number(c.meaning) == watts; });
+        }
+        }
+        return std::nullopt;
+    }
+
+    // The size's code, and with it the size row the pieces after it follow. A family whose
+    // size names the power gives only the size of the reading's power.
+    std::optional<std::string_view> sizeCode(const Piece& piece) {
+        if (!reading_.package)
+            return std::nullopt;
+        const bool namesPower = !hasField(family_, Field::Power);
+        const auto found = std::ranges::find_if(piece.codes, [&](const Code& c) {
+            return c.meaning == reading_.package->inch &&
+                   (!namesPower || !reading_.power || c.power.empty() ||
+                    number(c.power) == *reading_.power);
+        });
+        if (found == piece.codes.end())
+            return std::nullopt;
+        size_ = &*found;
+        return found->code;
+    }
+
+    const Family& family_;
+    const Reading& reading_;
+    const std::optional<codes::Dielectric>& dielectric_;
+    const Code* size_ = nullptr;
+    std::optional<std::string> valueCode_;
+};
+
+} // namespace
+
+PartAnswer readPartNumber(std::string_view text) {
+    const std::string code = normalised(text);
+    PartAnswer answer;
+    if (code.empty())
+        return answer;
+    std::size_t furthest = 0;
+    for (const auto group : kGroups)
+        for (const Family& family : group()) {
+            Walk walk(family, code);
+            for (PartReading& found : walk.readings())
+                answer.readings.push_back(std::move(found));
+            if (!walk.reason().empty() && walk.reached() > furthest) {
+                furthest = walk.reached();
+                answer.reason = "номер детали " + familyName(family) + ": " + walk.reason();
+            }
+        }
+    if (!answer.readings.empty())
+        answer.reason.clear();
+    return answer;
+}
+
+std::vector<PartNumber> partNumbersOf(const Reading& reading,
+                                      const std::optional<codes::Dielectric>& dielectric) {
+    std::vector<PartNumber> numbers;
+    for (const auto group : kGroups)
+        for (const Family& family : group()) {
+            if (family.quantity != reading.quantity)
+                continue;
+            if (std::optional<std::string> text = Writer(family, reading, dielectric).write())
+                numbers.push_back({&family, *std::move(text)});
+        }
+    return numbers;
+}
+
+std::string familyName(const Family& family) {
+    std::string name(family.maker);
+    return family.name.empty() ? name : name.append(" ").append(family.name);
+}
+
+} // namespace vantrel::parts

@@ -1,0 +1,179 @@
+// Chip resistors' part numbers, each family from its maker's ordering information:
+//   Yageo RC: Yageo, General Purpose Chip Resistors RC_L series data sheet, March 6, 2018
+//     V.9, page 2 «Global part number».
+//   Vishay CRCW: Vishay Draloric, CRCW e3 Standard Thick Film Chip Resistors data sheet,
+//     document 20035, «Global part number information».
+//   Panasonic ERJ: Panasonic, Thick Film Chip Resistors (ERJ XG, 1G, 2G, 3G, 6G, 8G, 14, 12,
+//     12Z, 1T) and Precision Thick Film Chip Resistors (ERJ 1G, 2R, 3E, 6E, 8E, 14, 12, 12S,
+//     1T), 2015 Fixed Resistors catalog, «Explanation of part numbers».
+//   UniOhm: Uniroyal Electronics, Thick Film Chip Resistors data sheet, «Part numbering»
+//     (the sheet carries no revision).
+//   Samsung RC: Samsung Electro-Mechanics, Thick Film Chip Resistors (RC Series)
+//     specification sheet, «Part Number Description».
+//   KOA RK73: KOA Speer, RK73H precision thick film chip resistor data sheet, 4/27/11,
+//     «ordering information»; RK73B and RK73Z data sheets of the same set.
+#include "core/part_numbers/families.h"
+
+namespace vantrel::parts {
+namespace {
+
+using F = Field;
+using value::Quantity;
+
+constexpr Code kHyphen[] = {{"-"}};
+
+// Yageo RC: RC 0603 F R - 07 10K L. The hyphen stands for the TCR field, "based on the data
+// sheet", which is no figure.
+constexpr Code kRc[] = {{"RC"}};
+constexpr Code kYageoSizes[] = {{"0100", "01005"}, {"0201", "0201"}, {"0402", "0402"},
+                                {"0603", "0603"},  {"0805", "0805"}, {"1206", "1206"},
+                                {"1210", "1210"},  {"2010", "2010"}, {"2512", "2512"}};
+constexpr Code kYageoTolerances[] = {{"F", "1"}, {"B", "0.1"}, {"D", "0.5"}, {"J", "5"}};
+constexpr Code kYageoPackaging[] = {{"R"}, {"K"}, {"S"}};
+constexpr Code kYageoReels[] = {{"07"}, {"10"}, {"13"}, {"7N"}};
+constexpr Code kLeadFree[] = {{"L"}};
+constexpr Piece kYageoRc[] = {{F::Text, kRc},
+                              {F::Size, kYageoSizes},
+                              {F::Tolerance, kYageoTolerances},
+                              {F::Text, kYageoPackaging},
+                              {F::Hyphen, kHyphen},
+                              {F::Text, kYageoReels},
+                              {F::Value, {}, ValueStyle::Letters},
+                              {F::Text, kLeadFree}};
+
+// Vishay CRCW: CRCW0603 10K0 F K EA.
+constexpr Code kCrcw[] = {{"CRCW"}};
+constexpr Code kVishaySizes[] = {{"0201", "0201"}, {"0402", "0402"}, {"0603", "0603"},
+                                 {"0805", "0805"}, {"1206", "1206"}, {"1210", "1210"},
+                                 {"2010", "2010"}, {"2512", "2512"}};
+constexpr Code kVishayTolerances[] = {{"F", "1"}, {"D", "0.5"}, {"J", "5"}, {"Z", "jumper"}};
+constexpr Code kVishayTcr[] = {{"K", "100"}, {"N", "200"}, {"0", "jumper"}};
+constexpr Code kVishayPackaging[] = {{"EA"}, {"EB"}, {"EC"}, {"ED"}, {"EE"}, {"EF"},
+                                     {"EG"}, {"EH"}, {"EI"}, {"EJ"}, {"EK"}, {"EL"}};
+constexpr Piece kVishayCrcw[] = {{F::Text, kCrcw},
+                                 {F::Size, kVishaySizes},
+                                 {F::Value, {}, ValueStyle::LettersOf4},
+                                 {F::Tolerance, kVishayTolerances},
+                                 {F::Tcr, kVishayTcr},
+                                 {F::Text, kVishayPackaging}};
+
+// Panasonic ERJ: ERJ - 3GEY J 103 V at ±5 % (a jumper has 0R00 and no letter), ERJ - 3EK F
+// 1002 V at ±1 % and ±0,5 %. The type names the size and its power; the packaging letter
+// follows the size.
+constexpr Code kErj[] = {{"ERJ"}};
+constexpr Code kErjTypes5[] = {{"XGN", "01005", "0.031", "Y"}, {"1GE", "0201", "0.05", "C"},
+                               {"2GE", "0402", "0.1", "X"},    {"3GEY", "0603", "0.1", "V"},
+                               {"6GEY", "0805", "0.125", "V"}, {"8GEY", "1206", "0.25", "V"},
+                               {"14Y", "1210", "0.5", "U"},    {"12Y", "1812", "0.75", "U"},
+                               {"12ZY", "2010", "0.75", "U"},  {"1TY", "2512", "1", "U"}};
+constexpr Code kErjTypes1[] = {
+    {"1GN", "0201", "0.05", "C"},  {"2RK", "0402", "0.1", "X"},  {"3EK", "0603", "0.1", "V"},
+    {"6EN", "0805", "0.125", "V"}, {"8EN", "1206", "0.25", "V"}, {"14N", "1210", "0.5", "U"},
+    {"12N", "1812", "0.75", "U"},  {"12S", "2010", "0.75", "U"}, {"1TN", "2512", "1", "U"}};
+constexpr Code kErjTolerances5[] = {{"J", "5"}, {"", "jumper"}};
+constexpr Code kErjTolerances1[] = {{"F", "1"}, {"D", "0.5"}};
+constexpr Code kErjPackaging[] = {{"V"}, {"X"}, {"C"}, {"Y"}, {"U"}};
+constexpr Piece kErj5[] = {{F::Text, kErj},
+                           {F::Hyphen, kHyphen},
+                           {F::Size, kErjTypes5},
+                           {F::Tolerance, kErjTolerances5},
+                           {F::Value, {}, ValueStyle::Digits3},
+                           {F::Text, kErjPackaging, ValueStyle::Digits3, true}};
+constexpr Piece kErj1[] = {{F::Text, kErj},
+                           {F::Hyphen, kHyphen},
+                           {F::Size, kErjTypes1},
+                           {F::Tolerance, kErjTolerances1},
+                           {F::Value, {}, ValueStyle::Digits4},
+                           {F::Text, kErjPackaging, ValueStyle::Digits3, true}};
+
+// UniOhm: 0603 WA F 1002 T5 E; at ±5 % and ±2 % the value is a zero and three digits,
+// "J0103". The power is a code of its own; a part number of a size is written with the
+// size's usual one.
+constexpr Code kUniOhmSizes[] = {
+    {"0201", "0201", "0.05"},  {"0402", "0402", "0.0625"}, {"0603", "0603", "0.1"},
+    {"0805", "0805", "0.125"}, {"1206", "1206", "0.25"},   {"1210", "1210", "0.5"},
+    {"1812", "1812", "0.75"},  {"2010", "2010", "0.75"},   {"2512", "2512", "1"}};
+constexpr Code kUniOhmPowers[] = {{"WH", "0.03125"}, {"WM", "0.05"},  {"WG", "0.0625"},
+                                  {"WA", "0.1"},     {"W8", "0.125"}, {"W4", "0.25"},
+                                  {"W2", "0.5"},     {"07", "0.75"},  {"1W", "1"}};
+constexpr Code kUniOhmTolerances1[] = {{"F", "1"}, {"D", "0.5"}};
+constexpr Code kUniOhmTolerances5[] = {{"J", "5"}, {"G", "2"}};
+constexpr Code kUniOhmPackaging[] = {{"T5"}, {"T1"}, {"T2"}, {"T3"},
+                                     {"T4"}, {"TC"}, {"TD"}, {"TE"}};
+constexpr Code kUniOhmEnding[] = {{"E"}};
+constexpr Piece kUniOhm1[] = {{F::Size, kUniOhmSizes},
+                              {F::Power, kUniOhmPowers},
+                              {F::Tolerance, kUniOhmTolerances1},
+                              {F::Value, {}, ValueStyle::Digits4},
+                              {F::Text, kUniOhmPackaging},
+                              {F::Text, kUniOhmEnding}};
+constexpr Piece kUniOhm5[] = {{F::Size, kUniOhmSizes},
+                              {F::Power, kUniOhmPowers},
+                              {F::Tolerance, kUniOhmTolerances5},
+                              {F::Value, {}, ValueStyle::ZeroDigits3},
+                              {F::Text, kUniOhmPackaging},
+                              {F::Text, kUniOhmEnding}};
+
+// Samsung RC: RC 1608 F 103 CS, the size in millimetres; ±1 % with three digits or four.
+constexpr Code kSamsungSizes[] = {{"0402", "01005"}, {"0603", "0201"}, {"1005", "0402"},
+                                  {"1608", "0603"},  {"2012", "0805"}, {"3216", "1206"},
+                                  {"3225", "1210"},  {"5025", "2010"}, {"6432", "2512"}};
+constexpr Code kSamsungTolerances[] = {{"F", "1"}, {"D", "0.5"}, {"J", "5"}};
+constexpr Code kSamsungPackaging[] = {{"CS"}, {"ES"}, {"AS"}};
+constexpr Piece kSamsungRc[] = {{F::Text, kRc},
+                                {F::Size, kSamsungSizes},
+                                {F::Tolerance, kSamsungTolerances},
+                                {F::Value, {}, ValueStyle::Digits3Or4},
+                                {F::Text, kSamsungPackaging}};
+
+// KOA RK73: RK73H 1J T TD 1002 F at ±1 % and ±0,5 %, RK73B 1J T TD 103 J at ±5 % and ±2 %,
+// RK73Z 1J T TD a jumper. The taping follows the size.
+constexpr Code kRk73h[] = {{"RK73H"}};
+constexpr Code kRk73b[] = {{"RK73B"}};
+constexpr Code kRk73z[] = {{"RK73Z"}};
+constexpr Code kKoaSizes[] = {
+    {"1F", "01005", {}, "TBL"}, {"1H", "0201", {}, "TC"}, {"1E", "0402", {}, "TP"},
+    {"1J", "0603", {}, "TD"},   {"2A", "0805", {}, "TD"}, {"2B", "1206", {}, "TD"},
+    {"2E", "1210", {}, "TE"},   {"2H", "2010", {}, "TE"}, {"W2H", "2010", {}, "TE"},
+    {"3A", "2512", {}, "TE"},   {"W3A", "2512", {}, "TE"}};
+constexpr Code kKoaTermination[] = {{"T"}};
+constexpr Code kKoaTaping[] = {{"TD"}, {"TP"}, {"TE"}, {"TC"}, {"TCM"}, {"TBL"}, {"TDD"}};
+constexpr Code kKoaTolerances1[] = {{"F", "1"}, {"D", "0.5"}};
+constexpr Code kKoaTolerances5[] = {{"J", "5"}, {"G", "2"}};
+constexpr Piece kKoaH[] = {{F::Text, kRk73h},
+                           {F::Size, kKoaSizes},
+                           {F::Text, kKoaTermination},
+                           {F::Text, kKoaTaping, ValueStyle::Digits3, true},
+                           {F::Value, {}, ValueStyle::Digits4},
+                           {F::Tolerance, kKoaTolerances1}};
+constexpr Piece kKoaB[] = {{F::Text, kRk73b},
+                           {F::Size, kKoaSizes},
+                           {F::Text, kKoaTermination},
+                           {F::Text, kKoaTaping, ValueStyle::Digits3, true},
+                           {F::Value, {}, ValueStyle::Digits3},
+                           {F::Tolerance, kKoaTolerances5}};
+constexpr Piece kKoaZ[] = {{F::Text, kRk73z},
+                           {F::Size, kKoaSizes},
+                           {F::Text, kKoaTermination},
+                           {F::Text, kKoaTaping, ValueStyle::Digits3, true}};
+
+constexpr Family kFamilies[] = {
+    {"Yageo", "RC", Quantity::Resistance, kYageoRc, "0R"},
+    {"Vishay", "CRCW", Quantity::Resistance, kVishayCrcw, "0000"},
+    {"Panasonic", "ERJ", Quantity::Resistance, kErj5, "0R00"},
+    {"Panasonic", "ERJ", Quantity::Resistance, kErj1},
+    {"UniOhm", "Thick Film", Quantity::Resistance, kUniOhm1},
+    {"UniOhm", "Thick Film", Quantity::Resistance, kUniOhm5, "0000"},
+    {"Samsung", "RC", Quantity::Resistance, kSamsungRc, "000", true},
+    {"KOA", "RK73", Quantity::Resistance, kKoaH},
+    {"KOA", "RK73", Quantity::Resistance, kKoaB},
+    {"KOA", "RK73", Quantity::Resistance, kKoaZ},
+};
+
+} // namespace
+
+std::span<const Family> resistorFamilies() {
+    return kFamilies;
+}
+
+} // namespace vantrel::parts
