@@ -43,7 +43,8 @@ constexpr Code kMurataVoltages[] = {
     {"YA", "35"},  {"1V", "35"},  {"1H", "50"},   {"2A", "100"},  {"2D", "200"}, {"2E", "250"},
     {"2W", "450"}, {"2J", "630"}, {"3A", "1000"}, {"3D", "2000"}, {"3F", "3150"}};
 constexpr Code kMurataSpec[] = {{"A01"}};
-constexpr Code kMurataPackaging[] = {{"D"}, {"J"}, {"L"}, {"K"}, {"E"}, {"F"}, {"B"}, {"C"}};
+// The catalog's tables print the part numbers without the packaging letter.
+constexpr Code kMurataPackaging[] = {{"D"}, {"J"}, {"L"}, {"K"}, {"E"}, {"F"}, {"B"}, {"C"}, {""}};
 constexpr Piece kMurataGrm[] = {{F::Text, kGrm},
                                 {F::Size, kMurataSizes},
                                 {F::Text, kMurataThickness, ValueStyle::Digits3, true},
@@ -81,7 +82,7 @@ constexpr Piece kSamsungCl[] = {{F::Text, kCl},
                                 {F::Text, kSamsungControl, ValueStyle::Digits3, false, 3},
                                 {F::Text, kSamsungPackaging}};
 
-// Yageo CC: CC 0603 K R X7R 9 B B 104.
+// Yageo CC: CC 0603 K R X7R 9 B B 104; C0G parts end N: CC0603JRNPO9BN101.
 constexpr Code kCc[] = {{"CC"}};
 constexpr Code kInchSizes[] = {{"0201", "0201"}, {"0402", "0402"}, {"0603", "0603"},
                                {"0805", "0805"}, {"1206", "1206"}, {"1210", "1210"},
@@ -94,7 +95,7 @@ constexpr Code kYageoVoltages[] = {{"4", "4"},    {"5", "6.3"}, {"6", "10"},  {"
                                    {"Y", "250"},  {"B", "500"}, {"Z", "630"}, {"C", "1000"},
                                    {"D", "2000"}, {"E", "3000"}};
 constexpr Code kYageoProcess[] = {{"B"}, {"N"}};
-constexpr Code kYageoTermination[] = {{"B"}};
+constexpr Code kYageoTermination[] = {{"B"}, {"N"}};
 constexpr Piece kYageoCc[] = {{F::Text, kCc},
                               {F::Size, kInchSizes},
                               {F::Tolerance, kTolerances},
@@ -170,13 +171,16 @@ constexpr Piece kAvx[] = {{F::Size, kInchSizes},
                           {F::Text, kAvxPackaging},
                           {F::Text, kAvxSpecial}};
 
+// 0,1 пФ to 100 мкФ: the makers' general-purpose ranges together.
+constexpr Range kFarads{{1, -1}, {1, 8}};
+
 constexpr Family kFamilies[] = {
-    {"Murata", "GRM", Quantity::Capacitance, kMurataGrm},
-    {"Samsung", "CL", Quantity::Capacitance, kSamsungCl},
-    {"Yageo", "CC", Quantity::Capacitance, kYageoCc},
-    {"TDK", "C", Quantity::Capacitance, kTdkC, {}, true},
-    {"KEMET", "C", Quantity::Capacitance, kKemet},
-    {"AVX", "MLCC", Quantity::Capacitance, kAvx},
+    {"Murata", "GRM", Quantity::Capacitance, kMurataGrm, kFarads},
+    {"Samsung", "CL", Quantity::Capacitance, kSamsungCl, kFarads},
+    {"Yageo", "CC", Quantity::Capacitance, kYageoCc, kFarads},
+    {"TDK", "C", Quantity::Capacitance, kTdkC, kFarads, {}, true},
+    {"KEMET", "C", Quantity::Capacitance, kKemet, kFarads},
+    {"AVX", "MLCC", Quantity::Capacitance, kAvx, kFarads},
 };
 
 } // namespace

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/part_numbers/value_codes.h"
+#include "core/value/decimal.h"
 #include "core/value/units.h"
 
 #include <span>
@@ -28,7 +29,8 @@ struct Code {
     std::string_view meaning = {};
     // Size rows: the watts the size has in this family ("0.1"), a fact where the family has
     // no power piece, else the power a part number of that size is written with; and the code
-    // a piece that depends on the size (thickness, packaging) is written with.
+    // a piece that depends on the size (thickness, packaging) is written with. Tolerance rows:
+    // the TCR code a part number without a TCR of its own is written with.
     std::string_view power = {};
     std::string_view companion = {};
 };
@@ -41,11 +43,18 @@ struct Piece {
     std::size_t any = 0; // a Text piece of this many letters or digits, whatever they are
 };
 
+// The values a family makes, in the quantity's smallest unit, both ends in.
+struct Range {
+    value::Decimal least;
+    value::Decimal most;
+};
+
 struct Family {
     std::string_view maker; // "Murata"
     std::string_view name;  // "GRM"
     value::Quantity quantity;
     std::span<const Piece> pieces;
+    Range range;
     // A jumper's value code; empty where the family makes none. A family without a value
     // piece makes jumpers only.
     std::string_view zero = {};

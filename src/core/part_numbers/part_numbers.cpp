@@ -54,6 +54,12 @@ Decimal number(std::string_view meaning) {
     return *value::readNumber(meaning);
 }
 
+bool inRange(const Family& family, Decimal amount) {
+    const double value = value::toDouble(amount);
+    return value >= value::toDouble(family.range.least) &&
+           value <= value::toDouble(family.range.most);
+}
+
 bool hasField(const Family& family, Field field) {
     return std::ranges::any_of(family.pieces, [&](const Piece& p) { return p.field == field; });
 }
@@ -77,29 +83,29 @@ std::string quoted(std::string_view text) {
     return std::string("«").append(text).append("»");
 }
 
-// What a field's code is called where it is not the family's.
-std::string_view fieldName(Field field) {
+// Why a code is not the family's: "нет такого допуска".
+std::string_view noSuch(Field field) {
     switch (field) {
     case Field::Size:
-        return "размера";
+        return "нет такого размера";
     case Field::Case:
-        return "корпуса";
+        return "нет такого корпуса";
     case Field::Tolerance:
-        return "допуска";
+        return "нет такого допуска";
     case Field::Voltage:
-        return "напряжения";
+        return "нет такого напряжения";
     case Field::Dielectric:
-        return "диэлектрика";
+        return "нет такого диэлектрика";
     case Field::Tcr:
-        return "ТКС";
+        return "нет такого ТКС";
     case Field::Power:
-        return "мощности";
+        return "нет такой мощности";
     case Field::Text:
     case Field::Hyphen:
     case Field::Value:
         break;
     }
-    return "кода";
+    return "нет такого кода";
 }
 
 // Every way the text is a number of the family, walked piece by piece; where none is, how far
@@ -157,8 +163,7 @@ private:
                 stop(at, position,
                      rest.empty()
                          ? std::string()
-                         : std::string("нет такого ")
-                               .append(fieldName(piece.field))
+                         : std::string(noSuch(piece.field))
                                .append(" ")
                                .append(quoted(rest.substr(0, std::max<std::size_t>(length, 1)))));
             }
@@ -240,6 +245,12 @@ private:
                 return;
             }
         }
+        if (!jumper && !inRange(family_, reading.value)) {
+            stop(family_.pieces.size(), text_.size(),
+                 "номинала " + value::quantityText(family_.quantity, reading.value) +
+                     " у серии нет");
+            return;
+        }
         if (!jumper && state.jumperOnly) {
             stop(family_.pieces.size(), text_.size(), "код перемычки у номинала не ноль");
             return;
@@ -259,11 +270,29 @@ private:
     // size and the piece after it says why the text is no number of the family.
     void stop(std::size_t at, std::size_t position, std::string why) {
         const std::size_t depth = position * 64 + at;
-        if (depth < reached_ || at < sizeAt_ + 2)
+        if (depth < reached_ || at < fitsFrom())
             return;
         reached_ = depth;
         reason_ = why.empty() ? "номер обрывается после " + quoted(text_.substr(0, position))
                               : std::move(why);
+    }
+
+    // The piece a stop must reach for the text to fit the family's pattern: the one after the
+    // size and the next; or, for a text as long as the family's shortest number, the piece
+    // after the series' own letters.
+    std::size_t fitsFrom() const {
+        std::size_t shortest = 0;
+        for (const Piece& piece : family_.pieces)
+            shortest += piece.field == Field::Value    ? 3
+                        : piece.field == Field::Hyphen ? 0
+                        : piece.any > 0                ? piece.any
+                        : piece.codes.empty()
+                            ? 0
+                            : std::ranges::min(piece.codes, {}, [](const Code& c) {
+                                  return c.code.size();
+                              }).code.size();
+        const bool named = family_.pieces.front().field == Field::Text;
+        return named && text_.size() >= shortest ? 1 : sizeAt_ + 2;
     }
 
     const Family& family_;
@@ -316,7 +345,8 @@ private:
                (!reading_.temperatureCoefficient || has(Field::Tcr)) &&
                (dielectric_.has_value() == has(Field::Dielectric)) && !reading_.current &&
                !reading_.temperature &&
-               (jumper() ? !family_.zero.empty() || !has(Field::Value) : has(Field::Value));
+               (jumper() ? !family_.zero.empty() || !has(Field::Value)
+                         : has(Field::Value) && inRange(family_, reading_.value));
     }
 
     template <typename Same>
@@ -353,9 +383,12 @@ private:
             }
             if (!reading_.tolerance)
                 return std::nullopt;
-            return codeWhere(piece, [&](const Code& c) {
-                return c.meaning != kJumper && toleranceOf(c.meaning) == reading_.tolerance;
-            });
+            for (const Code& code : piece.codes)
+                if (code.meaning != kJumper && toleranceOf(code.meaning) == reading_.tolerance) {
+                    tolerance_ = &code;
+                    return code.code;
+                }
+            return std::nullopt;
         case Field::Voltage:
             if (!reading_.voltage)
                 return std::nullopt;
@@ -369,7 +402,8 @@ private:
             if (jumper())
                 return codeWhere(piece, [&](const Code& c) { return c.meaning == kJumper; });
             if (!reading_.temperatureCoefficient)
-                return piece.codes.front().code;
+                return tolerance_ && !tolerance_->companion.empty() ? tolerance_->companion
+                                                                    : piece.codes.front().code;
             return codeWhere(piece, [&](const Code& c) {
                 return c.meaning != kJumper &&
                        number(c.meaning) == *reading_.temperatureCoefficient;
@@ -403,6 +437,7 @@ private:
     const Reading& reading_;
     const std::optional<codes::Dielectric>& dielectric_;
     const Code* size_ = nullptr;
+    const Code* tolerance_ = nullptr;
     std::optional<std::string> valueCode_;
 };
 

@@ -1,8 +1,8 @@
 // Chip resistors' part numbers, each family from its maker's ordering information:
 //   Yageo RC: Yageo, General Purpose Chip Resistors RC_L series data sheet, March 6, 2018
 //     V.9, page 2 «Global part number».
-//   Vishay CRCW: Vishay Draloric, CRCW e3 Standard Thick Film Chip Resistors data sheet,
-//     document 20035, «Global part number information».
+//   Vishay CRCW: Vishay, D/CRCW e3 Standard Thick Film Chip Resistors data sheet, document
+//     20035, revision 23-Apr-2021, «Part number information» and «Technical specifications».
 //   Panasonic ERJ: Panasonic, Thick Film Chip Resistors (ERJ XG, 1G, 2G, 3G, 6G, 8G, 14, 12,
 //     12Z, 1T) and Precision Thick Film Chip Resistors (ERJ 1G, 2R, 3E, 6E, 8E, 14, 12, 12S,
 //     1T), 2015 Fixed Resistors catalog, «Explanation of part numbers».
@@ -46,7 +46,10 @@ constexpr Code kCrcw[] = {{"CRCW"}};
 constexpr Code kVishaySizes[] = {{"0201", "0201"}, {"0402", "0402"}, {"0603", "0603"},
                                  {"0805", "0805"}, {"1206", "1206"}, {"1210", "1210"},
                                  {"2010", "2010"}, {"2512", "2512"}};
-constexpr Code kVishayTolerances[] = {{"F", "1"}, {"D", "0.5"}, {"J", "5"}, {"Z", "jumper"}};
+// The data sheet pairs ±1 % and ±0,5 % with ±100 ppm/K and ±5 % with ±200 ppm/K: a part number
+// without a TCR of its own is written with that one.
+constexpr Code kVishayTolerances[] = {
+    {"F", "1", {}, "K"}, {"D", "0.5", {}, "K"}, {"J", "5", {}, "N"}, {"Z", "jumper"}};
 constexpr Code kVishayTcr[] = {{"K", "100"}, {"N", "200"}, {"0", "jumper"}};
 constexpr Code kVishayPackaging[] = {{"EA"}, {"EB"}, {"EC"}, {"ED"}, {"EE"}, {"EF"},
                                      {"EG"}, {"EH"}, {"EI"}, {"EJ"}, {"EK"}, {"EL"}};
@@ -136,7 +139,7 @@ constexpr Code kKoaSizes[] = {
     {"1J", "0603", {}, "TD"},   {"2A", "0805", {}, "TD"}, {"2B", "1206", {}, "TD"},
     {"2E", "1210", {}, "TE"},   {"2H", "2010", {}, "TE"}, {"W2H", "2010", {}, "TE"},
     {"3A", "2512", {}, "TE"},   {"W3A", "2512", {}, "TE"}};
-constexpr Code kKoaTermination[] = {{"T"}};
+constexpr Code kKoaTermination[] = {{"T"}, {"L"}, {"G"}, {"X"}};
 constexpr Code kKoaTaping[] = {{"TD"}, {"TP"}, {"TE"}, {"TC"}, {"TCM"}, {"TBL"}, {"TDD"}};
 constexpr Code kKoaTolerances1[] = {{"F", "1"}, {"D", "0.5"}};
 constexpr Code kKoaTolerances5[] = {{"J", "5"}, {"G", "2"}};
@@ -157,17 +160,21 @@ constexpr Piece kKoaZ[] = {{F::Text, kRk73z},
                            {F::Text, kKoaTermination},
                            {F::Text, kKoaTaping, ValueStyle::Digits3, true}};
 
+// 1 Ом to 10 МОм, as each data sheet's range table gives the general-purpose parts; lower
+// values are the makers' low-ohm series.
+constexpr Range kOhms{{1, 0}, {10, 6}};
+
 constexpr Family kFamilies[] = {
-    {"Yageo", "RC", Quantity::Resistance, kYageoRc, "0R"},
-    {"Vishay", "CRCW", Quantity::Resistance, kVishayCrcw, "0000"},
-    {"Panasonic", "ERJ", Quantity::Resistance, kErj5, "0R00"},
-    {"Panasonic", "ERJ", Quantity::Resistance, kErj1},
-    {"UniOhm", "Thick Film", Quantity::Resistance, kUniOhm1},
-    {"UniOhm", "Thick Film", Quantity::Resistance, kUniOhm5, "0000"},
-    {"Samsung", "RC", Quantity::Resistance, kSamsungRc, "000", true},
-    {"KOA", "RK73", Quantity::Resistance, kKoaH},
-    {"KOA", "RK73", Quantity::Resistance, kKoaB},
-    {"KOA", "RK73", Quantity::Resistance, kKoaZ},
+    {"Yageo", "RC", Quantity::Resistance, kYageoRc, kOhms, "0R"},
+    {"Vishay", "CRCW", Quantity::Resistance, kVishayCrcw, kOhms, "0000"},
+    {"Panasonic", "ERJ", Quantity::Resistance, kErj5, kOhms, "0R00"},
+    {"Panasonic", "ERJ", Quantity::Resistance, kErj1, kOhms},
+    {"UniOhm", "Thick Film", Quantity::Resistance, kUniOhm1, kOhms},
+    {"UniOhm", "Thick Film", Quantity::Resistance, kUniOhm5, kOhms, "0000"},
+    {"Samsung", "RC", Quantity::Resistance, kSamsungRc, kOhms, "000", true},
+    {"KOA", "RK73", Quantity::Resistance, kKoaH, kOhms},
+    {"KOA", "RK73", Quantity::Resistance, kKoaB, kOhms},
+    {"KOA", "RK73", Quantity::Resistance, kKoaZ, kOhms},
 };
 
 } // namespace

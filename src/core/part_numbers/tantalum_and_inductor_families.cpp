@@ -4,8 +4,9 @@
 //     «How to order» and «Case dimensions», and TAJ Low Profile «Case dimensions».
 //   KEMET T491: KEMET, Tantalum Surface Mount Capacitors, T491 Industrial Grade MnO2 data
 //     sheet, «Ordering Information» and «Dimensions».
-//   Murata LQG: Murata, Chip Inductors (Chip Coils) LQG15HS_02 and LQG18HN_00 series data
-//     sheets, «Part Numbering».
+//   Murata LQG: Murata, Chip Inductors (Chip Coils) catalog, «Part Numbering» (the tolerance
+//     letters of every LQ series), and the LQG15HH reference specification JELF243B-9101L-01,
+//     «Part Numbering» and «Rating».
 #include "core/part_numbers/families.h"
 
 namespace vantrel::parts {
@@ -44,7 +45,8 @@ constexpr Code kKemetTantalumTolerances[] = {{"K", "10"}, {"M", "20"}};
 constexpr Code kKemetVoltages[] = {{"016", "16"}, {"004", "4"},  {"006", "6.3"}, {"010", "10"},
                                    {"020", "20"}, {"025", "25"}, {"035", "35"},  {"050", "50"}};
 constexpr Code kKemetFailureRate[] = {{"A"}};
-constexpr Code kKemetTermination[] = {{"T"}, {"H"}, {"G"}};
+// T: 100 % tin; H: tin-lead; G: gold; S: the tin-lead solder coat of older sheets.
+constexpr Code kKemetTermination[] = {{"T"}, {"H"}, {"G"}, {"S"}};
 constexpr Code kKemetReels[] = {{""}, {"7280"}, {"7289"}};
 constexpr Piece kKemetT491[] = {{F::Text, kT491},
                                 {F::Case, kKemetCases},
@@ -60,10 +62,10 @@ constexpr Piece kKemetT491[] = {{F::Text, kT491},
 constexpr Code kLqg[] = {{"LQG"}};
 constexpr Code kLqg15[] = {{"15", "0402"}};
 constexpr Code kLqg18[] = {{"18", "0603"}};
-constexpr Code kLqg15Kinds[] = {{"HS"}, {"HN"}};
+constexpr Code kLqg15Kinds[] = {{"HS"}, {"HN"}, {"HH"}};
 constexpr Code kLqg18Kinds[] = {{"HN"}};
-constexpr Code kLqgTolerances[] = {{"J", "5"},    {"G", "2"},    {"H", "3"},
-                                   {"S", "0.3a"}, {"B", "0.1a"}, {"C", "0.2a"}};
+constexpr Code kLqgTolerances[] = {{"J", "5"},    {"G", "2"},    {"H", "3"},    {"K", "10"},
+                                   {"S", "0.3a"}, {"B", "0.1a"}, {"C", "0.2a"}, {"D", "0.5a"}};
 constexpr Code kLqg15Feature[] = {{"02"}};
 constexpr Code kLqg18Feature[] = {{"00"}};
 constexpr Code kLqgPackaging[] = {{"D"}, {"J"}, {"B"}};
@@ -83,10 +85,10 @@ constexpr Piece kMurataLqg18[] = {{F::Text, kLqg},
                                   {F::Text, kLqgPackaging}};
 
 constexpr Family kFamilies[] = {
-    {"AVX", "TAJ", Quantity::Capacitance, kAvxTaj},
-    {"KEMET", "T491", Quantity::Capacitance, kKemetT491},
-    {"Murata", "LQG", Quantity::Inductance, kMurataLqg15},
-    {"Murata", "LQG", Quantity::Inductance, kMurataLqg18},
+    {"AVX", "TAJ", Quantity::Capacitance, kAvxTaj, {{1, 5}, {1500, 6}}}, // 0,1 … 1500 мкФ
+    {"KEMET", "T491", Quantity::Capacitance, kKemetT491, {{1, 5}, {1000, 6}}}, // 0,1 … 1000 мкФ
+    {"Murata", "LQG", Quantity::Inductance, kMurataLqg15, {{1, 0}, {270, 0}}}, // 1 … 270 нГн
+    {"Murata", "LQG", Quantity::Inductance, kMurataLqg18, {{1, 0}, {470, 0}}}, // 1 … 470 нГн
 };
 
 } // namespace

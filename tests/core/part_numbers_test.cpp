@@ -1,0 +1,465 @@
+// Makers' part numbers: each family against its data sheet, each field's codes against the
+// encoding written here, every field refused with its reason, and every number written for an
+// E24 value of each family's sizes read back to the facts it was written for.
+#include "core/marking/any_marking.h"
+#include "core/part_numbers/part_numbers.h"
+#include "core/part_numbers/value_codes.h"
+#include "core/value/chip_sizes.h"
+#include "core/value/series.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <map>
+#include <optional>
+#include <span>
+#include <string>
+
+using namespace vantrel;
+
+namespace {
+
+// "Murata GRM: 100 нФ ±10 %, 50 В, 0603 (1608 мм), X7R" for each reading, joined by " | ";
+// or the reason there is none.
+std::string readOf(std::string_view text) {
+    const marking::MarkingAnswer answer = marking::readMarking(text);
+    std::string shown;
+    for (const marking::MarkingReading& found : answer.readings)
+        shown.append(shown.empty() ? "" : " | ")
+            .append(found.maker)
+            .append(" ")
+            .append(found.family)
+            .append(": ")
+            .append(marking::valueText(found));
+    return answer.readings.empty() ? "нет: " + answer.reason : shown;
+}
+
+struct Case {
+    std::string_view text;
+    std::string_view read;
+};
+
+void expectAll(std::span<const Case> cases) {
+    for (const Case& c : cases)
+        EXPECT_EQ(readOf(c.text), c.read) << c.text;
+}
+
+} // namespace
+
+// Part numbers as the data sheets print them, each with the page that shows it or its table.
+TEST(PartNumbers, ReadAsTheirDataSheetsPrint) {
+    const Case cases[] = {
+        // Yageo RC_L V.9, p. 2 «Global part number»: size, tolerance, reel, value, L.
+        {"RC0603FR-0710KL", "Yageo RC: 10 кОм ±1 %, 0603 (1608 мм)"},
+        {"RC0402JR-070RL", "Yageo RC: 0 Ом, 0402 (1005 мм)"},
+        {"RC0805FR-07100RL", "Yageo RC: 100 Ом ±1 %, 0805 (2012 мм)"},
+        {"RC1206JR-074K7L", "Yageo RC: 4,7 кОм ±5 %, 1206 (3216 мм)"},
+        {"RC0603FR-131ML", "Yageo RC: 1 МОм ±1 %, 0603 (1608 мм)"},
+        // Vishay 20035, p. 1 «Part number information»; p. 1 pairs ±5 % with ±200 ppm/K.
+        {"CRCW060310K0FKEA", "Vishay CRCW: 10 кОм ±1 %, ТКС ±100 ppm/°C, 0603 (1608 мм)"},
+        {"CRCW08054K70JNEA", "Vishay CRCW: 4,7 кОм ±5 %, ТКС ±200 ppm/°C, 0805 (2012 мм)"},
+        {"CRCW12061M00FKEA", "Vishay CRCW: 1 МОм ±1 %, ТКС ±100 ppm/°C, 1206 (3216 мм)"},
+        {"CRCW04020000Z0ED", "Vishay CRCW: 0 Ом, 0402 (1005 мм)"},
+        {"CRCW2512100RFKEG", "Vishay CRCW: 100 Ом ±1 %, ТКС ±100 ppm/°C, 2512 (6332 мм)"},
+        // Panasonic 2015 catalog, «Explanation of part numbers», pp. 3 and 5.
+        {"ERJ-3EKF1002V", "Panasonic ERJ: 10 кОм ±1 %, 0,1 Вт, 0603 (1608 мм)"},
+        {"ERJ-2GEJ103X", "Panasonic ERJ: 10 кОм ±5 %, 0,1 Вт, 0402 (1005 мм)"},
+        {"ERJ-6GEYJ472V", "Panasonic ERJ: 4,7 кОм ±5 %, 0,125 Вт, 0805 (2012 мм)"},
+        {"ERJ-8ENF1001V", "Panasonic ERJ: 1 кОм ±1 %, 0,25 Вт, 1206 (3216 мм)"},
+        {"ERJ-3GEY0R00V", "Panasonic ERJ: 0 Ом, 0,1 Вт, 0603 (1608 мм)"},
+        {"ERJ-1TYJ201U", "Panasonic ERJ: 200 Ом ±5 %, 1 Вт, 2512 (6332 мм)"},
+        // UniOhm «Part numbering», its example 0805 W8 J 0103 T 5 E.
+        {"0805W8J0103T5E", "UniOhm Thick Film: 10 кОм ±5 %, 0,125 Вт, 0805 (2012 мм)"},
+        {"0603WAF1002T5E", "UniOhm Thick Film: 10 кОм ±1 %, 0,1 Вт, 0603 (1608 мм)"},
+        {"0402WGF1001TCE", "UniOhm Thick Film: 1 кОм ±1 %, 0,0625 Вт, 0402 (1005 мм)"},
+        {"1206W4F4701T5E", "UniOhm Thick Film: 4,7 кОм ±1 %, 0,25 Вт, 1206 (3216 мм)"},
+        {"0603WAJ0000T5E", "UniOhm Thick Film: 0 Ом, 0,1 Вт, 0603 (1608 мм)"},
+        // Samsung RC specification sheet, «Part Number Description» and its examples.
+        {"RC1608F103CS", "Samsung RC: 10 кОм ±1 %, 1608 мм (0603)"},
+        {"RC1005J101CS", "Samsung RC: 100 Ом ±5 %, 1005 мм (0402)"},
+        {"RC0603J000CS", "Samsung RC: 0 Ом, 0603 мм (0201)"},
+        {"RC1608F3302CS", "Samsung RC: 33 кОм ±1 %, 1608 мм (0603)"},
+        {"RC2012J472ES", "Samsung RC: 4,7 кОм ±5 %, 2012 мм (0805)"},
+        // KOA RK73H 4/27/11 «ordering information»; RK73B and RK73Z «Type designation».
+        {"RK73H1JTTD1002F", "KOA RK73: 10 кОм ±1 %, 0603 (1608 мм)"},
+        {"RK73H1ETTP5100F", "KOA RK73: 510 Ом ±1 %, 0402 (1005 мм)"},
+        {"RK73H2ATTD4702F", "KOA RK73: 47 кОм ±1 %, 0805 (2012 мм)"},
+        {"RK73H1EGTP1200D", "KOA RK73: 120 Ом ±0,5 %, 0402 (1005 мм)"},
+        {"RK73B2BTTD110J", "KOA RK73: 11 Ом ±5 %, 1206 (3216 мм)"},
+        {"RK73Z2BTTD", "KOA RK73: 0 Ом, 1206 (3216 мм)"},
+        // Murata C02E, p. 2 «Part Numbering»; the X5R table's part numbers, without packaging.
+        {"GRM188R71H104KA93D", "Murata GRM: 100 нФ ±10 %, 50 В, 0603 (1608 мм), X7R"},
+        {"GRM155R61A104KA01", "Murata GRM: 100 нФ ±10 %, 10 В, 0402 (1005 мм), X5R"},
+        {"GRM188R61A105KA61", "Murata GRM: 1 мкФ ±10 %, 10 В, 0603 (1608 мм), X5R"},
+        {"GRM21BR61A225KA01", "Murata GRM: 2,2 мкФ ±10 %, 10 В, 0805 (2012 мм), X5R"},
+        {"GRM31CR60J226ME20", "Murata GRM: 22 мкФ ±20 %, 6,3 В, 1206 (3216 мм), X5R"},
+        {"GRM55DR61H106KA01", "Murata GRM: 10 мкФ ±10 %, 50 В, 2220 (5750 мм), X5R"},
+        // Samsung MLCC catalog, «Part Numbering System», and the catalog's own example.
+        {"CL10B104KB8NNNC", "Samsung CL: 100 нФ ±10 %, 50 В, 0603 (1608 мм), X7R"},
+        {"CL10A106MP8NNNC", "Samsung CL: 10 мкФ ±20 %, 10 В, 0603 (1608 мм), X5R"},
+        {"CL05B104KO5NNNC", "Samsung CL: 100 нФ ±10 %, 16 В, 0402 (1005 мм), X7R"},
+        {"CL21B106KOQNNNE", "Samsung CL: 10 мкФ ±10 %, 16 В, 0805 (2012 мм), X7R"},
+        {"CL31B106KPHNNNE", "Samsung CL: 10 мкФ ±10 %, 10 В, 1206 (3216 мм), X7R"},
+        // Yageo CC «Ordering information - global part number».
+        {"CC0603KRX7R9BB104", "Yageo CC: 100 нФ ±10 %, 50 В, 0603 (1608 мм), X7R"},
+        {"CC0402KRX7R7BB103", "Yageo CC: 10 нФ ±10 %, 16 В, 0402 (1005 мм), X7R"},
+        {"CC0805KRX7R9BB104", "Yageo CC: 100 нФ ±10 %, 50 В, 0805 (2012 мм), X7R"},
+        {"CC1206KKX7R0BB104", "Yageo CC: 100 нФ ±10 %, 100 В, 1206 (3216 мм), X7R"},
+        {"CC0603JRNPO9BN101", "Yageo CC: 100 пФ ±5 %, 50 В, 0603 (1608 мм), C0G"},
+        // TDK «Catalog number construction».
+        {"C1608X7R1H104K080AA", "TDK C: 100 нФ ±10 %, 50 В, 1608 мм (0603), X7R"},
+        {"C1005X7R1H103K050BB", "TDK C: 10 нФ ±10 %, 50 В, 1005 мм (0402), X7R"},
+        {"C2012X7R1H104K125AA", "TDK C: 100 нФ ±10 %, 50 В, 2012 мм (0805), X7R"},
+        {"C3216X7R1H105K160AB", "TDK C: 1 мкФ ±10 %, 50 В, 3216 мм (1206), X7R"},
+        {"C1005C0G1H101J050BA", "TDK C: 100 пФ ±5 %, 50 В, 1005 мм (0402), C0G"},
+        // KEMET C1019_X7R_SMD «Ordering Information».
+        {"C0603C104K5RACTU", "KEMET C: 100 нФ ±10 %, 50 В, 0603 (1608 мм), X7R"},
+        {"C0805C105K4RACTU", "KEMET C: 1 мкФ ±10 %, 16 В, 0805 (2012 мм), X7R"},
+        {"C0402C103K5RACTU", "KEMET C: 10 нФ ±10 %, 50 В, 0402 (1005 мм), X7R"},
+        {"C1206C106K4PACTU", "KEMET C: 10 мкФ ±10 %, 16 В, 1206 (3216 мм), X5R"},
+        {"C0603C101J5GAC7411", "KEMET C: 100 пФ ±5 %, 50 В, 0603 (1608 мм), C0G"},
+        // AVX «How to order».
+        {"06035C104KAT2A", "AVX MLCC: 100 нФ ±10 %, 50 В, 0603 (1608 мм), X7R"},
+        {"08055C104KAT2A", "AVX MLCC: 100 нФ ±10 %, 50 В, 0805 (2012 мм), X7R"},
+        {"04023C103KAT2A", "AVX MLCC: 10 нФ ±10 %, 25 В, 0402 (1005 мм), X7R"},
+        {"0603YC104KAT2A", "AVX MLCC: 100 нФ ±10 %, 16 В, 0603 (1608 мм), X7R"},
+        {"08051A101JAT2A", "AVX MLCC: 100 пФ ±5 %, 100 В, 0805 (2012 мм), C0G"},
+        // AVX version 13.6, TAJ «How to order» and «Case dimensions».
+        {"TAJA106K016RNJ", "AVX TAJ: 10 мкФ ±10 %, 16 В, корпус 3216-18"},
+        {"TAJB226K016RNJ", "AVX TAJ: 22 мкФ ±10 %, 16 В, корпус 3528-21"},
+        {"TAJC107K010RNJ", "AVX TAJ: 100 мкФ ±10 %, 10 В, корпус 6032-28"},
+        {"TAJD476K025RNJ", "AVX TAJ: 47 мкФ ±10 %, 25 В, корпус 7343-31"},
+        {"TAJE227M016RNJ", "AVX TAJ: 220 мкФ ±20 %, 16 В, корпус 7343-43"},
+        // KEMET T491 ratings table (20 V) and «Ordering Information».
+        {"T491A155K020AS", "KEMET T491: 1,5 мкФ ±10 %, 20 В, корпус 3216-18"},
+        {"T491B225M020AS", "KEMET T491: 2,2 мкФ ±20 %, 20 В, корпус 3528-21"},
+        {"T491C475K020AS", "KEMET T491: 4,7 мкФ ±10 %, 20 В, корпус 6032-28"},
+        {"T491X686K020AS", "KEMET T491: 68 мкФ ±10 %, 20 В, корпус 7343-43"},
+        {"T491A106K016AT", "KEMET T491: 10 мкФ ±10 %, 16 В, корпус 3216-18"},
+        {"T491S226M004AT7280", "KEMET T491: 22 мкФ ±20 %, 4 В, корпус 3216-12"},
+        // Murata JELF243B-9101L-01 «Rating», and the LQG15HS and LQG18HN series.
+        {"LQG15HH1N0B02D", "Murata LQG: 1 нГн ±0,1 нГн, 0402 (1005 мм)"},
+        {"LQG15HH2N2S02D", "Murata LQG: 2,2 нГн ±0,3 нГн, 0402 (1005 мм)"},
+        {"LQG15HH6N8G02D", "Murata LQG: 6,8 нГн ±2 %, 0402 (1005 мм)"},
+        {"LQG15HS10NJ02D", "Murata LQG: 10 нГн ±5 %, 0402 (1005 мм)"},
+        {"LQG18HNR10J00D", "Murata LQG: 100 нГн ±5 %, 0603 (1608 мм)"},
+    };
+    expectAll(cases);
+}
+
+// As parts lists and distributors write them: either case, hyphens and spaces anywhere, a
+// distributor's number before; and texts that merely start like a family are left alone.
+TEST(PartNumbers, AsListsWriteThem) {
+    const Case cases[] = {
+        {"grm188r71h104ka93d", "Murata GRM: 100 нФ ±10 %, 50 В, 0603 (1608 мм), X7R"},
+        {"81-GRM188R71H104KA93D", "Murata GRM: 100 нФ ±10 %, 50 В, 0603 (1608 мм), X7R"},
+        {"667-ERJ-3EKF1002V", "Panasonic ERJ: 10 кОм ±1 %, 0,1 Вт, 0603 (1608 мм)"},
+        {"RC0603FR0710KL", "Yageo RC: 10 кОм ±1 %, 0603 (1608 мм)"},
+        {"RC0603FR-07 10KL", "Yageo RC: 10 кОм ±1 %, 0603 (1608 мм)"},
+        {"RC0603FR-071KL", "Yageo RC: 1 кОм ±1 %, 0603 (1608 мм)"},
+        {"RC0603FR-071K0L", "Yageo RC: 1 кОм ±1 %, 0603 (1608 мм)"},
+        {"RC4558", "нет: "},
+        {"RC0603", "нет: "},
+        {"C0805", "нет: "},
+    };
+    expectAll(cases);
+}
+
+// Each field's codes, read in a part number that is otherwise the data sheet's example, against
+// what the maker's table says they mean.
+TEST(PartNumbers, FieldCodesMeanWhatTheirTablesSay) {
+    const struct {
+        std::string_view pattern; // "_" where the code goes
+        std::string_view code;
+        std::string_view fact; // in the reading's value line
+    } rows[] = {
+        {"GRM18_R71H104KA01D", "8", "0603"},     {"GRM_8R71H104KA01D", "02", "01005"},
+        {"GRM_3R71H104KA01D", "03", "0201"},     {"GRM_5R71H104KA01D", "15", "0402"},
+        {"GRM_BR71H104KA01D", "21", "0805"},     {"GRM_CR71H104KA01D", "31", "1206"},
+        {"GRM_ER71H104KA01D", "32", "1210"},     {"GRM_ER71H104KA01D", "43", "1812"},
+        {"GRM_DR71H104KA01D", "55", "2220"},     {"GRM188_1H104KA01D", "5C", "C0G"},
+        {"GRM188_1H104KA01D", "R6", "X5R"},      {"GRM188_1H104KA01D", "C7", "X7S"},
+        {"GRM188_1H104KA01D", "D7", "X7T"},      {"GRM188_1H104KA01D", "C8", "X6S"},
+        {"GRM188_1H104KA01D", "C6", "X5S"},      {"GRM188_1H104KA01D", "E7", "X7U"},
+        {"GRM188_1H104KA01D", "F5", "Y5V"},      {"GRM188R7_104KA01D", "0E", "2,5 В"},
+        {"GRM188R7_104KA01D", "0G", "4 В"},      {"GRM188R7_104KA01D", "0J", "6,3 В"},
+        {"GRM188R7_104KA01D", "1A", "10 В"},     {"GRM188R7_104KA01D", "1C", "16 В"},
+        {"GRM188R7_104KA01D", "1E", "25 В"},     {"GRM188R7_104KA01D", "YA", "35 В"},
+        {"GRM188R7_104KA01D", "1V", "35 В"},     {"GRM188R7_104KA01D", "2A", "100 В"},
+        {"GRM188R7_104KA01D", "2D", "200 В"},    {"GRM188R7_104KA01D", "2E", "250 В"},
+        {"GRM188R7_104KA01D", "2W", "450 В"},    {"GRM188R7_104KA01D", "2J", "630 В"},
+        {"GRM188R7_104KA01D", "3A", "1 кВ"},     {"GRM188R7_104KA01D", "3D", "2 кВ"},
+        {"GRM188R7_104KA01D", "3F", "3,15 кВ"},  {"GRM1885C1H1R0_A01D", "W", "±0,05 пФ"},
+        {"GRM1885C1H1R0_A01D", "B", "±0,1 пФ"},  {"GRM1885C1H1R0_A01D", "C", "±0,25 пФ"},
+        {"GRM1885C1H1R0_A01D", "D", "±0,5 пФ"},  {"GRM188R71H104_A01D", "F", "±1 %"},
+        {"GRM188R71H104_A01D", "G", "±2 %"},     {"GRM188R71H104_A01D", "J", "±5 %"},
+        {"GRM188R71H104_A01D", "M", "±20 %"},    {"GRM188F51H104_A01D", "Z", "+80/-20 %"},
+        {"CL10B104K_8NNNC", "S", "2,5 В"},       {"CL10B104K_8NNNC", "R", "4 В"},
+        {"CL10B104K_8NNNC", "Q", "6,3 В"},       {"CL10B104K_8NNNC", "P", "10 В"},
+        {"CL10B104K_8NNNC", "O", "16 В"},        {"CL10B104K_8NNNC", "A", "25 В"},
+        {"CL10B104K_8NNNC", "L", "35 В"},        {"CL10B104K_8NNNC", "C", "100 В"},
+        {"CL10B104K_8NNNC", "D", "200 В"},       {"CL10B104K_8NNNC", "E", "250 В"},
+        {"CL10B104K_8NNNC", "G", "500 В"},       {"CL10B104K_8NNNC", "H", "630 В"},
+        {"CL10B104K_8NNNC", "I", "1 кВ"},        {"CL10B104K_8NNNC", "J", "2 кВ"},
+        {"CL10B104K_8NNNC", "K", "3 кВ"},        {"CL10_104KB8NNNC", "C", "C0G"},
+        {"CL10_104KB8NNNC", "A", "X5R"},         {"CL10_104KB8NNNC", "F", "Y5V"},
+        {"CL10_104KB8NNNC", "X", "X6S"},         {"CL10_104KB8NNNC", "Y", "X7S"},
+        {"CL10_104KB8NNNC", "Z", "X7T"},         {"CL_B104KB8NNNC", "02", "01005"},
+        {"CL_B104KB8NNNC", "03", "0201"},        {"CL_B104KB8NNNC", "05", "0402"},
+        {"CL_B104KB8NNNC", "21", "0805"},        {"CL_B104KB8NNNC", "31", "1206"},
+        {"CL_B104KB8NNNC", "32", "1210"},        {"CL_B104KB8NNNC", "43", "1812"},
+        {"CL_B104KB8NNNC", "55", "2220"},        {"CC0603KRX7R_BB104", "4", "4 В"},
+        {"CC0603KRX7R_BB104", "5", "6,3 В"},     {"CC0603KRX7R_BB104", "6", "10 В"},
+        {"CC0603KRX7R_BB104", "7", "16 В"},      {"CC0603KRX7R_BB104", "8", "25 В"},
+        {"CC0603KRX7R_BB104", "0", "100 В"},     {"CC0603KRX7R_BB104", "A", "200 В"},
+        {"CC0603KRX7R_BB104", "Y", "250 В"},     {"CC0603KRX7R_BB104", "B", "500 В"},
+        {"CC0603KRX7R_BB104", "Z", "630 В"},     {"CC0603KRX7R_BB104", "C", "1 кВ"},
+        {"CC0603KRX7R_BB104", "D", "2 кВ"},      {"CC0603KRX7R_BB104", "E", "3 кВ"},
+        {"CC0603KR_9BB104", "X5R", "X5R"},       {"CC0603KR_9BB104", "Y5V", "Y5V"},
+        {"CC0603KR_9BB104", "X7S", "X7S"},       {"CC0603KR_9BB104", "X6S", "X6S"},
+        {"CC_KRX7R9BB104", "0201", "0201"},      {"CC_KRX7R9BB104", "1210", "1210"},
+        {"CC_KRX7R9BB104", "1812", "1812"},      {"C1608X7R_104K080AA", "0G", "4 В"},
+        {"C1608X7R_104K080AA", "0J", "6,3 В"},   {"C1608X7R_104K080AA", "1A", "10 В"},
+        {"C1608X7R_104K080AA", "1C", "16 В"},    {"C1608X7R_104K080AA", "1E", "25 В"},
+        {"C1608X7R_104K080AA", "1V", "35 В"},    {"C1608X7R_104K080AA", "1N", "75 В"},
+        {"C1608X7R_104K080AA", "2A", "100 В"},   {"C1608X7R_104K080AA", "2D", "200 В"},
+        {"C1608X7R_104K080AA", "2E", "250 В"},   {"C1608X7R_104K080AA", "2W", "450 В"},
+        {"C1608X7R_104K080AA", "2J", "630 В"},   {"C1608X7R_104K080AA", "3A", "1 кВ"},
+        {"C1608_1H104K080AA", "X7S", "X7S"},     {"C1608_1H104K080AA", "X6S", "X6S"},
+        {"C1608_1H104K080AA", "X7T", "X7T"},     {"C1608_1H104K080AA", "X8R", "X8R"},
+        {"C_X7R1H104K080AA", "0402", "01005"},   {"C_X7R1H104K080AA", "0603", "0201"},
+        {"C_X7R1H104K080AA", "3225", "1210"},    {"C_X7R1H104K080AA", "4532", "1812"},
+        {"C_X7R1H104K080AA", "5750", "2220"},    {"C0603C104K_RACTU", "9", "6,3 В"},
+        {"C0603C104K_RACTU", "8", "10 В"},       {"C0603C104K_RACTU", "3", "25 В"},
+        {"C0603C104K_RACTU", "6", "35 В"},       {"C0603C104K_RACTU", "1", "100 В"},
+        {"C0603C104K_RACTU", "2", "200 В"},      {"C0603C104K_RACTU", "A", "250 В"},
+        {"C0603C104K5_ACTU", "V", "Y5V"},        {"0603_C104KAT2A", "4", "4 В"},
+        {"0603_C104KAT2A", "6", "6,3 В"},        {"0603_C104KAT2A", "Z", "10 В"},
+        {"0603_C104KAT2A", "3", "25 В"},         {"0603_C104KAT2A", "D", "35 В"},
+        {"0603_C104KAT2A", "1", "100 В"},        {"0603_C104KAT2A", "2", "200 В"},
+        {"0603_C104KAT2A", "7", "500 В"},        {"06035_104KAT2A", "D", "X5R"},
+        {"06035_104KAT2A", "G", "Y5V"},          {"TAJ_106K016RNJ", "C", "6032-28"},
+        {"TAJ_106K016RNJ", "V", "7361-38"},      {"TAJ_106K016RNJ", "R", "2012-12"},
+        {"TAJ_106K016RNJ", "P", "2012-15"},      {"TAJ_106K016RNJ", "S", "3216-12"},
+        {"TAJ_106K016RNJ", "T", "3528-12"},      {"TAJ_106K016RNJ", "W", "6032-15"},
+        {"TAJ_106K016RNJ", "Y", "7343-20"},      {"TAJ_106K016RNJ", "X", "7343-15"},
+        {"TAJA106_016RNJ", "J", "±5 %"},         {"TAJA106K_RNJ", "002", "2,5 В"},
+        {"TAJA106K_RNJ", "004", "4 В"},          {"TAJA106K_RNJ", "006", "6,3 В"},
+        {"TAJA106K_RNJ", "010", "10 В"},         {"TAJA106K_RNJ", "020", "20 В"},
+        {"TAJA106K_RNJ", "025", "25 В"},         {"TAJA106K_RNJ", "035", "35 В"},
+        {"TAJA106K_RNJ", "050", "50 В"},         {"T491_106K016AT", "D", "7343-31"},
+        {"T491_106K016AT", "E", "7360-38"},      {"T491_106K016AT", "T", "3528-12"},
+        {"T491_106K016AT", "U", "6032-15"},      {"T491_106K016AT", "V", "7343-20"},
+        {"T491A106K_AT", "006", "6,3 В"},        {"T491A106K_AT", "010", "10 В"},
+        {"T491A106K_AT", "035", "35 В"},         {"T491A106K_AT", "050", "50 В"},
+        {"T491A106K_AT", "025", "25 В"},         {"RC_FR-0710KL", "0100", "01005"},
+        {"RC_FR-0710KL", "1210", "1210"},        {"RC_FR-0710KL", "2010", "2010"},
+        {"RC_FR-0710KL", "2512", "2512"},        {"RC0603_R-0710KL", "B", "±0,1 %"},
+        {"RC0603_R-0710KL", "D", "±0,5 %"},      {"CRCW_10K0FKEA", "0201", "0201"},
+        {"CRCW_10K0FKEA", "1210", "1210"},       {"CRCW_10K0FKEA", "2010", "2010"},
+        {"CRCW060310K0_KEA", "D", "±0,5 %"},     {"ERJ-_J103V", "XGN", "0,031 Вт, 01005"},
+        {"ERJ-_J103V", "1GE", "0,05 Вт, 0201"},  {"ERJ-_J103V", "8GEY", "0,25 Вт, 1206"},
+        {"ERJ-_J103V", "14Y", "0,5 Вт, 1210"},   {"ERJ-_J103V", "12Y", "0,75 Вт, 1812"},
+        {"ERJ-_J103V", "12ZY", "0,75 Вт, 2010"}, {"ERJ-_F1002V", "1GN", "0,05 Вт, 0201"},
+        {"ERJ-_F1002V", "2RK", "0,1 Вт, 0402"},  {"ERJ-_F1002V", "6EN", "0,125 Вт, 0805"},
+        {"ERJ-_F1002V", "14N", "0,5 Вт, 1210"},  {"ERJ-_F1002V", "12N", "0,75 Вт, 1812"},
+        {"ERJ-_F1002V", "12S", "0,75 Вт, 2010"}, {"ERJ-_F1002V", "1TN", "1 Вт, 2512"},
+        {"ERJ-3EK_1002V", "D", "±0,5 %"},        {"0603_F1002T5E", "WH", "0,03125 Вт"},
+        {"0603_F1002T5E", "WM", "0,05 Вт"},      {"0603_F1002T5E", "W2", "0,5 Вт"},
+        {"0603_F1002T5E", "07", "0,75 Вт"},      {"0603_F1002T5E", "1W", "1 Вт"},
+        {"0603WA_1002T5E", "D", "±0,5 %"},       {"0603WA_0103T5E", "G", "±2 %"},
+        {"_WAF1002T5E", "0201", "0201"},         {"_WAF1002T5E", "1210", "1210"},
+        {"_WAF1002T5E", "1812", "1812"},         {"_WAF1002T5E", "2010", "2010"},
+        {"_WAF1002T5E", "2512", "2512"},         {"RC_F103CS", "0402", "01005"},
+        {"RC_F103CS", "3216", "1206"},           {"RC_F103CS", "3225", "1210"},
+        {"RC_F103CS", "5025", "2010"},           {"RC_F103CS", "6432", "2512"},
+        {"RC1608_103CS", "D", "±0,5 %"},         {"RK73H_TTD1002F", "1F", "01005"},
+        {"RK73H_TTD1002F", "1H", "0201"},        {"RK73H_TTD1002F", "2B", "1206"},
+        {"RK73H_TTD1002F", "2E", "1210"},        {"RK73H_TTD1002F", "2H", "2010"},
+        {"RK73H_TTD1002F", "W2H", "2010"},       {"RK73H_TTD1002F", "3A", "2512"},
+        {"RK73H_TTD1002F", "W3A", "2512"},       {"RK73B1JTTD103_", "G", "±2 %"},
+        {"LQG15HS10N_02D", "H", "±3 %"},         {"LQG15HS10N_02D", "K", "±10 %"},
+        {"LQG15HS2N2_02D", "C", "±0,2 нГн"},     {"LQG15HS2N2_02D", "D", "±0,5 нГн"},
+    };
+    for (const auto& row : rows) {
+        std::string text(row.pattern);
+        text.replace(text.find('_'), 1, row.code);
+        const std::string read = readOf(text);
+        EXPECT_NE(read.find(row.fact), std::string::npos) << text << ": " << read;
+    }
+}
+
+// A code that fits a family's pattern but names what the family does not have is refused, each
+// field with its own reason, never read halfway.
+TEST(PartNumbers, RefuseEachFieldWithItsReason) {
+    const Case cases[] = {
+        {"GRM198R71H104KA93D", "нет: номер детали Murata GRM: нет такого размера «19»"},
+        {"GRM18ZR71H104KA93D", "нет: номер детали Murata GRM: нет такого кода «Z»"},
+        {"GRM188R91H104KA93D", "нет: номер детали Murata GRM: нет такого диэлектрика «R9»"},
+        {"GRM188R71X104KA93D", "нет: номер детали Murata GRM: нет такого напряжения «1X»"},
+        {"GRM188R71H1O4KA93D", "нет: номер детали Murata GRM: номинал не читается: «1O4KA93D»"},
+        {"GRM188R71H109KA93D", "нет: номер детали Murata GRM: номинал не читается: «109KA93D»"},
+        {"GRM188R71H104QA93D", "нет: номер детали Murata GRM: нет такого допуска «Q»"},
+        {"GRM188R71H104KA93DX", "нет: номер детали Murata GRM: лишние знаки «X» в конце"},
+        {"RC0603QR-0710KL", "нет: номер детали Yageo RC: нет такого допуска «Q»"},
+        {"RC0603FK-0910KL", "нет: номер детали Yageo RC: нет такого кода «09»"},
+        {"RC0603FR-07", "нет: номер детали Yageo RC: номер обрывается после «RC0603FR07»"},
+        {"RC0603FR-070RL", "нет: номер детали Yageo RC: перемычку не заказывают с допуском «F»"},
+        {"RC0603FR-07100ML", "нет: номер детали Yageo RC: номинала 100 МОм у серии нет"},
+        {"LQG15HS33NJ02D", "Murata LQG: 33 нГн ±5 %, 0402 (1005 мм)"},
+        {"LQG15HSR33J02D", "нет: номер детали Murata LQG: номинала 330 нГн у серии нет"},
+        {"CRCW060310K0ZKEA", "нет: номер детали Vishay CRCW: код перемычки у номинала не ноль"},
+        {"CRCW060310K0FQEA", "нет: номер детали Vishay CRCW: нет такого ТКС «Q»"},
+        {"CRCW060310K0FKZZ", "нет: номер детали Vishay CRCW: нет такого кода «ZZ»"},
+        {"ERJ-3EKJ1002V", "нет: номер детали Panasonic ERJ: нет такого допуска «J»"},
+        {"0603WAQ1002T5E", "нет: номер детали UniOhm Thick Film: нет такого допуска «Q»"},
+        {"RC0603FR-07QQL", "нет: номер детали Yageo RC: номинал не читается: «QQL»"},
+        {"ERJ3EKF1002", "нет: номер детали Panasonic ERJ: номер обрывается после «ERJ3EKF1002»"},
+        {"0603WAF1002T9E", "нет: номер детали UniOhm Thick Film: нет такого кода «T9»"},
+        {"RC1608K103CS", "нет: номер детали Samsung RC: нет такого допуска «K»"},
+        {"RK73H1JTTD1002J", "нет: номер детали KOA RK73: нет такого допуска «J»"},
+        {"CL10B104KX8NNNC", "нет: номер детали Samsung CL: нет такого напряжения «X»"},
+        {"CL10W104KB8NNNC", "нет: номер детали Samsung CL: нет такого диэлектрика «W»"},
+        {"CC0603KRX7R3BB104", "нет: номер детали Yageo CC: нет такого напряжения «3»"},
+        {"C1608X7R1H104K080QA", "нет: номер детали TDK C: нет такого кода «Q»"},
+        {"C0603C104K5XACTU", "нет: номер детали KEMET C: нет такого диэлектрика «X»"},
+        {"06035X104KAT2A", "нет: номер детали AVX MLCC: нет такого диэлектрика «X»"},
+        {"TAJQ106K016RNJ", "нет: номер детали AVX TAJ: нет такого корпуса «Q»"},
+        {"TAJA106K017RNJ", "нет: номер детали AVX TAJ: нет такого напряжения «017»"},
+        {"T491A106J016AT", "нет: номер детали KEMET T491: нет такого допуска «J»"},
+        {"LQG15HS10NQ02D", "нет: номер детали Murata LQG: нет такого допуска «Q»"},
+    };
+    expectAll(cases);
+}
+
+// Value codes both ways: what each style reads, and what it writes back.
+TEST(PartNumbers, ValueCodesBothWays) {
+    using parts::ValueStyle;
+    const struct {
+        ValueStyle style;
+        std::string_view code;
+        value::Decimal value; // in the smallest unit; 0 where the code is none
+    } rows[] = {
+        {ValueStyle::Digits3, "104", {10, 4}},
+        {ValueStyle::Digits3, "4R7", {47, -1}},
+        {ValueStyle::Digits3, "R47", {47, -2}},
+        {ValueStyle::Digits3, "1R0", {1, 0}},
+        {ValueStyle::Digits3, "R50", {5, -1}},
+        {ValueStyle::Digits3, "108", {10, 8}},
+        {ValueStyle::Digits3, "109", {}},
+        {ValueStyle::Digits3, "000", {}},
+        {ValueStyle::Digits3, "10", {}},
+        {ValueStyle::Digits4, "1002", {100, 2}},
+        {ValueStyle::Digits4, "47R0", {47, 0}},
+        {ValueStyle::Digits4, "4R70", {47, -1}},
+        {ValueStyle::Digits4, "1000", {100, 0}},
+        {ValueStyle::Digits4, "R470", {47, -2}},
+        {ValueStyle::Digits3Or4, "103", {10, 3}},
+        {ValueStyle::Digits3Or4, "1021", {102, 1}},
+        {ValueStyle::ZeroDigits3, "0103", {10, 3}},
+        {ValueStyle::ZeroDigits3, "04R7", {47, -1}},
+        {ValueStyle::ZeroDigits3, "1103", {}},
+        {ValueStyle::Letters, "10K", {10, 3}},
+        {ValueStyle::Letters, "4K7", {47, 2}},
+        {ValueStyle::Letters, "1K47", {147, 1}},
+        {ValueStyle::Letters, "56R", {56, 0}},
+        {ValueStyle::Letters, "1M", {1, 6}},
+        {ValueStyle::Letters, "R047", {47, -3}},
+        {ValueStyle::Letters, "0R", {}},
+        {ValueStyle::LettersOf4, "10K0", {10, 3}},
+        {ValueStyle::LettersOf4, "4K70", {47, 2}},
+        {ValueStyle::LettersOf4, "100R", {100, 0}},
+        {ValueStyle::LettersOf4, "1M00", {1, 6}},
+        {ValueStyle::LettersOf4, "10K", {}},
+        {ValueStyle::NanohenriesN, "2N2", {22, -1}},
+        {ValueStyle::NanohenriesN, "10N", {10, 0}},
+        {ValueStyle::NanohenriesN, "R10", {100, 0}},
+        {ValueStyle::NanohenriesN, "1R0", {1000, 0}},
+        {ValueStyle::NanohenriesN, "1N0", {1, 0}},
+    };
+    for (const auto& row : rows) {
+        const auto read = parts::readValueCode(row.style, row.code);
+        if (row.value.significand == 0) {
+            EXPECT_FALSE(read) << row.code;
+            continue;
+        }
+        EXPECT_EQ(read, row.value) << row.code;
+        EXPECT_EQ(parts::writeValueCode(row.style, row.value), row.code) << row.code;
+    }
+    EXPECT_EQ(parts::writeValueCode(ValueStyle::Letters, {1, 3}), "1K");
+    EXPECT_EQ(parts::writeValueCode(ValueStyle::Digits3, {102, 1}), std::nullopt);
+    EXPECT_EQ(parts::writeValueCode(ValueStyle::Digits3Or4, {102, 1}), "1021");
+}
+
+// Every E24 value of three decades on every chip size, at every tolerance, voltage and
+// dielectric a family has: each part number written reads back to a reading of that family with
+// every fact it was written for. Each family writes some.
+TEST(PartNumbers, WrittenNumbersReadBack) {
+    using value::Tolerance;
+    std::map<std::string, int> written;
+    const auto roundTrip = [&](const value::Reading& reading,
+                               const std::optional<codes::Dielectric>& dielectric) {
+        for (const parts::PartNumber& number : parts::partNumbersOf(reading, dielectric)) {
+            ++written[parts::familyName(*number.family)];
+            const parts::PartAnswer back = parts::readPartNumber(number.text);
+            const bool same = std::ranges::any_of(back.readings, [&](const parts::PartReading& r) {
+                value::Reading facts = r.reading;
+                facts.packageInMetric = reading.packageInMetric;
+                if (!reading.power)
+                    facts.power.reset(); // a family that names its size's power adds it
+                if (!reading.temperatureCoefficient)
+                    facts.temperatureCoefficient.reset();
+                return r.family == number.family && facts == reading && r.dielectric == dielectric;
+            });
+            EXPECT_TRUE(same) << number.text << " for " << value::valueLine(reading);
+        }
+    };
+    const std::optional<codes::Dielectric> dielectrics[] = {
+        codes::readDielectric("X7R"), codes::readDielectric("C0G"), codes::readDielectric("X5R")};
+    const Tolerance tolerances[] = {Tolerance::percent({1}), Tolerance::percent({5}),
+                                    Tolerance::percent({10}), Tolerance::percent({20}),
+                                    Tolerance::absolute({25, -2})};
+    const int volts[] = {4, 10, 16, 25, 50, 100};
+    for (const int figures : value::decadeOf(24))
+        for (const value::ChipSize& size : value::chipSizes())
+            for (const Tolerance& tolerance : tolerances)
+                for (int shift = 0; shift < 3; ++shift) {
+                    const value::Decimal amount{figures, 2 * shift - 1}; // 1 Ом … 9,1 кОм
+                    value::Reading resistor(value::Quantity::Resistance, amount, tolerance);
+                    resistor.package = size;
+                    roundTrip(resistor, std::nullopt);
+                    value::Reading inductor(value::Quantity::Inductance, amount, tolerance);
+                    inductor.package = size;
+                    roundTrip(inductor, std::nullopt);
+                    for (const int v : volts) {
+                        value::Reading capacitor(value::Quantity::Capacitance,
+                                                 {amount.significand, amount.exponent + shift},
+                                                 tolerance);
+                        capacitor.voltage = value::Decimal{v, 0};
+                        capacitor.package = size;
+                        for (const auto& dielectric : dielectrics)
+                            roundTrip(capacitor, dielectric);
+                        capacitor.package.reset();
+                        for (const std::string_view eia : value::tantalumCases()) {
+                            capacitor.moulded = eia;
+                            roundTrip(capacitor, std::nullopt);
+                        }
+                        capacitor.moulded.reset();
+                    }
+                }
+    for (const std::string_view family :
+         {"Yageo RC", "Vishay CRCW", "Panasonic ERJ", "UniOhm Thick Film", "Samsung RC", "KOA RK73",
+          "Murata GRM", "Samsung CL", "Yageo CC", "TDK C", "KEMET C", "AVX MLCC", "AVX TAJ",
+          "KEMET T491", "Murata LQG"})
+        EXPECT_GT(written[std::string(family)], 50) << family;
+}
+
+// A jumper: each family that makes one writes its own code for it, and reads it back as 0 Ом.
+TEST(PartNumbers, JumpersAreWrittenAsEachFamilyOrdersThem) {
+    value::Reading jumper(value::Quantity::Resistance);
+    jumper.package = value::chipSizeOfInch("0603");
+    std::string written;
+    for (const parts::PartNumber& number : parts::partNumbersOf(jumper, std::nullopt))
+        written.append(written.empty() ? "" : " ").append(number.text);
+    EXPECT_EQ(written, "RC0603JR-070RL CRCW06030000Z0EA ERJ-3GEY0R00V 0603WAJ0000T5E RC1608J000CS "
+                       "RK73Z1JTTD");
+}
