@@ -155,6 +155,8 @@ int main(int argc, char* argv[]) {
     saved = saveWithReadout(f.Form2, folder, "readout") && saved;
     type(f.AnyMarking, "Edit1", "0.1uF 50V X7R 10% 0603"); // a parts list's whole line
     saved = save(f.AnyMarking, folder, "any-marking-line") && saved;
+    type(f.AnyMarking, "Edit1", "GRM188R71H104KA93D"); // a maker's part number
+    saved = save(f.AnyMarking, folder, "any-marking-part-number") && saved;
     if (!saved)
         std::fprintf(stderr, "screenshots: could not write into %s\n", qPrintable(folder));
     return saved ? 0 : 1;

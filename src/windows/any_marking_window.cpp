@@ -58,9 +58,10 @@ QIcon swatches(const std::vector<int>& colours) {
 }
 
 // A row that says something and cannot be picked: «Нет прочтения».
-void addNote(QListWidget* list, const QString& text) {
+QListWidgetItem* addNote(QListWidget* list, const QString& text) {
     auto* item = new QListWidgetItem(text, list);
     item->setFlags(Qt::ItemIsEnabled);
+    return item;
 }
 
 QListWidgetItem* addRow(QListWidget* list, const std::string& text) {
@@ -203,11 +204,14 @@ void AnyMarkingWindow::showMarkings(const value::Reading& value, const std::vect
                                    value::packageText(*value.package, value.packageInMetric))));
     else if (printed == ways.begin())
         addNote(Markings1, QStringLiteral("Ни одна маркировка не даёт этот номинал"));
+    // Indented as the printed ones are, whose swatches take the room of the widest.
     if (printed != ways.end())
-        addNote(Markings1, QStringLiteral("%1:").arg(QString::fromUtf8(formTitle(printed->form))));
+        addNote(Markings1, QStringLiteral("%1:").arg(QString::fromUtf8(formTitle(printed->form))))
+            ->setIcon(swatches({}));
     for (auto way = printed; way != ways.end(); ++way)
         addRow(Markings1,
-               std::string(way->maker) + " " + std::string(way->family) + ": " + way->text);
+               std::string(way->maker) + " " + std::string(way->family) + ": " + way->text)
+            ->setIcon(swatches({}));
 }
 
 } // namespace vantrel::marking

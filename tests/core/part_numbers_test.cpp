@@ -463,3 +463,39 @@ TEST(PartNumbers, JumpersAreWrittenAsEachFamilyOrdersThem) {
     EXPECT_EQ(written, "RC0603JR-070RL CRCW06030000Z0EA ERJ-3GEY0R00V 0603WAJ0000T5E RC1608J000CS "
                        "RK73Z1JTTD");
 }
+
+// A part number is offered only where it states every fact the line gives, and the line gives
+// every fact it states.
+TEST(PartNumbers, OfferedWhereTheyStateEveryFact) {
+    const Case cases[] = {
+        {"10k 1% 0603 100ppm", "Vishay CRCW"},
+        {"10k 5% 0805 0.125W", "Panasonic ERJ, UniOhm Thick Film"},
+        {"10k 1% 0603 200V", ""},
+        {"10k 0603", ""},
+        {"10k 1%", ""},
+        {"100n 10% 50V 0603", ""},
+        {"100n 10% X7R 0603", ""},
+        {"100n 10% 50V X7R 105C 0603", ""},
+        {"10uF 10% 16V корпус 7343-43", "AVX TAJ, KEMET T491"},
+        {"10uF 10% 16V корпус 7343-20", "AVX TAJ, KEMET T491"},
+        {"10uF 10% 16V корпус 7361-38", "AVX TAJ"},
+        {"10nH 5% 0402 300mA", ""},
+        {"330nH 5% 0402", ""},
+        {"330nH 5% 0603", "Murata LQG"},
+        {"10M 1% 0603",
+         "Yageo RC, Vishay CRCW, Panasonic ERJ, UniOhm Thick Film, Samsung RC, KOA RK73"},
+        {"22M 1% 0603", ""},
+    };
+    for (const Case& c : cases) {
+        const auto readings = marking::readMarking(c.text).readings;
+        ASSERT_FALSE(readings.empty()) << c.text;
+        std::string families;
+        for (const parts::PartNumber& number :
+             parts::partNumbersOf(readings.front().reading, readings.front().dielectric)) {
+            const std::string name = parts::familyName(*number.family);
+            if (!families.ends_with(name))
+                families.append(families.empty() ? "" : ", ").append(name);
+        }
+        EXPECT_EQ(families, c.read) << c.text;
+    }
+}
