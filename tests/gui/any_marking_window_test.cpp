@@ -292,7 +292,7 @@ TEST(AnyMarkingWindow, WholeLinesShowTheirFacts) {
         {"RC0603JR-07100RL",
          {"Резистор, номер детали Yageo RC: 100 Ом ±5 %, 0603 (1608 мм); Ряд E6"},
          {"SMD, 3 цифры: 101", "Так заказывают:", "Yageo RC: RC0603JR-07100RL",
-          "Vishay CRCW: CRCW0603100RJKEA", "Panasonic ERJ: ERJ-3GEYJ101V",
+          "Vishay CRCW: CRCW0603100RJNEA", "Panasonic ERJ: ERJ-3GEYJ101V",
           "UniOhm Thick Film: 0603WAJ0101T5E", "Samsung RC: RC1608J101CS",
           "KOA RK73: RK73B1JTTD101J"}},
         {"GRM188R71H104QA93D",
