@@ -454,15 +454,34 @@ TEST(PartNumbers, WrittenNumbersReadBack) {
         EXPECT_GT(written[std::string(family)], 50) << family;
 }
 
-// A jumper: each family that makes one writes its own code for it, and reads it back as 0 Ом.
-TEST(PartNumbers, JumpersAreWrittenAsEachFamilyOrdersThem) {
-    value::Reading jumper(value::Quantity::Resistance);
-    jumper.package = value::chipSizeOfInch("0603");
-    std::string written;
-    for (const parts::PartNumber& number : parts::partNumbersOf(jumper, std::nullopt))
-        written.append(written.empty() ? "" : " ").append(number.text);
-    EXPECT_EQ(written, "RC0603JR-070RL CRCW06030000Z0EA ERJ-3GEY0R00V 0603WAJ0000T5E RC1608J000CS "
-                       "RK73Z1JTTD");
+// The numbers each family writes, with its commonest packaging and the codes that follow a
+// size, a tolerance or a dielectric; a jumper with each family's own code.
+TEST(PartNumbers, WrittenAsTheMakersOrderThem) {
+    const Case cases[] = {
+        {"0 0603", "RC0603JR-070RL CRCW06030000Z0EA ERJ-3GEY0R00V 0603WAJ0000T5E RC1608J000CS "
+                   "RK73Z1JTTD"},
+        {"100R 5% 0603", "RC0603JR-07100RL CRCW0603100RJNEA ERJ-3GEYJ101V 0603WAJ0101T5E "
+                         "RC1608J101CS RK73B1JTTD101J"},
+        {"4k7 1% 1206", "RC1206FR-074K7L CRCW12064K70FKEA ERJ-8ENF4701V 1206W4F4701T5E "
+                        "RC3216F472CS RK73H2BTTD4701F"},
+        {"2,2 пФ ±0,25 пФ 50V C0G 0402", "GRM1555C1H2R2CA01D CL05C2R2CB5NNNC CC0402CRNPO9BN2R2 "
+                                         "C1005C0G1H2R2C050AA C0402C2R2C5GACTU 04025A2R2CAT2A"},
+        {"10uF 20% 6.3V X5R 0805", "GRM21BR60J106MA01D CL21A106MQCNNNC CC0805MRX5R5BB106 "
+                                   "C2012X5R0J106M125AA C0805C106M9PACTU 08056D106MAT2A"},
+        {"47uF 10% 10V корпус 6032-28", "TAJC476K010RNJ T491C476K010AT"},
+        {"2,2 нГн ±0,3 нГн 0402", "LQG15HS2N2S02D"},
+        {"220nH 5% 0603", "LQG18HNR22J00D"},
+        {"10 кОм ±1 %, ТКС ±100 ppm/°C, 0603 (1608 мм)", "CRCW060310K0FKEA"},
+    };
+    for (const Case& c : cases) {
+        const auto readings = marking::readMarking(c.text).readings;
+        ASSERT_FALSE(readings.empty()) << c.text;
+        std::string written;
+        for (const parts::PartNumber& number :
+             parts::partNumbersOf(readings.front().reading, readings.front().dielectric))
+            written.append(written.empty() ? "" : " ").append(number.text);
+        EXPECT_EQ(written, c.read) << c.text;
+    }
 }
 
 // A part number is offered only where it states every fact the line gives, and the line gives

@@ -47,12 +47,12 @@ constexpr Code kMurataSpec[] = {{"A01"}};
 constexpr Code kMurataPackaging[] = {{"D"}, {"J"}, {"L"}, {"K"}, {"E"}, {"F"}, {"B"}, {"C"}, {""}};
 constexpr Piece kMurataGrm[] = {{F::Text, kGrm},
                                 {F::Size, kMurataSizes},
-                                {F::Text, kMurataThickness, ValueStyle::Digits3, true},
+                                {F::Text, kMurataThickness, ValueStyle::Digits3, Follows::Size},
                                 {F::Dielectric, kMurataDielectrics},
                                 {F::Voltage, kMurataVoltages},
                                 {F::Value},
                                 {F::Tolerance, kTolerancesAndW},
-                                {F::Text, kMurataSpec, ValueStyle::Digits3, false, 3},
+                                {F::Text, kMurataSpec, ValueStyle::Digits3, Follows::Nothing, 3},
                                 {F::Text, kMurataPackaging}};
 
 // Samsung CL: CL 10 B 104 K B 8 NNN C.
@@ -72,39 +72,43 @@ constexpr Code kSamsungThickness[] = {{"2"}, {"3"}, {"5"}, {"6"}, {"8"}, {"9"},
                                       {"J"}, {"L"}, {"P"}, {"Q"}, {"V"}, {"Y"}};
 constexpr Code kSamsungControl[] = {{"NNN"}};
 constexpr Code kSamsungPackaging[] = {{"C"}, {"D"}, {"E"}, {"F"}, {"L"}, {"O"}, {"B"}, {"P"}};
-constexpr Piece kSamsungCl[] = {{F::Text, kCl},
-                                {F::Size, kSamsungSizes},
-                                {F::Dielectric, kSamsungDielectrics},
-                                {F::Value},
-                                {F::Tolerance, kTolerancesAndW},
-                                {F::Voltage, kSamsungVoltages},
-                                {F::Text, kSamsungThickness, ValueStyle::Digits3, true},
-                                {F::Text, kSamsungControl, ValueStyle::Digits3, false, 3},
-                                {F::Text, kSamsungPackaging}};
+constexpr Piece kSamsungCl[] = {
+    {F::Text, kCl},
+    {F::Size, kSamsungSizes},
+    {F::Dielectric, kSamsungDielectrics},
+    {F::Value},
+    {F::Tolerance, kTolerancesAndW},
+    {F::Voltage, kSamsungVoltages},
+    {F::Text, kSamsungThickness, ValueStyle::Digits3, Follows::Size},
+    {F::Text, kSamsungControl, ValueStyle::Digits3, Follows::Nothing, 3},
+    {F::Text, kSamsungPackaging}};
 
-// Yageo CC: CC 0603 K R X7R 9 B B 104; C0G parts end N: CC0603JRNPO9BN101.
+// Yageo CC: CC 0603 K R X7R 9 B B 104.
 constexpr Code kCc[] = {{"CC"}};
 constexpr Code kInchSizes[] = {{"0201", "0201"}, {"0402", "0402"}, {"0603", "0603"},
                                {"0805", "0805"}, {"1206", "1206"}, {"1210", "1210"},
                                {"1812", "1812"}, {"2220", "2220"}};
 constexpr Code kYageoPacking[] = {{"R"}, {"K"}, {"P"}, {"F"}};
-constexpr Code kYageoDielectrics[] = {{"X7R", "X7R"}, {"NPO", "C0G"}, {"X5R", "X5R"},
-                                      {"Y5V", "Y5V"}, {"X7S", "X7S"}, {"X6S", "X6S"}};
+// C0G parts end their process code with N, the others with B: CC0603JRNPO9BN101.
+constexpr Code kYageoDielectrics[] = {{"X7R", "X7R", {}, "B"}, {"NPO", "C0G", {}, "N"},
+                                      {"X5R", "X5R", {}, "B"}, {"Y5V", "Y5V", {}, "B"},
+                                      {"X7S", "X7S", {}, "B"}, {"X6S", "X6S", {}, "B"}};
 constexpr Code kYageoVoltages[] = {{"4", "4"},    {"5", "6.3"}, {"6", "10"},  {"7", "16"},
                                    {"8", "25"},   {"9", "50"},  {"0", "100"}, {"A", "200"},
                                    {"Y", "250"},  {"B", "500"}, {"Z", "630"}, {"C", "1000"},
                                    {"D", "2000"}, {"E", "3000"}};
 constexpr Code kYageoProcess[] = {{"B"}, {"N"}};
 constexpr Code kYageoTermination[] = {{"B"}, {"N"}};
-constexpr Piece kYageoCc[] = {{F::Text, kCc},
-                              {F::Size, kInchSizes},
-                              {F::Tolerance, kTolerances},
-                              {F::Text, kYageoPacking},
-                              {F::Dielectric, kYageoDielectrics},
-                              {F::Voltage, kYageoVoltages},
-                              {F::Text, kYageoProcess},
-                              {F::Text, kYageoTermination},
-                              {F::Value}};
+constexpr Piece kYageoCc[] = {
+    {F::Text, kCc},
+    {F::Size, kInchSizes},
+    {F::Tolerance, kTolerances},
+    {F::Text, kYageoPacking},
+    {F::Dielectric, kYageoDielectrics},
+    {F::Voltage, kYageoVoltages},
+    {F::Text, kYageoProcess},
+    {F::Text, kYageoTermination, ValueStyle::Digits3, Follows::Dielectric},
+    {F::Value}};
 
 // TDK C: C 1608 X7R 1H 104 K 080 A A, the size in millimetres, the thickness in hundredths.
 constexpr Code kC[] = {{"C"}};
@@ -127,7 +131,7 @@ constexpr Piece kTdkC[] = {{F::Text, kC},
                            {F::Voltage, kTdkVoltages},
                            {F::Value},
                            {F::Tolerance, kTolerances},
-                           {F::Text, kTdkThickness, ValueStyle::Digits3, true, 3},
+                           {F::Text, kTdkThickness, ValueStyle::Digits3, Follows::Size, 3},
                            {F::Text, kTdkPackaging},
                            {F::Text, kTdkSpecial}};
 

@@ -28,18 +28,21 @@ struct Code {
     std::string_view code;
     std::string_view meaning = {};
     // Size rows: the watts the size has in this family ("0.1"), a fact where the family has
-    // no power piece, else the power a part number of that size is written with; and the code
-    // a piece that depends on the size (thickness, packaging) is written with. Tolerance rows:
-    // the TCR code a part number without a TCR of its own is written with.
+    // no power piece, else the power a part number of that size is written with.
     std::string_view power = {};
+    // The code a piece that follows this row is written with: a size's thickness or
+    // packaging, a tolerance's TCR, a dielectric's termination.
     std::string_view companion = {};
 };
+
+// The field whose row a piece's code follows where a part number is written.
+enum class Follows { Nothing, Size, Tolerance, Dielectric };
 
 struct Piece {
     Field field;
     std::span<const Code> codes = {}; // the first is the one written where the reading is silent
     ValueStyle style = ValueStyle::Digits3;
-    bool bySize = false; // a Text piece written with the size row's companion code
+    Follows follows = Follows::Nothing; // written with that field row's companion code
     std::size_t any = 0; // a Text piece of this many letters or digits, whatever they are
 };
 

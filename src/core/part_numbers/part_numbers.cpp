@@ -362,9 +362,8 @@ private:
         case Field::Hyphen:
             return "-";
         case Field::Text:
-            if (piece.bySize)
-                return size_ ? std::optional(size_->companion) : std::nullopt;
-            return piece.codes.front().code;
+            return piece.follows == Follows::Nothing ? std::optional(piece.codes.front().code)
+                                                     : companionOf(piece.follows);
         case Field::Size:
             return sizeCode(piece);
         case Field::Case:
@@ -395,15 +394,18 @@ private:
             return codeWhere(piece,
                              [&](const Code& c) { return number(c.meaning) == *reading_.voltage; });
         case Field::Dielectric:
-            return codeWhere(piece, [&](const Code& c) {
-                return codes::readDielectric(c.meaning) == dielectric_;
-            });
+            for (const Code& code : piece.codes)
+                if (codes::readDielectric(code.meaning) == dielectric_) {
+                    dielectricRow_ = &code;
+                    return code.code;
+                }
+            return std::nullopt;
         case Field::Tcr:
             if (jumper())
                 return codeWhere(piece, [&](const Code& c) { return c.meaning == kJumper; });
             if (!reading_.temperatureCoefficient)
-                return tolerance_ && !tolerance_->companion.empty() ? tolerance_->companion
-                                                                    : piece.codes.front().code;
+                return piece.follows == Follows::Nothing ? std::optional(piece.codes.front().code)
+                                                         : companionOf(piece.follows);
             return codeWhere(piece, [&](const Code& c) {
                 return c.meaning != kJumper &&
                        number(c.meaning) == *reading_.temperatureCoefficient;
@@ -414,6 +416,14 @@ private:
         }
         }
         return std::nullopt;
+    }
+
+    // The companion code of the row a piece follows, once that row is written.
+    std::optional<std::string_view> companionOf(Follows follows) const {
+        const Code* row = follows == Follows::Size        ? size_
+                          : follows == Follows::Tolerance ? tolerance_
+                                                          : dielectricRow_;
+        return row && !row->companion.empty() ? std::optional(row->companion) : std::nullopt;
     }
 
     // The size's code, and with it the size row the pieces after it follow. A family whose
@@ -438,6 +448,7 @@ private:
     const std::optional<codes::Dielectric>& dielectric_;
     const Code* size_ = nullptr;
     const Code* tolerance_ = nullptr;
+    const Code* dielectricRow_ = nullptr;
     std::optional<std::string> valueCode_;
 };
 

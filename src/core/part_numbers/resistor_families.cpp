@@ -57,7 +57,7 @@ constexpr Piece kVishayCrcw[] = {{F::Text, kCrcw},
                                  {F::Size, kVishaySizes},
                                  {F::Value, {}, ValueStyle::LettersOf4},
                                  {F::Tolerance, kVishayTolerances},
-                                 {F::Tcr, kVishayTcr},
+                                 {F::Tcr, kVishayTcr, ValueStyle::Digits3, Follows::Tolerance},
                                  {F::Text, kVishayPackaging}};
 
 // Panasonic ERJ: ERJ - 3GEY J 103 V at ±5 % (a jumper has 0R00 and no letter), ERJ - 3EK F
@@ -81,13 +81,13 @@ constexpr Piece kErj5[] = {{F::Text, kErj},
                            {F::Size, kErjTypes5},
                            {F::Tolerance, kErjTolerances5},
                            {F::Value, {}, ValueStyle::Digits3},
-                           {F::Text, kErjPackaging, ValueStyle::Digits3, true}};
+                           {F::Text, kErjPackaging, ValueStyle::Digits3, Follows::Size}};
 constexpr Piece kErj1[] = {{F::Text, kErj},
                            {F::Hyphen, kHyphen},
                            {F::Size, kErjTypes1},
                            {F::Tolerance, kErjTolerances1},
                            {F::Value, {}, ValueStyle::Digits4},
-                           {F::Text, kErjPackaging, ValueStyle::Digits3, true}};
+                           {F::Text, kErjPackaging, ValueStyle::Digits3, Follows::Size}};
 
 // UniOhm: 0603 WA F 1002 T5 E; at ±5 % and ±2 % the value is a zero and three digits,
 // "J0103". The power is a code of its own; a part number of a size is written with the
@@ -146,19 +146,19 @@ constexpr Code kKoaTolerances5[] = {{"J", "5"}, {"G", "2"}};
 constexpr Piece kKoaH[] = {{F::Text, kRk73h},
                            {F::Size, kKoaSizes},
                            {F::Text, kKoaTermination},
-                           {F::Text, kKoaTaping, ValueStyle::Digits3, true},
+                           {F::Text, kKoaTaping, ValueStyle::Digits3, Follows::Size},
                            {F::Value, {}, ValueStyle::Digits4},
                            {F::Tolerance, kKoaTolerances1}};
 constexpr Piece kKoaB[] = {{F::Text, kRk73b},
                            {F::Size, kKoaSizes},
                            {F::Text, kKoaTermination},
-                           {F::Text, kKoaTaping, ValueStyle::Digits3, true},
+                           {F::Text, kKoaTaping, ValueStyle::Digits3, Follows::Size},
                            {F::Value, {}, ValueStyle::Digits3},
                            {F::Tolerance, kKoaTolerances5}};
 constexpr Piece kKoaZ[] = {{F::Text, kRk73z},
                            {F::Size, kKoaSizes},
                            {F::Text, kKoaTermination},
-                           {F::Text, kKoaTaping, ValueStyle::Digits3, true}};
+                           {F::Text, kKoaTaping, ValueStyle::Digits3, Follows::Size}};
 
 // 1 Ом to 10 МОм, as each data sheet's range table gives the general-purpose parts; lower
 // values are the makers' low-ohm series.
