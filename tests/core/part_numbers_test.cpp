@@ -391,9 +391,9 @@ TEST(PartNumbers, ValueCodesBothWays) {
     EXPECT_EQ(parts::writeValueCode(ValueStyle::Digits3Or4, {102, 1}), "1021");
 }
 
-// Every E24 value of three decades on every chip size, at every tolerance, voltage and
-// dielectric a family has: each part number written reads back to a reading of that family with
-// every fact it was written for. Each family writes some.
+// E24 values of three decades apart on every chip size and tantalum case, at five tolerances,
+// three voltages and three dielectrics: each part number written reads back to a reading of
+// that family with every fact it was written for. Each family writes some.
 TEST(PartNumbers, WrittenNumbersReadBack) {
     using value::Tolerance;
     std::map<std::string, int> written;
@@ -419,32 +419,32 @@ TEST(PartNumbers, WrittenNumbersReadBack) {
     const Tolerance tolerances[] = {Tolerance::percent({1}), Tolerance::percent({5}),
                                     Tolerance::percent({10}), Tolerance::percent({20}),
                                     Tolerance::absolute({25, -2})};
-    const int volts[] = {4, 10, 16, 25, 50, 100};
+    const int volts[] = {4, 16, 100};
     for (const int figures : value::decadeOf(24))
         for (const value::ChipSize& size : value::chipSizes())
             for (const Tolerance& tolerance : tolerances)
                 for (int shift = 0; shift < 3; ++shift) {
-                    const value::Decimal amount{figures, 2 * shift - 1}; // 1 Ом … 9,1 кОм
+                    const value::Decimal amount{figures, 2 * shift - 1}; // 10 Ом … 910 кОм
                     value::Reading resistor(value::Quantity::Resistance, amount, tolerance);
                     resistor.package = size;
                     roundTrip(resistor, std::nullopt);
                     value::Reading inductor(value::Quantity::Inductance, amount, tolerance);
                     inductor.package = size;
                     roundTrip(inductor, std::nullopt);
+                    value::Reading capacitor(value::Quantity::Capacitance,
+                                             {amount.significand, amount.exponent + shift},
+                                             tolerance);
                     for (const int v : volts) {
-                        value::Reading capacitor(value::Quantity::Capacitance,
-                                                 {amount.significand, amount.exponent + shift},
-                                                 tolerance);
                         capacitor.voltage = value::Decimal{v, 0};
                         capacitor.package = size;
                         for (const auto& dielectric : dielectrics)
                             roundTrip(capacitor, dielectric);
-                        capacitor.package.reset();
-                        for (const std::string_view eia : value::tantalumCases()) {
-                            capacitor.moulded = eia;
-                            roundTrip(capacitor, std::nullopt);
-                        }
-                        capacitor.moulded.reset();
+                    }
+                    capacitor.package.reset();
+                    capacitor.voltage = value::Decimal{16, 0};
+                    for (const std::string_view eia : value::tantalumCases()) {
+                        capacitor.moulded = eia;
+                        roundTrip(capacitor, std::nullopt);
                     }
                 }
     for (const std::string_view family :
