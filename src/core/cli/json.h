@@ -31,7 +31,11 @@ public:
     Object& addOrNull(std::string_view key, const std::optional<T>& value, Write write) {
         return add(key, value ? write(*value) : std::string("null"));
     }
-    std::string close() const { return text_ + "}"; }
+    // The object's text, moved out: the object is spent.
+    std::string close() {
+        text_ += '}';
+        return std::move(text_);
+    }
 
 private:
     std::string text_ = "{";

@@ -478,6 +478,11 @@ PartAnswer readPartNumber(std::string_view text) {
 std::vector<PartNumber> partNumbersOf(const Reading& reading,
                                       const std::optional<codes::Dielectric>& dielectric) {
     std::vector<PartNumber> numbers;
+    // Every family's number states a size or a case, and a tolerance unless it is a jumper's:
+    // most markings give neither, and need no family tried.
+    if ((!reading.package && !reading.moulded) ||
+        (!reading.tolerance && reading.value.significand != 0))
+        return numbers;
     for (const auto group : kGroups)
         for (const Family& family : group()) {
             if (family.quantity != reading.quantity)
