@@ -73,7 +73,7 @@ TEST(PartNumbers, ReadAsTheirDataSheetsPrint) {
         {"0402WGF1001TCE", "UniOhm Thick Film: 1 кОм ±1 %, 0,0625 Вт, 0402 (1005 мм)"},
         {"1206W4F4701T5E", "UniOhm Thick Film: 4,7 кОм ±1 %, 0,25 Вт, 1206 (3216 мм)"},
         {"0603WAJ0000T5E", "UniOhm Thick Film: 0 Ом, 0,1 Вт, 0603 (1608 мм)"},
-        // Samsung RC specification sheet, «Part Number Description» and its examples.
+        // Samsung RC data sheet, «Part Number Description» and its examples.
         {"RC1608F103CS", "Samsung RC: 10 кОм ±1 %, 1608 мм (0603)"},
         {"RC1005J101CS", "Samsung RC: 100 Ом ±5 %, 1005 мм (0402)"},
         {"RC0603J000CS", "Samsung RC: 0 Ом, 0603 мм (0201)"},

@@ -1,9 +1,12 @@
-// Ceramic chip capacitors' part numbers, each family from its maker's ordering information:
-//   Murata GRM: Murata, Chip Monolithic Ceramic Capacitors catalog C02E, «Part Numbering».
-//   Samsung CL: Samsung Electro-Mechanics, Multilayer Ceramic Capacitors catalog,
-//     «Part Numbering System».
-//   Yageo CC: Yageo, Surface-Mount Ceramic Multilayer Capacitors, General Purpose & High
-//     Capacitance, Class 2, X7R data sheet, «Ordering information - global part number».
+// Ceramic chip capacitors' part numbers, each family from its maker's ordering information
+// (where the copy at hand printed no revision, none is named):
+//   Murata GRM: Murata, Chip Monolithic Ceramic Capacitors, Cat. No. C02E-16 (10.12.20),
+//     p. 2 «Part Numbering», and the part numbers of its rating tables.
+//   Samsung CL: Samsung Electro-Mechanics, Multilayer Ceramic Capacitors for Automotive,
+//     January 2024, p. 4 «Part Numbering», the same codes as its general catalog.
+//   Yageo CC: Yageo, «Coding rule of clear text code (CTC) for Yageo MLCC», and the global
+//     part number of the Surface-Mount Ceramic Multilayer Capacitors data sheets (August 4,
+//     2015 V.9 for the soft-termination X7R series, whose voltage codes are the same).
 //   TDK C: TDK, Multilayer Ceramic Chip Capacitors, Commercial Grade, General (Up to 50 V)
 //     catalog, «Catalog number construction».
 //   KEMET: KEMET, Surface Mount Multilayer Ceramic Chip Capacitors, X7R Dielectric

@@ -2,14 +2,14 @@
 //   Yageo RC: Yageo, General Purpose Chip Resistors RC_L series data sheet, March 6, 2018
 //     V.9, page 2 «Global part number».
 //   Vishay CRCW: Vishay, D/CRCW e3 Standard Thick Film Chip Resistors data sheet, document
-//     20035, revision 23-Apr-2021, «Part number information» and «Technical specifications».
+//     20035, revision 23-Apr-2021, «Part number information» and «Technical data».
 //   Panasonic ERJ: Panasonic, Thick Film Chip Resistors (ERJ XG, 1G, 2G, 3G, 6G, 8G, 14, 12,
 //     12Z, 1T) and Precision Thick Film Chip Resistors (ERJ 1G, 2R, 3E, 6E, 8E, 14, 12, 12S,
 //     1T), 2015 Fixed Resistors catalog, «Explanation of part numbers».
 //   UniOhm: Uniroyal Electronics, Thick Film Chip Resistors data sheet, «Part numbering»
 //     (the sheet carries no revision).
 //   Samsung RC: Samsung Electro-Mechanics, Thick Film Chip Resistors (RC Series)
-//     specification sheet, «Part Number Description».
+//     data sheet, «Part Number Description».
 //   KOA RK73: KOA Speer, RK73H precision thick film chip resistor data sheet, 4/27/11,
 //     «ordering information»; RK73B and RK73Z data sheets of the same set.
 #include "core/part_numbers/families.h"

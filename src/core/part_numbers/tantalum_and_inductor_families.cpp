@@ -2,10 +2,11 @@
 // ordering information:
 //   AVX TAJ: AVX, Tantalum and Niobium Oxide Capacitors catalog, version 13.6, TAJ Series
 //     «How to order» and «Case dimensions», and TAJ Low Profile «Case dimensions».
-//   KEMET T491: KEMET, Tantalum Surface Mount Capacitors, T491 Industrial Grade MnO2 data
-//     sheet, «Ordering Information» and «Dimensions».
+//   KEMET T491: KEMET, Tantalum Surface Mount Capacitors, T491 Automotive/Industrial Grade
+//     MnO2 data sheet T2050_T491_AUTO, 10/16/2020, «Ordering Information» and «Dimensions»;
+//     the ratings table of the older T491 data sheet for the part numbers ending AS.
 //   Murata LQG: Murata, Chip Inductors (Chip Coils) catalog, «Part Numbering» (the tolerance
-//     letters of every LQ series), and the LQG15HH reference specification JELF243B-9101L-01,
+//     letters of every LQ series), and the LQG15HH reference sheet JELF243B-9101L-01,
 //     «Part Numbering» and «Rating».
 #include "core/part_numbers/families.h"
 
