@@ -392,7 +392,7 @@ TEST(PartNumbers, ValueCodesBothWays) {
 }
 
 // E24 values of three decades apart on every chip size and tantalum case, at five tolerances,
-// three voltages and three dielectrics: each part number written reads back to a reading of
+// two voltages and two dielectrics: each part number written reads back to a reading of
 // that family with every fact it was written for. Each family writes some.
 TEST(PartNumbers, WrittenNumbersReadBack) {
     using value::Tolerance;
@@ -414,39 +414,39 @@ TEST(PartNumbers, WrittenNumbersReadBack) {
             EXPECT_TRUE(same) << number.text << " for " << value::valueLine(reading);
         }
     };
-    const std::optional<codes::Dielectric> dielectrics[] = {
-        codes::readDielectric("X7R"), codes::readDielectric("C0G"), codes::readDielectric("X5R")};
+    const std::optional<codes::Dielectric> dielectrics[] = {codes::readDielectric("X7R"),
+                                                            codes::readDielectric("C0G")};
     const Tolerance tolerances[] = {Tolerance::percent({1}), Tolerance::percent({5}),
                                     Tolerance::percent({10}), Tolerance::percent({20}),
                                     Tolerance::absolute({25, -2})};
-    const int volts[] = {4, 16, 100};
+    const int volts[] = {16, 100};
     for (const int figures : value::decadeOf(24))
-        for (const value::ChipSize& size : value::chipSizes())
-            for (const Tolerance& tolerance : tolerances)
-                for (int shift = 0; shift < 3; ++shift) {
-                    const value::Decimal amount{figures, 2 * shift - 1}; // 10 Ом … 910 кОм
+        for (const Tolerance& tolerance : tolerances)
+            for (int shift = 0; shift < 3; ++shift) {
+                const value::Decimal amount{figures, 2 * shift - 1}; // 10 Ом … 910 кОм
+                value::Reading capacitor(value::Quantity::Capacitance,
+                                         {amount.significand, amount.exponent + shift}, tolerance);
+                capacitor.voltage = value::Decimal{16, 0};
+                for (const std::string_view eia : value::tantalumCases()) {
+                    capacitor.moulded = eia;
+                    roundTrip(capacitor, std::nullopt);
+                }
+                capacitor.moulded.reset();
+                for (const value::ChipSize& size : value::chipSizes()) {
                     value::Reading resistor(value::Quantity::Resistance, amount, tolerance);
                     resistor.package = size;
                     roundTrip(resistor, std::nullopt);
                     value::Reading inductor(value::Quantity::Inductance, amount, tolerance);
                     inductor.package = size;
                     roundTrip(inductor, std::nullopt);
-                    value::Reading capacitor(value::Quantity::Capacitance,
-                                             {amount.significand, amount.exponent + shift},
-                                             tolerance);
+                    capacitor.package = size;
                     for (const int v : volts) {
                         capacitor.voltage = value::Decimal{v, 0};
-                        capacitor.package = size;
                         for (const auto& dielectric : dielectrics)
                             roundTrip(capacitor, dielectric);
                     }
-                    capacitor.package.reset();
-                    capacitor.voltage = value::Decimal{16, 0};
-                    for (const std::string_view eia : value::tantalumCases()) {
-                        capacitor.moulded = eia;
-                        roundTrip(capacitor, std::nullopt);
-                    }
                 }
+            }
     for (const std::string_view family :
          {"Yageo RC", "Vishay CRCW", "Panasonic ERJ", "UniOhm Thick Film", "Samsung RC", "KOA RK73",
           "Murata GRM", "Samsung CL", "Yageo CC", "TDK C", "KEMET C", "AVX MLCC", "AVX TAJ",

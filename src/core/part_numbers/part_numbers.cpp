@@ -134,7 +134,8 @@ private:
             if (position == text_.size())
                 finish(state);
             else
-                stop(at, position, "лишние знаки " + quoted(text_.substr(position)) + " в конце");
+                stop(at, position,
+                     [&] { return "лишние знаки " + quoted(text_.substr(position)) + " в конце"; });
             return;
         }
         const Piece& piece = family_.pieces[at];
@@ -147,7 +148,7 @@ private:
             if (rest.size() >= piece.any)
                 from(at + 1, position + piece.any, state);
             else
-                stop(at, position, {});
+                stop(at, position, [] { return std::string(); });
         } else {
             bool matched = false;
             for (const Code& code : piece.codes) {
@@ -160,12 +161,14 @@ private:
             }
             if (!matched) {
                 const std::size_t length = piece.codes.front().code.size();
-                stop(at, position,
-                     rest.empty()
-                         ? std::string()
-                         : std::string(noSuch(piece.field))
-                               .append(" ")
-                               .append(quoted(rest.substr(0, std::max<std::size_t>(length, 1)))));
+                stop(at, position, [&] {
+                    return rest.empty()
+                               ? std::string()
+                               : std::string(noSuch(piece.field))
+                                     .append(" ")
+                                     .append(
+                                         quoted(rest.substr(0, std::max<std::size_t>(length, 1))));
+                });
             }
         }
     }
@@ -186,8 +189,9 @@ private:
                 from(at + 1, position + length, next);
             }
         if (!matched)
-            stop(at, position,
-                 rest.empty() ? std::string() : "номинал не читается: " + quoted(rest));
+            stop(at, position, [&] {
+                return rest.empty() ? std::string() : "номинал не читается: " + quoted(rest);
+            });
     }
 
     void apply(Field field, const Code& code, State& state) const {
@@ -240,19 +244,22 @@ private:
             const auto tolerances =
                 std::ranges::find(family_.pieces, Field::Tolerance, &Piece::field)->codes;
             if (state.tolerance != jumperTolerance(tolerances)) {
-                stop(family_.pieces.size(), text_.size(),
-                     "перемычку не заказывают с допуском " + quoted(state.tolerance->code));
+                stop(family_.pieces.size(), text_.size(), [&] {
+                    return "перемычку не заказывают с допуском " + quoted(state.tolerance->code);
+                });
                 return;
             }
         }
         if (!jumper && !inRange(family_, reading.value)) {
-            stop(family_.pieces.size(), text_.size(),
-                 "номинала " + value::quantityText(family_.quantity, reading.value) +
-                     " у серии нет");
+            stop(family_.pieces.size(), text_.size(), [&] {
+                return "номинала " + value::quantityText(family_.quantity, reading.value) +
+                       " у серии нет";
+            });
             return;
         }
         if (!jumper && state.jumperOnly) {
-            stop(family_.pieces.size(), text_.size(), "код перемычки у номинала не ноль");
+            stop(family_.pieces.size(), text_.size(),
+                 [] { return std::string("код перемычки у номинала не ноль"); });
             return;
         }
         if (jumper) {
@@ -266,38 +273,44 @@ private:
             readings_.push_back(state.found);
     }
 
-    // The walk stops at the piece `at` and the text's `position`: the furthest such stop past the
-    // size and the piece after it says why the text is no number of the family.
-    void stop(std::size_t at, std::size_t position, std::string why) {
+    // The walk stops at the piece `at` and the text's `position`: the furthest such stop where
+    // the text fits the family's pattern says why the text is no number of the family. The
+    // reason is written only then.
+    template <typename Why> void stop(std::size_t at, std::size_t position, Why why) {
         const std::size_t depth = position * 64 + at;
-        if (depth < reached_ || at < fitsFrom())
+        if (depth < reached_ || (at < sizeAt_ + 2 && !fitsByLength(at)))
             return;
         reached_ = depth;
-        reason_ = why.empty() ? "номер обрывается после " + quoted(text_.substr(0, position))
-                              : std::move(why);
+        std::string said = why();
+        reason_ = said.empty() ? "номер обрывается после " + quoted(text_.substr(0, position))
+                               : std::move(said);
     }
 
-    // The piece a stop must reach for the text to fit the family's pattern: the one after the
-    // size and the next; or, for a text as long as the family's shortest number, the piece
-    // after the series' own letters.
-    std::size_t fitsFrom() const {
-        std::size_t shortest = 0;
-        for (const Piece& piece : family_.pieces)
-            shortest += piece.field == Field::Value    ? 3
-                        : piece.field == Field::Hyphen ? 0
-                        : piece.any > 0                ? piece.any
-                        : piece.codes.empty()
-                            ? 0
-                            : std::ranges::min(piece.codes, {}, [](const Code& c) {
-                                  return c.code.size();
-                              }).code.size();
-        const bool named = family_.pieces.front().field == Field::Text;
-        return named && text_.size() >= shortest ? 1 : sizeAt_ + 2;
+    // Whether a stop at the piece `at`, before the piece after the size's next, still fits the
+    // family's pattern: past the series' own letters in a text as long as its shortest number.
+    bool fitsByLength(std::size_t at) {
+        if (at < 1 || family_.pieces.front().field != Field::Text)
+            return false;
+        if (!shortest_) {
+            std::size_t shortest = 0;
+            for (const Piece& piece : family_.pieces)
+                shortest += piece.field == Field::Value    ? 3
+                            : piece.field == Field::Hyphen ? 0
+                            : piece.any > 0                ? piece.any
+                            : piece.codes.empty()
+                                ? 0
+                                : std::ranges::min(piece.codes, {}, [](const Code& c) {
+                                      return c.code.size();
+                                  }).code.size();
+            shortest_ = shortest;
+        }
+        return text_.size() >= *shortest_;
     }
 
     const Family& family_;
     std::string_view text_;
     std::size_t sizeAt_ = 0;
+    std::optional<std::size_t> shortest_; // worked out at the first stop that needs it
     std::size_t reached_ = 0;
     std::string reason_;
     std::vector<PartReading> readings_;
