@@ -53,7 +53,7 @@ const std::vector<Unit>& typedUnits() {
         std::vector<Unit> made;
         for (const Quantity quantity : {kOhms, kFarads, kHenries}) {
             const value::Unit unit = value::unitOf(quantity);
-            for (const value::Prefix& prefix : value::kPrefixes) {
+            for (const value::Prefix& prefix : value::prefixes()) {
                 if (prefix.exponent < unit.smallest || prefix.exponent > unit.largest)
                     continue;
                 const int exponent = value::inSmallestUnit(quantity, prefix.exponent);

@@ -5,6 +5,35 @@
 namespace vantrel::value {
 namespace {
 
+constexpr Prefix kPrefixes[] = {{kPico, "p", "п"},  {kNano, "n", "н"}, {kMicro, "µ", "мк"},
+                                {kMilli, "m", "м"}, {0, "", ""},       {kKilo, "k", "к"},
+                                {kMega, "M", "М"},  {kGiga, "G", "Г"}, {kTera, "T", "Т"}};
+
+constexpr const Prefix* prefixWith(int exponent) {
+    for (const Prefix& prefix : kPrefixes)
+        if (prefix.exponent == exponent)
+            return &prefix;
+    return nullptr;
+}
+
+constexpr Unit unitOfQuantity(Quantity quantity) {
+    switch (quantity) {
+    case Quantity::Resistance:
+        return {"Ω", "Ом", 0, kTera};
+    case Quantity::Capacitance:
+        return {"F", "Ф", kPico, kMicro};
+    case Quantity::Inductance:
+        return {"H", "Гн", kNano, 0};
+    }
+    return {};
+}
+
+// The header's smallest prefixes, which the codes' constants are worked out from, are these.
+static_assert(
+    unitOfQuantity(Quantity::Resistance).smallest == smallestPrefix(Quantity::Resistance) &&
+    unitOfQuantity(Quantity::Capacitance).smallest == smallestPrefix(Quantity::Capacitance) &&
+    unitOfQuantity(Quantity::Inductance).smallest == smallestPrefix(Quantity::Inductance));
+
 // A unit's name made when the program is built: its Russian prefix, then its Russian name.
 struct Name {
     std::array<char, 16> text{};
@@ -20,14 +49,14 @@ constexpr Name join(std::string_view prefix, std::string_view unit) {
 }
 
 template <Quantity quantity> struct Ladder {
-    static constexpr Unit unit = unitOf(quantity);
+    static constexpr Unit unit = unitOfQuantity(quantity);
     static constexpr std::size_t steps =
         static_cast<std::size_t>(unit.largest - unit.smallest) / 3 + 1;
     static constexpr std::array<Name, steps> names = [] {
         std::array<Name, steps> made{};
         for (std::size_t step = 0; step < steps; ++step)
             made[step] =
-                join(prefixOf(unit.smallest + 3 * static_cast<int>(step))->russian, unit.russian);
+                join(prefixWith(unit.smallest + 3 * static_cast<int>(step))->russian, unit.russian);
         return made;
     }();
     static constexpr std::array<std::string_view, steps> views = [] {
@@ -39,6 +68,18 @@ template <Quantity quantity> struct Ladder {
 };
 
 } // namespace
+
+std::span<const Prefix> prefixes() {
+    return kPrefixes;
+}
+
+const Prefix* prefixOf(int exponent) {
+    return prefixWith(exponent);
+}
+
+Unit unitOf(Quantity quantity) {
+    return unitOfQuantity(quantity);
+}
 
 std::span<const std::string_view> unitsOf(Quantity quantity) {
     switch (quantity) {

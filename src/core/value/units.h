@@ -1,5 +1,6 @@
 // The units of the three quantities and the SI prefixes: the one place a unit's symbol, its
-// Russian name and the powers of ten of its prefixes are written.
+// Russian name and the powers of ten of its prefixes are written. The tables are in units.cpp,
+// so that a change to one rebuilds one file.
 #pragma once
 
 #include <span>
@@ -27,17 +28,11 @@ struct Prefix {
     std::string_view latin;
     std::string_view russian;
 };
-inline constexpr Prefix kPrefixes[] = {{kPico, "p", "п"},  {kNano, "n", "н"}, {kMicro, "µ", "мк"},
-                                       {kMilli, "m", "м"}, {0, "", ""},       {kKilo, "k", "к"},
-                                       {kMega, "M", "М"},  {kGiga, "G", "Г"}, {kTera, "T", "Т"}};
+// Every prefix, the smallest first.
+std::span<const Prefix> prefixes();
 
 // The prefix of a power of ten, or nothing where the SI has none.
-constexpr const Prefix* prefixOf(int exponent) {
-    for (const Prefix& prefix : kPrefixes)
-        if (prefix.exponent == exponent)
-            return &prefix;
-    return nullptr;
-}
+const Prefix* prefixOf(int exponent);
 
 // A quantity's unit: its SI symbol, its Russian name, and the prefixes Vantrel writes it with,
 // a thousand apart. A value counts in the unit with the smallest of them.
@@ -47,22 +42,25 @@ struct Unit {
     int smallest;             // the smallest prefix's power of ten
     int largest;
 };
-constexpr Unit unitOf(Quantity quantity) {
+Unit unitOf(Quantity quantity);
+
+// The power of ten of the quantity's smallest unit: ohms, picofarads, nanohenries.
+constexpr int smallestPrefix(Quantity quantity) {
     switch (quantity) {
     case Quantity::Resistance:
-        return {"Ω", "Ом", 0, kTera};
+        break;
     case Quantity::Capacitance:
-        return {"F", "Ф", kPico, kMicro};
+        return kPico;
     case Quantity::Inductance:
-        return {"H", "Гн", kNano, 0};
+        return kNano;
     }
-    return {};
+    return 0;
 }
 
 // The power of ten that a prefixed unit is of the quantity's smallest unit: a microhenry is
 // 10^3 nanohenries, a microfarad 10^6 picofarads.
 constexpr int inSmallestUnit(Quantity quantity, int prefix) {
-    return prefix - unitOf(quantity).smallest;
+    return prefix - smallestPrefix(quantity);
 }
 
 // The units a rating is written in beside a value, as typed: each spelling with the power of
