@@ -1,11 +1,14 @@
 #include "core/part_numbers/part_numbers.h"
 
+#include "core/marking/echo.h"
+
 #include <algorithm>
 #include <array>
 
 namespace vantrel::parts {
 namespace {
 
+using marking::quoted;
 using value::Decimal;
 using value::Reading;
 using value::Tolerance;
@@ -78,10 +81,6 @@ struct State {
     bool jumperOnly = false; // a code only a jumper has
     const Code* tolerance = nullptr;
 };
-
-std::string quoted(std::string_view text) {
-    return std::string("«").append(text).append("»");
-}
 
 // Why a code is not the family's: "нет такого допуска".
 std::string_view noSuch(Field field) {
@@ -362,12 +361,20 @@ private:
                          : has(Field::Value) && inRange(family_, reading_.value));
     }
 
-    template <typename Same>
-    std::optional<std::string_view> codeWhere(const Piece& piece, Same same) {
+    // The first row of the piece the test takes, or nothing.
+    template <typename Same> static const Code* rowWhere(const Piece& piece, Same same) {
         const auto found = std::ranges::find_if(piece.codes, same);
-        if (found == piece.codes.end())
-            return std::nullopt;
-        return found->code;
+        return found == piece.codes.end() ? nullptr : &*found;
+    }
+    static std::optional<std::string_view> codeOf(const Code* row) {
+        return row ? std::optional(row->code) : std::nullopt;
+    }
+
+    // A piece whose fact the reading does not give: its first code, or the code of the row it
+    // follows.
+    std::optional<std::string_view> unstated(const Piece& piece) const {
+        return piece.follows == Follows::Nothing ? std::optional(piece.codes.front().code)
+                                                 : companionOf(piece.follows);
     }
 
     std::optional<std::string_view> codeOf(const Piece& piece) {
@@ -375,57 +382,51 @@ private:
         case Field::Hyphen:
             return "-";
         case Field::Text:
-            return piece.follows == Follows::Nothing ? std::optional(piece.codes.front().code)
-                                                     : companionOf(piece.follows);
+            return unstated(piece);
         case Field::Size:
             return sizeCode(piece);
         case Field::Case:
             if (!reading_.moulded)
                 return std::nullopt;
-            return codeWhere(piece, [&](const Code& c) { return c.meaning == *reading_.moulded; });
+            return codeOf(
+                rowWhere(piece, [&](const Code& c) { return c.meaning == *reading_.moulded; }));
         case Field::Value:
             if (jumper())
                 return family_.zero;
             valueCode_ = writeValueCode(piece.style, reading_.value);
             return valueCode_ ? std::optional<std::string_view>(*valueCode_) : std::nullopt;
         case Field::Tolerance:
-            if (jumper()) {
-                const Code* code = jumperTolerance(piece.codes);
-                return code ? std::optional(code->code) : std::nullopt;
-            }
+            if (jumper())
+                return codeOf(jumperTolerance(piece.codes));
             if (!reading_.tolerance)
                 return std::nullopt;
-            for (const Code& code : piece.codes)
-                if (code.meaning != kJumper && toleranceOf(code.meaning) == reading_.tolerance) {
-                    tolerance_ = &code;
-                    return code.code;
-                }
-            return std::nullopt;
+            tolerance_ = rowWhere(piece, [&](const Code& c) {
+                return c.meaning != kJumper && toleranceOf(c.meaning) == reading_.tolerance;
+            });
+            return codeOf(tolerance_);
         case Field::Voltage:
             if (!reading_.voltage)
                 return std::nullopt;
-            return codeWhere(piece,
-                             [&](const Code& c) { return number(c.meaning) == *reading_.voltage; });
+            return codeOf(rowWhere(
+                piece, [&](const Code& c) { return number(c.meaning) == *reading_.voltage; }));
         case Field::Dielectric:
-            for (const Code& code : piece.codes)
-                if (codes::readDielectric(code.meaning) == dielectric_) {
-                    dielectricRow_ = &code;
-                    return code.code;
-                }
-            return std::nullopt;
+            dielectricRow_ = rowWhere(piece, [&](const Code& c) {
+                return codes::readDielectric(c.meaning) == dielectric_;
+            });
+            return codeOf(dielectricRow_);
         case Field::Tcr:
             if (jumper())
-                return codeWhere(piece, [&](const Code& c) { return c.meaning == kJumper; });
+                return codeOf(rowWhere(piece, [&](const Code& c) { return c.meaning == kJumper; }));
             if (!reading_.temperatureCoefficient)
-                return piece.follows == Follows::Nothing ? std::optional(piece.codes.front().code)
-                                                         : companionOf(piece.follows);
-            return codeWhere(piece, [&](const Code& c) {
+                return unstated(piece);
+            return codeOf(rowWhere(piece, [&](const Code& c) {
                 return c.meaning != kJumper &&
                        number(c.meaning) == *reading_.temperatureCoefficient;
-            });
+            }));
         case Field::Power: {
             const Decimal watts = reading_.power ? *reading_.power : number(size_->power);
-            return codeWhere(piece, [&](const Code& c) { return number(c.meaning) == watts; });
+            return codeOf(
+                rowWhere(piece, [&](const Code& c) { return number(c.meaning) == watts; }));
         }
         }
         return std::nullopt;
@@ -445,15 +446,12 @@ private:
         if (!reading_.package)
             return std::nullopt;
         const bool namesPower = !hasField(family_, Field::Power);
-        const auto found = std::ranges::find_if(piece.codes, [&](const Code& c) {
+        size_ = rowWhere(piece, [&](const Code& c) {
             return c.meaning == reading_.package->inch &&
                    (!namesPower || !reading_.power || c.power.empty() ||
                     number(c.power) == *reading_.power);
         });
-        if (found == piece.codes.end())
-            return std::nullopt;
-        size_ = &*found;
-        return found->code;
+        return codeOf(size_);
     }
 
     const Family& family_;
