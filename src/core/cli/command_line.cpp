@@ -1,5 +1,6 @@
 #include "core/cli/command_line.h"
 
+#include "core/cli/check_answers.h"
 #include "core/cli/marking_answers.h"
 #include "core/cli/network_answers.h"
 #include "core/marking/echo.h"
@@ -28,6 +29,7 @@ constexpr std::string_view kHelp =
     "Использование: vantrel [ПАРАМЕТР]... [МАРКИРОВКА]...\n"
     "  или:  vantrel --combine НОМИНАЛ [--series РЯД|ФАЙЛ] [--parts N] [--json]\n"
     "  или:  vantrel --divider ВХОД ВЫХОД|КОЭФФИЦИЕНТ [--total R] [--series ...] [--json]\n"
+    "  или:  vantrel --check ПЕРЕЧЕНЬ [--stock [ФАЙЛ]] [--json]\n"
     "Номинал резистора, катушки индуктивности или конденсатора по маркировке.\n"
     "\n"
     "С маркировками пишет все их прочтения и не открывает окон: для каждой маркировки\n"
@@ -66,6 +68,15 @@ constexpr std::string_view kHelp =
     "                 до 10 МОм, или файл своих номиналов по одному в строке («-»: ввод)\n"
     "      --parts N  не больше N деталей в сети: 1, 2 или 3 (по умолчанию)\n"
     "      --total R  сумма делителя, около которой искать ({total})\n"
+    "\n"
+    "Проверка перечня деталей (CSV или TSV из KiCad, для сборки, из таблицы; или список):\n"
+    "  vantrel --check bom.csv   по строке на замечание: номер детали не того номинала,\n"
+    "                 размер не тот, что у посадочного места, номинала нет в рядах,\n"
+    "                 единица не та, что у обозначения, обозначение дважды, номинал\n"
+    "                 не читается; затем итог. Код выхода 1, если замечания есть\n"
+    "      --check ПЕРЕЧЕНЬ  файл перечня («-»: ввод); файл не меняется\n"
+    "      --stock [ФАЙЛ]  и нет ли номинала среди своих: без файла те, что хранит окно\n"
+    "                 «Подобрать из стандартных» (и для --combine вместо --series)\n"
     "\n"
     "      --json     писать прочтения в JSON, по объекту на маркировку в строке;\n"
     "                 у прочтения в \"markings\" его маркировки, в \"tolerance_limits\"\n"
@@ -211,6 +222,24 @@ std::optional<int> answerCommandLine(int argc, const char* const* argv, std::ist
     bool networkAsked = false;                               // --combine or --divider
     NetworkQuestion question; // its values, and --series, --parts and --total wherever they stand
     std::string_view firstValueOption;
+    std::optional<std::string_view> checked; // --check: the parts list
+    std::optional<std::string> stock;        // --stock: a file of own values, or the window's
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (argument == "--")
+            break;
+        if (argument != "--stock" && !argument.starts_with("--stock="))
+            continue;
+        if (argument != "--stock")
+            stock = std::string(argument.substr(8));
+        else if (i + 1 < argc && !std::string_view(argv[i + 1]).starts_with('-'))
+            stock = argv[i + 1];
+        else if (std::optional<std::string> own = ownValuesFile())
+            stock = std::move(own);
+        else
+            return error(err, "параметру «--stock» нужен файл: каталог данных не известен "
+                              "(нет HOME)");
+    }
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
         if (optionsEnded || !argument.starts_with('-') || argument == "-") {
@@ -241,6 +270,18 @@ std::optional<int> answerCommandLine(int argc, const char* const* argv, std::ist
             if (question.values.empty())
                 return error(err, "параметру «--divider» нужны входное и выходное напряжения "
                                   "или коэффициент");
+            continue;
+        }
+        if (const auto value = optionValue("--check", argument, i, argc, argv, matched); matched) {
+            if (!value)
+                return error(err, "параметру «--check» нужен файл перечня деталей");
+            checked = value;
+            continue;
+        }
+        if (argument == "--stock" || argument.starts_with("--stock=")) {
+            if (argument == "--stock" && i + 1 < argc &&
+                !std::string_view(argv[i + 1]).starts_with('-'))
+                ++i; // its file, taken above
             continue;
         }
         const ValueOption* option = nullptr;
@@ -287,7 +328,16 @@ std::optional<int> answerCommandLine(int argc, const char* const* argv, std::ist
         }
         return error(err, "неизвестный параметр " + marking::quoted(argument));
     }
+    if (checked) {
+        if (networkAsked || !markings.empty() || !firstValueOption.empty())
+            return error(err, "с «--check» задаются только «--stock» и «--json»");
+        return answerCheck(
+            {*checked, stock ? std::optional<std::string_view>(*stock) : std::nullopt, json}, in,
+            out, err);
+    }
     if (networkAsked) {
+        if (stock && !question.series)
+            question.series = *stock;
         if (!markings.empty())
             return error(err, "с «--combine» и «--divider» маркировки не читаются: " +
                                   marking::quoted(markings.front().first));
@@ -303,6 +353,8 @@ std::optional<int> answerCommandLine(int argc, const char* const* argv, std::ist
     if (!firstValueOption.empty())
         return error(err, "параметр " + marking::quoted(firstValueOption) +
                               " только для «--combine» и «--divider»");
+    if (stock)
+        return error(err, "параметр «--stock» только для «--check» и «--combine»");
     if (markings.empty())
         return json ? std::optional(error(err, "параметру «--json» нужна маркировка"))
                     : std::nullopt;

@@ -73,6 +73,8 @@ std::string dielectricJson(const codes::Dielectric& dielectric) {
         .close();
 }
 
+} // namespace
+
 std::string readingJson(const MarkingReading& found) {
     const value::Reading& reading = found.reading;
     const value::Unit unit = value::unitOf(reading.quantity);
@@ -120,8 +122,6 @@ std::string readingJson(const MarkingReading& found) {
         .add("family", found.family.empty() ? "null" : jsonString(found.family))
         .close();
 }
-
-} // namespace
 
 std::string jsonString(std::string_view text) {
     constexpr char kHex[] = "0123456789abcdef";

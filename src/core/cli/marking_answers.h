@@ -2,6 +2,8 @@
 // JSON object per line.
 #pragma once
 
+#include "core/marking/any_marking.h"
+
 #include <iosfwd>
 #include <string>
 #include <string_view>
@@ -32,6 +34,9 @@ private:
     std::string buffer_;
     bool everyMarkingRead_ = true;
 };
+
+// A reading as one JSON object: its component, form, value, facts and markings (man vantrel).
+std::string readingJson(const marking::MarkingReading& found);
 
 // The text as a JSON string, quotes included: control characters (C0, DEL and C1) and the line
 // and paragraph separators escaped, bytes that are no UTF-8 as U+FFFD.

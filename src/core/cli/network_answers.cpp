@@ -29,37 +29,7 @@ int refuse(std::ostream& err, const Refusal& refusal) {
     return kUsageError;
 }
 
-// "список «мои.txt»", "список со стандартного ввода"; in a message that the list failed, with
-// what it lists: "список номиналов «мои.txt»".
-std::string listName(std::string_view name, std::string_view what = "") {
-    return std::string("список ").append(what).append(name == "-" ? "со стандартного ввода"
-                                                                  : marking::quoted(name));
-}
 constexpr std::string_view kOfValues = "номиналов ";
-
-// A list of values from a file, or from standard input for "-": at most one byte more than a
-// list may hold, so that a longer one is refused whole.
-std::variant<std::string, Refusal> readList(std::string_view name, std::istream& in) {
-    std::ifstream file;
-    std::istream* from = &in;
-    if (name != "-") {
-        std::error_code error;
-        if (std::filesystem::is_directory(name, error)) // opens, but reads as nothing
-            return Refusal{"не удалось прочитать " + listName(name, kOfValues) + ": это каталог"};
-        file.open(std::string(name), std::ios::binary);
-        if (!file)
-            return Refusal{"не удалось открыть " + listName(name, kOfValues)};
-        from = &file;
-    }
-    std::string text(networks::kLongestStockText + 1, '\0');
-    from->read(text.data(), static_cast<std::streamsize>(text.size()));
-    const std::optional<std::string> failure = readFailure(*from);
-    if (from->bad() || failure)
-        return Refusal{"не удалось прочитать " + listName(name, kOfValues) +
-                       (failure ? ": " + *failure : std::string())};
-    text.resize(static_cast<std::size_t>(from->gcount()));
-    return text;
-}
 
 // The stock a question names: a series, E24 where none is named, or a list of values.
 std::variant<Stock, Refusal> stockOf(const NetworkQuestion& question, Quantity quantity,
@@ -67,7 +37,8 @@ std::variant<Stock, Refusal> stockOf(const NetworkQuestion& question, Quantity q
     const std::string_view name = question.series.value_or(networks::kDefaultSeries);
     if (std::optional<Stock> series = networks::seriesStock(name, quantity))
         return *std::move(series);
-    std::variant<std::string, Refusal> list = readList(name, in);
+    std::variant<std::string, Refusal> list =
+        readList(name, in, networks::kLongestStockText, kOfValues);
     if (const auto* refused = std::get_if<Refusal>(&list))
         return *refused;
     return networks::readStock(std::get<std::string>(list), quantity, listName(name));
@@ -228,6 +199,34 @@ int answerDivider(const NetworkQuestion& question, std::istream& in, std::ostrea
 }
 
 } // namespace
+
+std::string listName(std::string_view name, std::string_view what) {
+    return std::string("список ").append(what).append(name == "-" ? "со стандартного ввода"
+                                                                  : marking::quoted(name));
+}
+
+std::variant<std::string, Refusal> readList(std::string_view name, std::istream& in,
+                                            std::size_t most, std::string_view what) {
+    std::ifstream file;
+    std::istream* from = &in;
+    if (name != "-") {
+        std::error_code error;
+        if (std::filesystem::is_directory(name, error)) // opens, but reads as nothing
+            return Refusal{"не удалось прочитать " + listName(name, what) + ": это каталог"};
+        file.open(std::string(name), std::ios::binary);
+        if (!file)
+            return Refusal{"не удалось открыть " + listName(name, what)};
+        from = &file;
+    }
+    std::string text(most + 1, '\0');
+    from->read(text.data(), static_cast<std::streamsize>(text.size()));
+    const std::optional<std::string> failure = readFailure(*from);
+    if (from->bad() || failure)
+        return Refusal{"не удалось прочитать " + listName(name, what) +
+                       (failure ? ": " + *failure : std::string())};
+    text.resize(static_cast<std::size_t>(from->gcount()));
+    return text;
+}
 
 int answerNetworkQuestion(const NetworkQuestion& question, std::istream& in, std::ostream& out,
                           std::ostream& err) {

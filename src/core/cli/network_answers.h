@@ -2,9 +2,13 @@
 // ratio, as text or as one JSON object.
 #pragma once
 
+#include "core/networks/typed_values.h"
+
 #include <iosfwd>
 #include <optional>
+#include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 namespace vantrel::cli {
@@ -25,5 +29,14 @@ struct NetworkQuestion {
 // reach, an unreadable or empty list of values) and 3 where the answer could not be written.
 int answerNetworkQuestion(const NetworkQuestion& question, std::istream& in, std::ostream& out,
                           std::ostream& err);
+
+// "список «мои.txt»", "список со стандартного ввода"; in a message that the list failed, with
+// what it lists: "список номиналов «мои.txt»".
+std::string listName(std::string_view name, std::string_view what = "");
+
+// A list from a file, or from standard input for "-": at most one byte more than `most`, so
+// that a longer one is refused whole. `what` names what it lists in a refusal: "номиналов ".
+std::variant<std::string, networks::Refusal> readList(std::string_view name, std::istream& in,
+                                                      std::size_t most, std::string_view what);
 
 } // namespace vantrel::cli

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 namespace vantrel::networks {
 namespace {
@@ -73,11 +74,9 @@ std::optional<Stock> seriesStock(std::string_view name, Quantity quantity) {
     return stock;
 }
 
-std::variant<Stock, Refusal> readStock(std::string_view text, Quantity quantity, std::string name) {
-    if (text.size() > kLongestStockText)
-        return Refusal{name + ": список длиннее " + std::to_string(kLongestStockText >> 20) +
-                       " МиБ"};
-    Stock stock{quantity, std::move(name), {}, true, false};
+std::optional<Refusal>
+forEachListed(std::string_view text, const std::string& name,
+              const std::function<std::optional<std::string>(std::string_view)>& take) {
     // As editors save a list: a byte-order mark in front, lines ended by CR LF.
     if (constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
         text.starts_with(kByteOrderMark))
@@ -97,23 +96,35 @@ std::variant<Stock, Refusal> readStock(std::string_view text, Quantity quantity,
             from = to + 1;
             if (entry.empty())
                 continue;
-            const std::string where =
-                std::string(stock.name).append(", строка ").append(std::to_string(lineNumber));
-            const auto read = readPartValue(entry);
-            if (const auto* refused = std::get_if<Refusal>(&read))
-                return Refusal{where + ": " + refused->message};
-            const auto& reading = std::get<value::Reading>(read);
-            if (reading.quantity != quantity)
-                return Refusal{where + ": " + marking::quoted(entry) + " — " +
-                               std::string(measureOf(reading.quantity)) + ", а нужно " +
-                               std::string(measureOf(quantity))};
-            const Part part = partOf(reading.value, reading.tolerance);
-            if (part.toleranced && !(part.least > 0)) // a part that might be nothing at all
-                return Refusal{where + ": " + marking::quoted(entry) +
-                               ": допуск не меньше самого номинала"};
-            stock.parts.push_back(part);
+            if (const std::optional<std::string> refused = take(entry))
+                return Refusal{name + ", строка " + std::to_string(lineNumber) + ": " + *refused};
         }
     }
+    return std::nullopt;
+}
+
+std::variant<Stock, Refusal> readStock(std::string_view text, Quantity quantity, std::string name) {
+    if (text.size() > kLongestStockText)
+        return Refusal{name + ": список длиннее " + std::to_string(kLongestStockText >> 20) +
+                       " МиБ"};
+    Stock stock{quantity, std::move(name), {}, true, false};
+    const auto refused =
+        forEachListed(text, stock.name, [&](std::string_view entry) -> std::optional<std::string> {
+            const auto read = readPartValue(entry);
+            if (const auto* wrong = std::get_if<Refusal>(&read))
+                return wrong->message;
+            const auto& reading = std::get<value::Reading>(read);
+            if (reading.quantity != quantity)
+                return marking::quoted(entry) + " — " + std::string(measureOf(reading.quantity)) +
+                       ", а нужно " + std::string(measureOf(quantity));
+            const Part part = partOf(reading.value, reading.tolerance);
+            if (part.toleranced && !(part.least > 0)) // a part that might be nothing at all
+                return marking::quoted(entry) + ": допуск не меньше самого номинала";
+            stock.parts.push_back(part);
+            return std::nullopt;
+        });
+    if (refused)
+        return *refused;
     if (stock.parts.empty())
         return Refusal{stock.name + ": в списке нет ни одного номинала"};
     std::ranges::stable_sort(stock.parts, {}, &Part::amount);

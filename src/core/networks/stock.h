@@ -3,6 +3,7 @@
 
 #include "core/networks/typed_values.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -47,6 +48,14 @@ inline constexpr std::string_view kDefaultSeries = "E24";
 // The longest list read, and the most values it may hold: the search keeps every pair of them.
 inline constexpr std::size_t kLongestStockText = std::size_t{1} << 20; // 1 МиБ
 inline constexpr std::size_t kMostStockValues = 2000;
+
+// Each entry of a builder's list in turn: one or more a line, separated by ';'; what follows
+// '#' on a line is a comment; a byte-order mark in front and CR LF line ends are taken as
+// editors save them. The first refusal `take` gives ends the walk, and is given with the list's
+// name and the line: "свои номиналы, строка 3: …".
+std::optional<Refusal>
+forEachListed(std::string_view text, const std::string& name,
+              const std::function<std::optional<std::string>(std::string_view entry)>& take);
 
 // The builder's own values, one or more a line, separated by ';'; what follows '#' on a line
 // is a comment. A value listed twice is kept as first listed. Every value must be of the quantity
