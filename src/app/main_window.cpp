@@ -7,6 +7,7 @@
 #include "ui/pictures.h"
 #include "ui/window_frame.h"
 #include "windows/any_marking_window.h"
+#include "windows/check_window.h"
 #include "windows/code_windows.h"
 #include "windows/colour_windows.h"
 #include "windows/combine_window.h"
@@ -156,6 +157,7 @@ void TForm1::buildMenu() {
     N44 = addCommand(N11, "4 полосы", "N44", &TForm1::N44Click);
     AnyMarking = addCommand(N3, "Что за маркировка?", "AnyMarking", &TForm1::AnyMarkingClick);
     Combine = addCommand(N3, "Подобрать из стандартных", "Combine", &TForm1::CombineClick);
+    CheckList = addCommand(N3, "Проверка перечня", "CheckList", &TForm1::CheckListClick);
     N7 = bar->addAction(QStringLiteral("О программе"));
     N7->setObjectName(QStringLiteral("N7"));
     connect(N7, &QAction::triggered, this, &TForm1::N7Click);
@@ -211,6 +213,9 @@ void TForm1::AnyMarkingClick() {
 }
 void TForm1::CombineClick() {
     showCombine();
+}
+void TForm1::CheckListClick() {
+    showKept<windows::CheckWindow>(this, CheckListForm);
 }
 void TForm1::showCombine(const QString& value) {
     if (!CombineForm)

@@ -13,15 +13,16 @@ class QMenu;
 class QTimer;
 
 namespace vantrel::windows {
+class CheckWindow;
 class CombineWindow;
-}
+} // namespace vantrel::windows
 
 namespace vantrel::app {
 
 // Creates the other twelve windows, hidden, as its own children: it is their one owner, and
 // it keeps pointers to the ten that its menu opens. The windows added since (SMD codes, any
-// marking, standard parts) are created on their first showing, owned the same way, and kept
-// until the program ends.
+// marking, standard parts, parts lists) are created on their first showing, owned the same way, and
+// kept until the program ends.
 class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
@@ -54,6 +55,7 @@ private slots:
     void PrintedCapacitorCodeClick();
     void AnyMarkingClick();
     void CombineClick();
+    void CheckListClick();
 
 private:
     // «Подобрать из стандартных», with the value typed in where one is handed over.
@@ -64,16 +66,17 @@ private:
 
     // What the menu opens; each window returns nothing that matters here.
     QDialog *Form2, *Form3, *Form4, *Form5, *Form6, *Form8, *Form9, *Form10, *Form12, *Form13;
-    QDialog* SmdCodeForm = nullptr; // these four are created on their first showing
+    QDialog* SmdCodeForm = nullptr; // these five are created on their first showing
     QDialog* PrintedCapacitorCodeForm = nullptr;
     QDialog* AnyMarkingForm = nullptr;
     windows::CombineWindow* CombineForm = nullptr;
+    QDialog* CheckListForm = nullptr;
     Clock clock_ = &QDateTime::currentDateTime;
     QString scrollPrefix_; // only ever spaces: the caption drifts right one space a tick
 
     QMenu *N1, *N3, *N5, *N4, *N8, *N33, *N11;
     QAction *N7, *N31, *N41, *N51, *N61, *N9, *N34, *N43, *N35, *N44, *N12;
-    QAction *SmdCode, *PrintedCapacitorCode, *AnyMarking, *Combine;
+    QAction *SmdCode, *PrintedCapacitorCode, *AnyMarking, *Combine, *CheckList;
     QLabel* Label1;
     QTimer* Timer1;
     QTimer* Timer2;

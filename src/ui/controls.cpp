@@ -9,6 +9,7 @@
 #include <QMap>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTableView>
 #include <limits>
 #include <optional>
 
@@ -28,6 +29,7 @@ QPalette::ColorRole textRole(Kind kind) {
     case Kind::Edit:
     case Kind::Memo:
     case Kind::List:
+    case Kind::Table:
         break;
     }
     return QPalette::Text;
@@ -122,6 +124,15 @@ QWidget* makeControl(QWidget* parent, const Control& row) {
         list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         list->setTextElideMode(Qt::ElideRight);
         return list;
+    }
+    case Kind::Table: { // rows of columns, picked a row at a time
+        auto* table = new QTableView(parent);
+        table->setSelectionBehavior(QAbstractItemView::SelectRows);
+        table->setSelectionMode(QAbstractItemView::SingleSelection);
+        table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        table->setTabKeyNavigation(false);
+        table->setWordWrap(false);
+        return table;
     }
     case Kind::Selector: {
         auto* group = new RadioGroup(parent);

@@ -14,13 +14,14 @@ class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
+class QTableView;
 
 namespace vantrel::ui {
 
 class Picture;
 class RadioGroup;
 
-enum class Kind { Label, Picture, Edit, Button, Memo, Selector, List };
+enum class Kind { Label, Picture, Edit, Button, Memo, Selector, List, Table };
 
 enum class Colour { WindowText, Black, Red, Purple, Navy, Highlight, ActiveCaption };
 
@@ -58,6 +59,7 @@ template <> inline constexpr Kind kKindMaking<QPushButton> = Kind::Button;
 template <> inline constexpr Kind kKindMaking<QPlainTextEdit> = Kind::Memo;
 template <> inline constexpr Kind kKindMaking<RadioGroup> = Kind::Selector;
 template <> inline constexpr Kind kKindMaking<QListWidget> = Kind::List;
+template <> inline constexpr Kind kKindMaking<QTableView> = Kind::Table;
 
 // The controls a table made, as they were made, found by their rows' names.
 class Controls {

@@ -1,15 +1,13 @@
 #include "windows/any_marking_window.h"
 
-#include "core/bands/band_tables.h"
 #include "core/marking/value_markings.h"
 #include "core/value/series.h"
-#include "ui/band_colours.h"
 #include "ui/controls.h"
+#include "windows/marking_rows.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPainter>
 #include <QPushButton>
 #include <algorithm>
 
@@ -33,42 +31,6 @@ constexpr ui::Control kControls[] = {
     {Kind::List,  "Neighbours1",   8, 386, 664, 30, "", kBold13, 3, ui::Tooltip},
 };
 // clang-format on
-
-static_assert(ui::kBandColours.size() == bands::kColourNames.size(), "a swatch for every colour");
-
-constexpr QSize kSwatch{16, 14};
-constexpr int kSwatchStep = 18;
-constexpr int kMostBands = 5;
-
-// The band colours side by side, each outlined, at the left of an icon that holds the most
-// bands a marking has, so that every row's text starts in the same column.
-QIcon swatches(const std::vector<int>& colours) {
-    QPixmap picture(kSwatchStep * kMostBands, kSwatch.height());
-    picture.fill(Qt::transparent);
-    QPainter painter(&picture);
-    painter.setPen(QColor(64, 64, 64));
-    int left = 0;
-    for (const int colour : colours) {
-        const QRect box(QPoint(left, 0), kSwatch - QSize(1, 1));
-        painter.fillRect(box, QColor(ui::kBandColours[static_cast<std::size_t>(colour)].rgb));
-        painter.drawRect(box);
-        left += kSwatchStep;
-    }
-    return QIcon(picture);
-}
-
-// A row that says something and cannot be picked: «Нет прочтения».
-QListWidgetItem* addNote(QListWidget* list, const QString& text) {
-    auto* item = new QListWidgetItem(text, list);
-    item->setFlags(Qt::ItemIsEnabled);
-    return item;
-}
-
-QListWidgetItem* addRow(QListWidget* list, const std::string& text) {
-    auto* item = new QListWidgetItem(QString::fromStdString(text), list);
-    item->setToolTip(item->text()); // the whole row, where the list cuts it short
-    return item;
-}
 
 // The row picked in the list, or -1 when none is.
 int pickedRow(const QListWidget* list) {
@@ -95,7 +57,6 @@ void AnyMarkingWindow::controlsBuilt(const ui::Controls& controls) {
     constexpr ui::NamedBy kNames[] = {
         {"Edit1", "Label1"}, {"Readings1", "Label2"}, {"Neighbours1", "Label4"}};
     ui::nameControls(controls, kNames);
-    Markings1->setIconSize(QSize(kSwatchStep * kMostBands, kSwatch.height()));
     Markings1->setSelectionMode(QAbstractItemView::NoSelection);
     Markings1->setFocusPolicy(Qt::StrongFocus); // read row by row with the arrow keys
     Neighbours1->setFlow(QListView::LeftToRight);
@@ -186,32 +147,12 @@ void AnyMarkingWindow::showValue(const std::optional<value::Reading>& value) {
 
 void AnyMarkingWindow::showMarkings(const value::Reading& value, const std::vector<Marking>& ways) {
     showValue(value);
-    Markings1->clear();
     Label3->setText(
         QStringLiteral("Так маркируют %1:")
             .arg(QString::fromStdString(value::quantityText(value.quantity, value.value))));
     Label3->adjustSize();
     Markings1->setAccessibleName(Label3->text());
-    // What is printed on such a part, or why nothing is; then, under their own title, the part
-    // numbers that order it.
-    const auto printed = std::ranges::find(ways, MarkingForm::PartNumber, &Marking::form);
-    for (auto way = ways.begin(); way != printed; ++way)
-        addRow(Markings1, std::string(formTitle(way->form)) + ": " + markingText(*way))
-            ->setIcon(swatches(way->colours));
-    if (printed == ways.begin() && value.package && value.package->code == value::ChipCode::None)
-        addNote(Markings1, QStringLiteral("Чипы размера %1 обычно не маркируют")
-                               .arg(QString::fromStdString(
-                                   value::packageText(*value.package, value.packageInMetric))));
-    else if (printed == ways.begin())
-        addNote(Markings1, QStringLiteral("Ни одна маркировка не даёт этот номинал"));
-    // Indented as the printed ones are, whose swatches take the room of the widest.
-    if (printed != ways.end())
-        addNote(Markings1, QStringLiteral("%1:").arg(QString::fromUtf8(formTitle(printed->form))))
-            ->setIcon(swatches({}));
-    for (auto way = printed; way != ways.end(); ++way)
-        addRow(Markings1,
-               std::string(way->maker) + " " + std::string(way->family) + ": " + way->text)
-            ->setIcon(swatches({}));
+    fillMarkings(Markings1, value, ways);
 }
 
 } // namespace vantrel::marking

@@ -7,6 +7,7 @@
 #include "core/value/series.h"
 #include "ui/controls.h"
 #include "ui/radio_group.h"
+#include "windows/own_values.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -193,6 +194,9 @@ void CombineWindow::setValue(const QString& value) {
 
 void CombineWindow::hideEvent(QHideEvent* event) {
     ui::Window::hideEvent(event);
+    // The builder's list is kept for the next run, and for «Проверка перечня» and --stock.
+    if (listBox && listBox->toPlainText() != keptList_ && keepOwnValues(listBox->toPlainText()))
+        keptList_ = listBox->toPlainText();
     // A closed window keeps what is typed and shown, not the search's tables (100 MB for E192).
     if (search_)
         QMetaObject::invokeMethod(search_, [search = search_] { search->forget(); });
@@ -248,6 +252,8 @@ void CombineWindow::controlsBuilt(const ui::Controls& controls) {
     }
     if (!pendingValue_.isEmpty())
         valueBox->setText(pendingValue_);
+    keptList_ = readOwnValues(); // as the last run left it; the series picked stays the same
+    listBox->setPlainText(keptList_);
 
     pause_ = new QTimer(this);
     pause_->setSingleShot(true);

@@ -66,6 +66,7 @@ private:
     void showAnswer(const CombineAnswer& answer); // the latest question's, when it comes
 
     QString pendingValue_;            // a value handed over before the controls exist
+    QString keptList_;                // the builder's list as last kept in their data folder
     QTimer* pause_ = nullptr;         // made with the controls, on the first showing
     std::unique_ptr<QThread> thread_; // the search's, started on the first showing
     CombineSearch* search_ = nullptr; // lives in thread_, deleted after it ends

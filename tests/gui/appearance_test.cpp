@@ -32,8 +32,8 @@ int textRoom(const QRadioButton* button) {
 // installed face for each itself, once: it must be the very face Qt's own substitution paints.
 TEST(Appearance, EveryNamedFontIsTheFaceQtWouldPaint) {
     App program;
-    for (const char* family : {"MS Sans Serif", "Arial", "Arial Black", "PT Sans Cyr",
-                               "Shotgun BT", "Courier New", "DejaVu Sans", "No Such Family"})
+    for (const char* family : {"MS Sans Serif", "Arial", "Arial Black", "PT Sans Cyr", "Shotgun BT",
+                               "Courier New", "DejaVu Sans", "No Such Family"})
         for (const bool bold : {false, true}) {
             QFont byQt(QString::fromLatin1(family));
             byQt.setPixelSize(15);

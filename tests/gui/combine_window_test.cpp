@@ -38,7 +38,7 @@ const QStringList k14k7 = {
 
 } // namespace
 
-// The item comes after «Что за маркировка?», at the end of «Элемент»; the window is created on
+// The item comes after «Что за маркировка?», before «Проверка перечня»; the window is created on
 // its first showing and keeps what was typed, the series and the list when shown again.
 TEST(CombineWindow, LastMenuItemShowsItAndKeepsIt) {
     App program;
@@ -47,9 +47,10 @@ TEST(CombineWindow, LastMenuItemShowsItAndKeepsIt) {
     ASSERT_TRUE(item);
     EXPECT_EQ(item->text(), "Подобрать из стандартных");
     const QList<QAction*> element = main->findChild<QMenu*>("N3")->actions();
-    ASSERT_GE(element.size(), 2);
-    EXPECT_EQ(element.last(), item);
-    EXPECT_EQ(element[element.size() - 2]->objectName(), "AnyMarking");
+    ASSERT_GE(element.size(), 3);
+    EXPECT_EQ(element[element.size() - 2], item);
+    EXPECT_EQ(element[element.size() - 3]->objectName(), "AnyMarking");
+    EXPECT_EQ(element.last()->objectName(), "CheckList");
     EXPECT_TRUE(main->findChildren<windows::CombineWindow*>().isEmpty());
 
     QStringList networks;

@@ -81,7 +81,7 @@ TEST(MainWindow, MenuItemsInOrderWithTheirAccessKeys) {
     EXPECT_EQ(captions(submenu(bar, "N1")), QStringList{"&Закрыть"});
     EXPECT_EQ(captions(submenu(bar, "N3")),
               (QStringList{"Резистор", "Конденсатор", "Индуктивность", "Что за маркировка?",
-                           "Подобрать из стандартных"}));
+                           "Подобрать из стандартных", "Проверка перечня"}));
     EXPECT_EQ(captions(submenu(bar, "N4")), (QStringList{"Цветовая", "Кодовая", "&SMD-код"}));
     EXPECT_EQ(captions(submenu(bar, "N8")),
               (QStringList{"&3 полосы", "&4 полосы", "&5 полос", "&6 полос"}));

@@ -26,7 +26,8 @@ Windows windowsOf(app::TForm1* main) {
             one<codes::SmdCodeWindow>(main),
             one<codes::PrintedCapacitorCodeWindow>(main),
             one<marking::AnyMarkingWindow>(main),
-            one<windows::CombineWindow>(main)};
+            one<windows::CombineWindow>(main),
+            one<windows::CheckWindow>(main)};
 }
 
 } // namespace vantrel::test

@@ -6,6 +6,7 @@
 #include "app/main_window.h"
 #include "app/shell_windows.h"
 #include "windows/any_marking_window.h"
+#include "windows/check_window.h"
 #include "windows/code_windows.h"
 #include "windows/colour_windows.h"
 #include "windows/combine_window.h"
@@ -29,10 +30,11 @@ struct Windows {
     app::TForm11* Form11;
     bands::TForm12* Form12;
     bands::TForm13* Form13;
-    codes::SmdCodeWindow* SmdCode; // these four are null until their menu items first show them
+    codes::SmdCodeWindow* SmdCode; // these five are null until their menu items first show them
     codes::PrintedCapacitorCodeWindow* PrintedCapacitorCode;
     marking::AnyMarkingWindow* AnyMarking;
     windows::CombineWindow* Combine;
+    windows::CheckWindow* CheckList;
 
     // Every window but the main one, in creation order.
     std::array<ui::Window*, 12> secondary() const {
