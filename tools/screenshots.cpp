@@ -12,6 +12,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableView>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolTip>
 #include <cstdio>
@@ -84,6 +86,8 @@ void showOnce(app::TForm1* main, const char* item) {
 
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QTemporaryDir dataHome; // no builder's own values in the pictures
+    qputenv("XDG_DATA_HOME", dataHome.path().toUtf8());
     QApplication application(argc, argv);
     const QStringList arguments = QApplication::arguments();
     const QString folder = (arguments.size() > 1 ? arguments[1] : QStringLiteral("docs")) + u'/';
@@ -94,6 +98,7 @@ int main(int argc, char* argv[]) {
     showOnce(main.get(), "PrintedCapacitorCode");
     showOnce(main.get(), "AnyMarking");
     showOnce(main.get(), "Combine");
+    showOnce(main.get(), "CheckList");
     const test::Windows f = test::windowsOf(main.get());
     f.Form1->setClock([] { return QDateTime(QDate(2026, 12, 8), QTime(14, 5, 9)); });
     QMetaObject::invokeMethod(f.Form1, "Timer1Timer");
@@ -126,6 +131,13 @@ int main(int argc, char* argv[]) {
     // Its answers come from a search of their own, after a pause in typing.
     while (f.Combine->property("answering").toBool())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    // A parts list with a finding of every kind, read on the window's own thread; the first
+    // line picked, whose part number orders another value.
+    f.CheckList->openList(folder + QStringLiteral("../tests/lists/kicad.csv"));
+    while (f.CheckList->property("reading").toBool())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    auto* lines = f.CheckList->findChild<QTableView*>("Lines");
+    lines->setCurrentIndex(lines->model()->index(0, 0));
     for (ui::Window* window : f.secondary())
         press(window);
     press(f.SmdCode);
@@ -146,7 +158,8 @@ int main(int argc, char* argv[]) {
         {f.Form12, "inductor-3-bands"},
         {f.Form13, "inductor-4-bands"},
         {f.AnyMarking, "any-marking"},
-        {f.Combine, "combine"}};
+        {f.Combine, "combine"},
+        {f.CheckList, "check-list"}};
     bool saved = true;
     for (const auto& [window, name] : shots)
         saved = save(window, folder, name) && saved;

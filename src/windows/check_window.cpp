@@ -53,7 +53,7 @@ constexpr ui::Control kControls[] = {
 constexpr const char* kHeadings[CheckedLines::kColumns] = {
     "Строка",       "Обозначения",      "Кол.",      "Номинал",
     "Номер детали", "Посадочное место", "Прочтение", "Замечания"};
-constexpr int kWidths[CheckedLines::kColumns - 1] = {52, 100, 40, 100, 150, 150, 160};
+constexpr int kWidths[CheckedLines::kColumns - 1] = {52, 90, 40, 90, 150, 120, 130};
 
 const QColor kFound(255, 208, 208);     // a line with findings
 const QColor kNotFitted(224, 224, 224); // a line not fitted
@@ -131,7 +131,9 @@ QVariant CheckedLines::data(const QModelIndex& index, int role) const {
         return text(line->line.value);
     case PartNumber:
         return text(line->line.partNumber);
-    case Footprint:
+    case Footprint: // KiCad's library name before the colon is in the tooltip only
+        if (role == Qt::DisplayRole)
+            return text(line->line.footprint.substr(line->line.footprint.find(':') + 1));
         return text(line->line.footprint);
     case Reading:
         return readingText(*line);

@@ -1,0 +1,431 @@
+// Parts lists: the table reader against RFC 4180 and the dialects spreadsheets save, the
+// designators, the formats told from the files, every finding where the line is wrong and
+// none where it is right, and --check's answers and exit codes.
+#include "core/cli/check_answers.h"
+#include "core/cli/command_line.h"
+#include "core/parts_list/checks.h"
+#include "core/parts_list/table_text.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace vantrel::lists;
+
+// The rows as "line:field|field" joined by " / ".
+std::string written(const std::vector<Row>& rows) {
+    std::string text;
+    for (const Row& row : rows) {
+        text += (text.empty() ? "" : " / ") + std::to_string(row.line) + ":";
+        for (std::size_t i = 0; i < row.fields.size(); ++i)
+            text += (i ? "|" : "") + row.fields[i];
+    }
+    return text;
+}
+
+TEST(TableRows, QuotedFieldsSeparatorsAndLineEnds) {
+    struct Case {
+        std::string text;
+        char separator;
+        std::string rows;
+    };
+    const Case cases[] = {
+        {"a,b,c\nd,e,f\n", ',', "1:a|b|c / 2:d|e|f"},
+        {"a,b\r\nc,d\r\n", ',', "1:a|b / 2:c|d"},                   // CR LF
+        {"a,b\nc,d", ',', "1:a|b / 2:c|d"},                         // no last line break
+        {"\"a,1\",\"b\"\"q\"\"\",c\n", ',', "1:a,1|b\"q\"|c"},      // separator, doubled quote
+        {"\"two\nlines\",x\ny,z\n", ',', "1:two\nlines|x / 3:y|z"}, // a line break in a field
+        {"\"two\r\nlines\",x\r\n", ',', "1:two\r\nlines|x"},        // kept as written
+        {"a,,c\n,,\n", ',', "1:a||c / 2:||"},                       // empty fields
+        {"a\n\n\nb\n", ',', "1:a / 4:b"},                           // empty lines are no rows
+        {"a;b,c;d\n", ';', "1:a|b,c|d"},
+        {"a\tb c\td\n", '\t', "1:a|b c|d"},
+        {"ab\"c\",d\n", ',', "1:ab\"c\"|d"},   // a quote inside an unquoted field is a character
+        {"\"open,end\n", ',', "1:open,end\n"}, // a quote never closed runs to the end
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(written(tableRows(c.text, c.separator)), c.rows) << c.text;
+    EXPECT_EQ(written(tableRows("a\nb\nc\n", ',', 2)), "1:a / 2:b");
+}
+
+TEST(DecodedText, Utf8KeptWindows1251Converted) {
+    struct Case {
+        std::string bytes;
+        std::string text;
+        bool windows1251;
+    };
+    const Case cases[] = {
+        {"\xEF\xBB\xBFR1;10k", "R1;10k", false}, // the byte-order mark dropped
+        {"Резистор ±5 %", "Резистор ±5 %", false},
+        {"\xD0\xE5\xE7\xE8\xF1\xF2\xEE\xF0", "Резистор", true}, // Windows-1251 bytes
+        {"\xB1\x35 %, 4,7 \xEC\xEA\xD4", "±5 %, 4,7 мкФ", true},
+        {"\xB5\x46 \xB0\x43 \xA8\xB8", "µF °C Ёё", true},
+        {"\xC0\xDF\xE0\xFF", "АЯая", true},
+        {"\xE2\x82", "в‚", true},           // UTF-8 cut short
+        {"\xED\xA0\x80", "н\u00A0Ђ", true}, // a surrogate is no UTF-8
+        {"\xC0\xAF", "АЇ", true},           // nor an overlong form
+    };
+    for (const Case& c : cases) {
+        bool windows1251 = false;
+        EXPECT_EQ(decodedText(c.bytes, windows1251), c.text) << c.text;
+        EXPECT_EQ(windows1251, c.windows1251) << c.text;
+    }
+}
+
+TEST(Designators, RangesListsAndWhatCannotBeRead) {
+    struct Case {
+        std::string field;
+        std::string each; // joined by spaces
+        std::string problem;
+    };
+    const Case cases[] = {
+        {"R1-R4", "R1 R2 R3 R4", ""},
+        {"R1, R2,R7", "R1 R2 R7", ""},
+        {"R1 R2 R3 ", "R1 R2 R3", ""},
+        {"R1-4", "R1 R2 R3 R4", ""},
+        {"R1..R3", "R1 R2 R3", ""},
+        {"R1\u2013R3", "R1 R2 R3", ""},
+        {"C7A, C7B", "C7A C7B", ""},
+        {"rn1-rn3", "RN1 RN2 RN3", ""},
+        {"FB1;CN2;RV3", "FB1 CN2 RV3", ""},
+        {"R4-R1", "", "не понять обозначения: «R4-R1»"},
+        {"R1-C4, R5", "R5", "не понять обозначения: «R1-C4»"},
+        {"R1-R5000", "", "не понять обозначения: «R1-R5000»"},
+        {"R01, 1R, R", "", "не понять обозначения: «R01», «1R», «R»"},
+    };
+    for (const Case& c : cases) {
+        const Designators read = readDesignators(c.field);
+        std::string each;
+        for (const std::string& one : read.each)
+            each += (each.empty() ? "" : " ") + one;
+        EXPECT_EQ(each, c.each) << c.field;
+        EXPECT_EQ(read.problem, c.problem) << c.field;
+    }
+    using vantrel::value::Quantity;
+    for (const auto& [designator, quantity] :
+         std::initializer_list<std::pair<const char*, std::optional<Quantity>>>{
+             {"R1", Quantity::Resistance},
+             {"RN2", Quantity::Resistance},
+             {"RV3", Quantity::Resistance},
+             {"C7A", Quantity::Capacitance},
+             {"CN1", Quantity::Capacitance},
+             {"L4", Quantity::Inductance},
+             {"FB1", std::nullopt},
+             {"Q1", std::nullopt},
+             {"U3", std::nullopt}})
+        EXPECT_EQ(quantityOfDesignator(designator), quantity) << designator;
+}
+
+std::string fixture(const std::string& name) {
+    std::ifstream file(std::string(VANTREL_LISTS) + "/" + name, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+// Each format from a file written as the tool's documentation describes it: what it is read
+// as, how many lines, and the first line's fields.
+TEST(PartsList, FormatsToldFromTheFiles) {
+    struct Case {
+        const char* file;
+        const char* format;
+        std::size_t lines;
+        std::string first; // designators | quantity | value | part number | footprint
+    };
+    const Case cases[] = {
+        {"kicad.csv", "таблица KiCad", 15,
+         "R1 R2|2|2k2|RC0603FR-0710KL|Resistor_SMD:R_0603_1608Metric"},
+        {"kicad_grouped.csv", "групповая таблица KiCad", 3,
+         "R1 R2 R3|3|10k||Resistor_SMD:R_0603_1608Metric"},
+        {"assembly.csv", "таблица для сборки (Comment, Designator, Footprint)", 3,
+         "R1 R2 R3||10k|C25804|0603"},
+        {"spreadsheet_1251.csv", "таблица CSV, разделитель «;», Windows-1251", 3,
+         "R1 R2 R3|3|Резистор 4,7 кОм ±5 %||0603"},
+        {"plain.txt", "список, деталь в строке", 4, "R1 R5||10k 0603||"},
+    };
+    for (const Case& c : cases) {
+        const auto read = readPartsList(fixture(c.file));
+        ASSERT_TRUE(std::holds_alternative<PartsList>(read)) << c.file;
+        const PartsList& list = std::get<PartsList>(read);
+        EXPECT_EQ(list.format, c.format);
+        ASSERT_EQ(list.lines.size(), c.lines) << c.file;
+        const ListLine& line = list.lines.front();
+        std::string designators;
+        for (const std::string& one : line.expanded.each)
+            designators += (designators.empty() ? "" : " ") + one;
+        EXPECT_EQ(designators + "|" + line.quantity + "|" + line.value + "|" + line.partNumber +
+                      "|" + line.footprint,
+                  c.first)
+            << c.file;
+    }
+}
+
+TEST(PartsList, WhatIsNoPartsListIsRefusedWithTheReason) {
+    struct Case {
+        std::string bytes;
+        std::string reason;
+    };
+    const Case cases[] = {
+        {"", "файл пуст"},
+        {" \r\n\t\n", "файл пуст"},
+        {std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), "в файле двоичные данные, а не текст"},
+        {"Name,Color,Size\nfoo,red,3\n",
+         "в таблице нет столбца номиналов (Value, Comment, Designation, Description); её "
+         "столбцы: «Name», «Color», «Size»"},
+        {"Dear builder,\nthe boards are late.\n",
+         "это не перечень деталей: ни одна строка не читается как деталь"},
+    };
+    for (const Case& c : cases) {
+        const auto checked = checkPartsList(c.bytes);
+        ASSERT_TRUE(std::holds_alternative<Unreadable>(checked)) << c.bytes;
+        EXPECT_EQ(std::get<Unreadable>(checked).reason, c.reason);
+    }
+}
+
+// One line of a table with designators, value, footprint, quantity and part number: the kinds
+// of its findings, one of their texts, and what its value reads as.
+struct LineCase {
+    std::string row;
+    std::vector<FindingKind> kinds;
+    std::string text; // a part of one finding's text
+    std::string reading = "";
+};
+
+std::vector<CheckedLine> checkedRows(const std::string& rows, const OwnStock* stock = nullptr) {
+    const auto checked = checkPartsList("Ref,Value,Footprint,Qty,MPN,DNP\n" + rows, stock);
+    EXPECT_TRUE(std::holds_alternative<CheckedList>(checked)) << rows;
+    return std::holds_alternative<CheckedList>(checked) ? std::get<CheckedList>(checked).lines
+                                                        : std::vector<CheckedLine>{};
+}
+
+void expectFindings(const LineCase& c, const CheckedLine& line) {
+    std::vector<FindingKind> kinds;
+    std::string texts;
+    for (const Finding& finding : line.findings) {
+        kinds.push_back(finding.kind);
+        texts += finding.text + "\n";
+    }
+    EXPECT_EQ(kinds, c.kinds) << c.row << "\n" << texts;
+    EXPECT_NE(texts.find(c.text), std::string::npos) << c.row << "\n" << texts;
+    EXPECT_EQ(line.readings.empty() ? "" : vantrel::marking::valueText(line.readings.front()),
+              c.reading)
+        << c.row;
+}
+
+constexpr auto kPart = FindingKind::ValueVsPartNumber;
+constexpr auto kSize = FindingKind::SizeVsFootprint;
+constexpr auto kSeries = FindingKind::NotInSeries;
+constexpr auto kUnit = FindingKind::UnitVsDesignator;
+constexpr auto kNames = FindingKind::Designators;
+constexpr auto kUnread = FindingKind::Unreadable;
+
+TEST(CheckedLine, EachFindingWhereTheLineIsWrongAndNoneWhereItIsRight) {
+    const LineCase cases[] = {
+        // The part number against the value: another value, a wider tolerance, a lower
+        // voltage, another dielectric; a tighter tolerance or a higher voltage is no finding.
+        {"R1,2k2,R_0603_1608Metric,1,RC0603FR-072K2L", {}, "", "2,2 кОм"},
+        {"R1,2k2,R_0603_1608Metric,1,RC0603FR-0710KL",
+         {kPart},
+         "номер детали RC0603FR-0710KL: 10 кОм, а в номинале 2,2 кОм",
+         "2,2 кОм"},
+        {"R1,10k 1%,,1,RC0603JR-0710KL", {kPart}, "допуск ±5 %, а в номинале ±1 %", "10 кОм ±1 %"},
+        {"R1,10k 5%,,1,RC0603FR-0710KL", {}, "", "10 кОм ±5 %"},
+        {"C1,100n 50V,,1,GRM188R71E104KA01D", {kPart}, "25 В, а в номинале 50 В", "100 нФ, 50 В"},
+        {"C1,100n 16V,,1,GRM188R71H104KA93D", {}, "", "100 нФ, 16 В"},
+        {"C1,100n X5R,,1,GRM188R71H104KA93D", {kPart}, "X7R, а в номинале X5R", "100 нФ, X5R"},
+        {"C1,10k,,1,RC0603FR-0710KL",
+         {kUnit},
+         "10 кОм — это сопротивление, а деталь — конденсатор",
+         "10 кОм"},
+        {"R1,10k,,1,C25804", {}, "", "10 кОм"}, // a distributor's number is not read
+        // The size: of the part number, of the value, of a tantalum's case.
+        {"R1,10k,R_0805_2012Metric,1,ERJ-8ENF1002V",
+         {kSize},
+         "номер детали ERJ-8ENF1002V: 1206, а посадочное место «R_0805_2012Metric» — 0805",
+         "10 кОм"},
+        {"R1,10k,R_1206_3216Metric,1,ERJ-8ENF1002V", {}, "", "10 кОм"},
+        {"R1,10k 0603,R0805,1,", {kSize}, "номинал «10k 0603»: 0603", "10 кОм, 0603 (1608 мм)"},
+        {"R1,10k 0603,0603,1,", {}, "", "10 кОм, 0603 (1608 мм)"},
+        {"C1,10u,CP_Tantalum_Case-B_EIA-3528-21_Kemet-B,1,TAJA106K016RNJ",
+         {kSize},
+         "корпус 3216-18, а посадочное место",
+         "10 мкФ"},
+        {"C1,10u,CP_Tantalum_Case-B_EIA-3528-21_Kemet-B,1,TAJB106K016RNJ", {}, "", "10 мкФ"},
+        // The series.
+        {"R1,80k,,1,",
+         {kSeries},
+         "номинала 80 кОм нет ни в одном ряду: ближайшие E96 80,6 кОм, "
+         "E24 82 кОм",
+         "80 кОм"},
+        {"R1,80.6k,,1,", {}, "", "80,6 кОм"},
+        {"C1,12.5pF,,1,", {kSeries}, "E96 12,4 пФ, E24 13 пФ", "12,5 пФ"},
+        {"R1,0,,1,", {}, "", "0 Ом"},
+        // The designator decides the part: a bare number on R is ohms and m is milli; on C
+        // and L a number whose code and plain readings differ is refused.
+        {"R1,470,,1,", {}, "", "470 Ом"},
+        {"R1,2m,,1,", {}, "", "0,002 Ом"},
+        {"R1,4k7 1%,,1,", {}, "", "4,7 кОм ±1 %"},
+        {"R1,100n,,1,", {kUnit}, "100 нФ — это ёмкость, а деталь — резистор", "100 нФ"},
+        {"L1,10uH,,1,", {}, "", "10 мкГн"},
+        {"L1,100nF,,1,", {kUnit}, "а деталь — катушка индуктивности", "100 нФ"},
+        {"C1,100,,1,", {kUnread}, "номинал «100»: кодом это 10 пФ, а как написано — 100 пФ"},
+        {"C1,47,,1,", {}, "", "47 пФ"},
+        {"L1,100,,1,", {kUnread}, "кодом это 10 мкГн, а как написано — 100 мкГн"},
+        {"C1,0.1,,1,", {}, "", "100 нФ"},
+        {"R1,10k trimmer,,1,", {kUnread}, "номинал «10k trimmer» не читается: непонятное слово"},
+        {"C1,?F,,1,", {kUnread}, "номинал «?F» не читается"},
+        {"R1,,,1,", {kUnread}, "номинала нет"},
+        {"472,,,,", {kNames, kUnread}, "не понять обозначения: «472»"}, // a value, one column early
+        // Designators and quantities.
+        {"\"R1,R2\",10k,,3,", {kNames}, "количество «3», а обозначений 2", "10 кОм"},
+        {"R4-R1,10k,,,", {kNames}, "не понять обозначения: «R4-R1»", "10 кОм"},
+        {"\"R1,C1\",10k,,2,", {kNames}, "в одной строке разные детали: R1 и C1", "10 кОм"},
+        // Not fitted, or not a resistor, capacitor or inductor: listed, not checked.
+        {"R1,DNP,,1,", {}, ""},
+        {"R1,80k,,1,,DNP", {}, ""},
+        {"R1,80k,,1,,x", {}, ""},
+        {"Q1,BC547,,1,", {}, ""},
+        {"U1,100n,,1,", {}, ""},
+        {"FB1,600R@100MHz,,1,", {}, ""},
+    };
+    for (const LineCase& c : cases) {
+        const std::vector<CheckedLine> lines = checkedRows(c.row + "\n" + "R99,1k,,1,\n");
+        ASSERT_EQ(lines.size(), 2u) << c.row;
+        expectFindings(c, lines.front());
+    }
+}
+
+TEST(CheckedLine, ValuesWithoutADesignatorAreReadAsTheySay) {
+    const LineCase cases[] = {
+        {"10k 1% 0603", {}, "", "10 кОм ±1 %, 0603 (1608 мм)"},
+        {"100nF 50V", {}, "", "100 нФ, 50 В"},
+        {"472",
+         {kUnread},
+         "номинал «472» читается по-разному: Резистор 4,7 кОм, Конденсатор 4,7 нФ"},
+        {"GRM188R71H104KA93D", {}, "", "100 нФ ±10 %, 50 В, 0603 (1608 мм), X7R"},
+    };
+    for (const LineCase& c : cases) {
+        const auto checked = checkPartsList("R1 1k\n" + c.row + "\n");
+        ASSERT_TRUE(std::holds_alternative<CheckedList>(checked)) << c.row;
+        expectFindings(c, std::get<CheckedList>(checked).lines.at(1));
+    }
+}
+
+TEST(CheckedList, ADesignatorListedTwiceIsFoundOnItsSecondLine) {
+    const std::vector<CheckedLine> lines =
+        checkedRows("R1-R3,10k,,3,\nR5,4k7,,1,\n\"R3, R5\",1k,,2,\nR5,1k,,1,,DNP\n");
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_TRUE(lines[0].findings.empty());
+    EXPECT_TRUE(lines[1].findings.empty());
+    ASSERT_EQ(lines[2].findings.size(), 2u);
+    EXPECT_EQ(lines[2].findings[0].text, "R3 уже в строке 2");
+    EXPECT_EQ(lines[2].findings[1].text, "R5 уже в строке 3");
+    EXPECT_TRUE(lines[3].findings.empty()); // not fitted
+}
+
+TEST(CheckedList, OwnStockHoldsValuesAndPartNumbers) {
+    const auto read = readOwnStock("10k; 4k7 # resistors\r\nGRM188R71H104KA93D\n", "свои");
+    ASSERT_TRUE(std::holds_alternative<OwnStock>(read));
+    const OwnStock& stock = std::get<OwnStock>(read);
+    const LineCase cases[] = {
+        {"R1,10k,,1,", {}, "", "10 кОм"},
+        {"R1,10k 1%,,1,", {}, "", "10 кОм ±1 %"},
+        {"R1,22k,,1,", {FindingKind::NotInStock}, "нет среди своих номиналов: 22 кОм", "22 кОм"},
+        {"C1,100n,,1,GRM188-R71H-104KA93D", {}, "", "100 нФ"},
+        {"C1,100n,,1,", {}, "", "100 нФ"},
+        {"C1,220n,,1,", {FindingKind::NotInStock}, "220 нФ", "220 нФ"},
+    };
+    for (const LineCase& c : cases)
+        expectFindings(c, checkedRows(c.row + "\n", &stock).front());
+    const auto wrong = readOwnStock("10k\nfoo\n", "свои");
+    ASSERT_TRUE(std::holds_alternative<Unreadable>(wrong));
+    EXPECT_EQ(std::get<Unreadable>(wrong).reason.rfind("свои, строка 2: ", 0), 0u);
+}
+
+// A long list: every line read and checked, the findings where they were put.
+TEST(CheckedList, TenThousandLines) {
+    std::string list = "Reference,Value,Footprint\n";
+    for (int i = 1; i <= 10'000; ++i)
+        list += "R" + std::to_string(i) + "," + (i % 1000 == 0 ? "80k" : "10k") +
+                ",R_0603_1608Metric\n";
+    const auto checked = checkPartsList(list);
+    ASSERT_TRUE(std::holds_alternative<CheckedList>(checked));
+    EXPECT_EQ(std::get<CheckedList>(checked).lines.size(), 10'000u);
+    EXPECT_EQ(std::get<CheckedList>(checked).withFindings, 10u);
+}
+
+struct Answer {
+    int exitCode;
+    std::string out;
+    std::string err;
+};
+
+Answer check(std::vector<const char*> arguments, const std::string& input) {
+    arguments.insert(arguments.begin(), "vantrel");
+    std::istringstream in(input);
+    std::ostringstream out;
+    std::ostringstream err;
+    const auto exitCode = vantrel::cli::answerCommandLine(static_cast<int>(arguments.size()),
+                                                          arguments.data(), in, out, err);
+    return {exitCode.value_or(-1), out.str(), err.str()};
+}
+
+TEST(CheckCommand, TextJsonAndExitCodes) {
+    const std::string list = "Ref,Value,Qty\nR1,10k,1\n\"R2,R3\",80k,2\n";
+    Answer text = check({"--check", "-"}, list);
+    EXPECT_EQ(text.exitCode, 1);
+    EXPECT_EQ(text.out, "строка 3, R2,R3: номинала 80 кОм нет ни в одном ряду: ближайшие E96 "
+                        "80,6 кОм, E24 82 кОм\n"
+                        "список деталей со стандартного ввода: таблица CSV, 2 строки; "
+                        "замечаний: 1, строк с замечаниями: 1\n");
+    Answer json = check({"--check", "-", "--json"}, list);
+    EXPECT_EQ(json.exitCode, 1);
+    EXPECT_EQ(json.out.substr(0, json.out.find("\"readings\"")),
+              "{\"line\": 2, \"designators\": [\"R1\"], \"quantity\": \"1\", \"value\": \"10k\", "
+              "\"part_number\": null, \"footprint\": null, \"dnp\": false, ");
+    EXPECT_NE(json.out.find("\"findings\": [{\"kind\": \"not-in-series\", \"text\": "),
+              std::string::npos);
+    EXPECT_EQ(std::count(json.out.begin(), json.out.end(), '\n'), 2);
+    Answer clean = check({"--check", "-"}, "R1 10k\n");
+    EXPECT_EQ(clean.exitCode, 0);
+    EXPECT_NE(clean.out.find("замечаний нет"), std::string::npos);
+    struct Refused {
+        std::vector<const char*> arguments;
+        std::string input;
+        std::string err;
+    };
+    const Refused refused[] = {
+        {{"--check", "-"}, "", "vantrel: список деталей со стандартного ввода: файл пуст\n"},
+        {{"--check", "/nonexistent/bom.csv"},
+         "",
+         "vantrel: не удалось открыть список деталей «/nonexistent/bom.csv»\n"},
+        {{"--check", "-", "--stock", "/nonexistent/own.txt"},
+         "R1 10k\n",
+         "vantrel: не удалось открыть список номиналов «/nonexistent/own.txt»\n"},
+        {{"--check", "-", "472"},
+         "",
+         "vantrel: с «--check» задаются только «--stock» и «--json»\n"},
+        {{"--check"}, "", "vantrel: параметру «--check» нужен файл перечня деталей\n"},
+        {{"472", "--stock", "own.txt"},
+         "",
+         "vantrel: параметр «--stock» только для «--check» и «--combine»\n"},
+    };
+    for (const Refused& r : refused) {
+        const Answer answer = check(r.arguments, r.input);
+        EXPECT_EQ(answer.exitCode, 2) << r.err;
+        EXPECT_EQ(answer.out, "");
+        EXPECT_EQ(answer.err.substr(0, answer.err.find("Справка")), r.err);
+    }
+}
+
+TEST(CheckCommand, OwnValuesFileWhereQtKeepsIt) {
+    using vantrel::cli::ownValuesFile;
+    EXPECT_EQ(ownValuesFile("/data", "/home/b"), "/data/Vantrel/own-values.txt");
+    EXPECT_EQ(ownValuesFile(nullptr, "/home/b"), "/home/b/.local/share/Vantrel/own-values.txt");
+    EXPECT_EQ(ownValuesFile("relative", "/home/b"), "/home/b/.local/share/Vantrel/own-values.txt");
+    EXPECT_EQ(ownValuesFile("", ""), std::nullopt);
+}
+
+} // namespace
