@@ -1,6 +1,7 @@
 #include "gui_helpers.h"
 
 #include "qt_test.h"
+#include "windows/own_values.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -9,6 +10,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -128,8 +130,14 @@ QString press(QWidget* window) {
     return window->findChild<QPlainTextEdit*>("Memo1")->toPlainText();
 }
 
+// Each test starts as a first run does: no own values kept from another test.
+static bool forgetOwnValues() {
+    return !QFile::exists(windows::ownValuesPath()) || QFile::remove(windows::ownValuesPath());
+}
+
 App::App()
-    : main(app::startUp())
+    : forgotten(forgetOwnValues())
+    , main(app::startUp())
     , forms(test::windowsOf(main.get())) {
     main->show();
 }

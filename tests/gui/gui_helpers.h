@@ -81,6 +81,7 @@ QString press(QWidget* window);
 struct App {
     App();
     ~App();
+    bool forgotten; // the own values of an earlier test
     std::unique_ptr<app::TForm1> main;
     test::Windows forms;
 };
