@@ -110,7 +110,7 @@ TEST(MainWindow, HelpNamesEveryWindowOfTheMenu) {
         }
     };
     walk(submenu(program.forms.Form1->menuBar(), "N3"));
-    EXPECT_EQ(named, 18);
+    EXPECT_EQ(named, 19);
 }
 
 TEST(MainWindow, CaptionScrollsAndWrapsAfter122Ticks) {
