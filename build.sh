@@ -116,7 +116,7 @@ fuzz)
         rm -rf "$found" "$found.log"
     }
     # Each target runs on one core: as many at once as there are cores.
-    targets=(resistor_codes capacitor_codes networks jpeg) status=0
+    targets=(resistor_codes capacitor_codes networks parts_list jpeg) status=0
     for ((first = 0; first < ${#targets[@]}; first += jobs)); do
         pids=()
         for target in "${targets[@]:first:jobs}"; do

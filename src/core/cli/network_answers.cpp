@@ -6,6 +6,8 @@
 #include "core/marking/echo.h"
 #include "core/networks/network_text.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -218,13 +220,20 @@ std::variant<std::string, Refusal> readList(std::string_view name, std::istream&
             return Refusal{"не удалось открыть " + listName(name, what)};
         from = &file;
     }
-    std::string text(most + 1, '\0');
-    from->read(text.data(), static_cast<std::streamsize>(text.size()));
+    // In pieces, so that a short list costs what it holds, not the most a list may hold.
+    std::string text;
+    std::array<char, std::size_t{1} << 16> piece;
+    while (text.size() <= most) {
+        from->read(piece.data(), static_cast<std::streamsize>(piece.size()));
+        text.append(piece.data(), static_cast<std::size_t>(from->gcount()));
+        if (!*from)
+            break;
+    }
     const std::optional<std::string> failure = readFailure(*from);
     if (from->bad() || failure)
         return Refusal{"не удалось прочитать " + listName(name, what) +
                        (failure ? ": " + *failure : std::string())};
-    text.resize(static_cast<std::size_t>(from->gcount()));
+    text.resize(std::min(text.size(), most + 1));
     return text;
 }
 
