@@ -6,10 +6,13 @@
 #include "core/parts_list/checks.h"
 #include "core/parts_list/table_text.h"
 
+#include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -286,6 +289,7 @@ TEST(CheckedLine, EachFindingWhereTheLineIsWrongAndNoneWhereItIsRight) {
         {"R1,DNP,,1,", {}, ""},
         {"R1,80k,,1,,DNP", {}, ""},
         {"R1,80k,,1,,x", {}, ""},
+        {"\"R1,R2\",80k,,3,,DNP", {}, ""}, // its quantity not checked either
         {"Q1,BC547,,1,", {}, ""},
         {"U1,100n,,1,", {}, ""},
         {"FB1,600R@100MHz,,1,", {}, ""},
@@ -418,6 +422,23 @@ TEST(CheckCommand, TextJsonAndExitCodes) {
         EXPECT_EQ(answer.out, "");
         EXPECT_EQ(answer.err.substr(0, answer.err.find("Справка")), r.err);
     }
+}
+
+// --stock with no file reads the own values the finder keeps, for --check and for --combine.
+TEST(CheckCommand, StockWithoutAFileIsTheFindersOwnValues) {
+    const std::string home = testing::TempDir() + "vantrel-data-" + std::to_string(::getpid());
+    std::filesystem::create_directories(home + "/Vantrel");
+    std::ofstream(home + "/Vantrel/own-values.txt") << "1k; 330R\n";
+    ::setenv("XDG_DATA_HOME", home.c_str(), 1);
+    const Answer checked = check({"--check", "-", "--stock"}, "R1 1k\nR2 4k7\n");
+    const Answer combined = check({"--combine", "1k33", "--stock"}, "");
+    ::unsetenv("XDG_DATA_HOME");
+    std::filesystem::remove_all(home);
+    EXPECT_EQ(checked.exitCode, 1);
+    EXPECT_EQ(checked.out.substr(0, checked.out.find('\n')),
+              "строка 2, R2: нет среди своих номиналов: 4,7 кОм");
+    EXPECT_EQ(combined.exitCode, 0) << combined.err;
+    EXPECT_NE(combined.out.find("1 кОм + 330 Ом = 1,33 кОм"), std::string::npos) << combined.out;
 }
 
 TEST(CheckCommand, OwnValuesFileWhereQtKeepsIt) {

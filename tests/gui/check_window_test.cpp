@@ -8,6 +8,7 @@
 #include "windows/own_values.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
@@ -18,6 +19,7 @@
 #include <QRegularExpression>
 #include <QTableView>
 #include <QTemporaryFile>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace vantrel;
@@ -113,6 +115,34 @@ TEST(CheckWindow, AFileDroppedIsOpened) {
     EXPECT_EQ(rows[0], "2|R1,R2,R3||10k|C25804|0603|10 кОм|");
     EXPECT_EQ(window->findChild<QLabel*>("Summary")->text(),
               "таблица для сборки (Comment, Designator, Footprint); строк: 3, с замечаниями: 0");
+}
+
+// A long list is read on the window's own thread: opening it returns at once, and the window
+// goes on answering while it is read.
+TEST(CheckWindow, StaysResponsiveWhileALongListIsRead) {
+    App program;
+    QTemporaryFile file;
+    ASSERT_TRUE(file.open());
+    file.write("Reference,Value,Footprint\n");
+    for (int line = 1; line <= 30'000; ++line)
+        file.write(
+            QStringLiteral("C%1,%2n,C_0603_1608Metric\n").arg(line).arg(line % 90 + 10).toUtf8());
+    file.close();
+    auto* window = test::built(new windows::CheckWindow(program.forms.Form1));
+    QElapsedTimer clock;
+    clock.start();
+    window->openList(file.fileName());
+    const qint64 opening = clock.elapsed();
+    const bool readingAfterOpening = window->property("reading").toBool();
+    int ticks = 0;
+    QTimer ticker;
+    QObject::connect(&ticker, &QTimer::timeout, [&] { ++ticks; });
+    ticker.start(5);
+    const QStringList rows = table(window);
+    EXPECT_LT(opening, 50);
+    EXPECT_TRUE(readingAfterOpening);
+    EXPECT_GT(ticks, 1); // the event loop ran while the list was read
+    EXPECT_EQ(rows.size(), 30'000);
 }
 
 TEST(CheckWindow, AFileThatIsNoListIsNamedInAnErrorBox) {

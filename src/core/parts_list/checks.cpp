@@ -68,20 +68,22 @@ ValueAnswer readValue(std::string_view text, std::optional<Quantity> quantity) {
     if (quantity) {
         const std::size_t end = std::min(text.find_first_of(" \t"), text.size());
         const std::string_view word = text.substr(0, end);
-        if (*quantity != Quantity::Resistance && digits(word)) {
-            const std::string plain = meant(word, *quantity);
+        // A whole number on a capacitor's or an inductor's line, where a code says otherwise.
+        const std::string plain = meant(word, *quantity);
+        const std::vector<MarkingReading> asWritten =
+            *quantity != Quantity::Resistance && digits(word) ? marking::readSingleMarking(plain)
+                                                              : std::vector<MarkingReading>{};
+        if (!asWritten.empty())
             for (const MarkingReading& code : marking::readSingleMarking(word))
                 if (code.reading.quantity == *quantity &&
-                    marking::readSingleMarking(plain).front().reading.value != code.reading.value)
-                    return {
-                        {},
-                        Finding{FindingKind::Unreadable,
-                                "номинал " + quoted(word) + ": кодом это " +
-                                    valueText(code.reading) + ", а как написано — " +
-                                    valueText(marking::readSingleMarking(plain).front().reading) +
-                                    "; нужна единица: " + plain}};
-        }
-        line = meant(word, *quantity) + std::string(text.substr(end));
+                    code.reading.value != asWritten.front().reading.value)
+                    return {{},
+                            Finding{FindingKind::Unreadable,
+                                    "номинал " + quoted(word) + ": кодом это " +
+                                        valueText(code.reading) + ", а как написано — " +
+                                        valueText(asWritten.front().reading) +
+                                        "; нужна единица: " + plain}};
+        line = plain + std::string(text.substr(end));
     }
     marking::MarkingAnswer answer = marking::readMarking(line);
     std::erase_if(answer.readings, [](const MarkingReading& r) { return !r.valued; });
