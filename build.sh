@@ -7,7 +7,7 @@
 #                         locale repeats, the package checks and the core's build against
 #                         libc++ run in the plain build only)
 #   ./build.sh fuzz       build the libFuzzer targets with clang and run each for a while
-#                         (FUZZ_SECONDS, 20 by default)
+#                         (FUZZ_SECONDS, 15 by default)
 #   ./build.sh mutants    apply each change of tools/mutants/mutants.txt to the core and check
 #                         that a core test fails
 set -euo pipefail
@@ -103,10 +103,10 @@ fuzz)
     fuzz() { # target: runs it for its time, says what it found
         local target=$1 found status=0
         found=$(mktemp -d) # new inputs go here; the committed seeds stay as they are
-        ./build-fuzz/fuzz/${target}_fuzzer -max_total_time="${FUZZ_SECONDS:-20}" -timeout=10 \
+        ./build-fuzz/fuzz/${target}_fuzzer -max_total_time="${FUZZ_SECONDS:-15}" -timeout=10 \
             -print_final_stats=1 "$found" "fuzz/corpus/$target" ${seeds[$target]:-} \
             >"$found.log" 2>&1 || status=$?
-        echo "Fuzzed $target for ${FUZZ_SECONDS:-20} s"
+        echo "Fuzzed $target for ${FUZZ_SECONDS:-15} s"
         grep -E '^(Done|stat::number_of_executed_units)' "$found.log" || true
         if ((status != 0)); then
             tail -n 40 "$found.log"

@@ -370,3 +370,32 @@ TEST(CommandLine, AnOutputThatFailsEndsTheAnswerWithExitCodeThree) {
         }
     }
 }
+
+// The facts of a reading in JSON as the manual page gives them: values in ohms and farads,
+// sizes both ways, a rating alone without a value, the reason where there is no reading. The
+// core's own tests hold them, so that a change to the JSON is caught without the program.
+TEST(CommandLine, JsonFactsInTheDocumentedUnits) {
+    struct Case {
+        const char* marking;
+        std::string fragment;
+    };
+    const Case cases[] = {
+        {"10k 0603", R"("package": {"inch": "0603", "metric": "1608"})"},
+        {"5W 10RJ", R"("voltage": null, "power": "5")"},
+        {"X7R", R"("form": "dielectric", "table": null, "value": null, "unit": "F")"},
+        {"X7R",
+         R"("change_limits": {"kind": "percent", "plus": "15", "minus": "15", "unit": null})"},
+        {"100C", R"("value": "0.00000000001", "unit": "F")"},
+        {"100C",
+         R"({"kind": "absolute", "plus": "0.00000000000025", "minus": "0.00000000000025", "unit": "F"})"},
+        {"10k 1% 100ppm", R"("tempco": "±100 ppm/°C", "tempco_ppm": "100")"},
+        {"BC547",
+         R"("readings": [], "reason": "обозначение полупроводникового прибора (Pro Electron), не пассивная деталь")"},
+    };
+    for (const Case& c : cases) {
+        const std::optional<Answer> json = answer({"--json", c.marking});
+        ASSERT_TRUE(json);
+        EXPECT_NE(json->standardOutput.find(c.fragment), std::string::npos) << c.marking << "\n"
+                                                                            << json->standardOutput;
+    }
+}
