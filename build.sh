@@ -21,7 +21,7 @@ packages=(g++ cmake make pkg-config qt6-base-dev libjpeg62-turbo-dev libxcb1-dev
     fonts-liberation2 qt6-translations-l10n)
 case "$mode" in
 run) ;;
-mutants) packages+=(ccache) ;;
+mutants) packages+=(ccache ninja-build) ;;
 test | sanitize)
     packages+=(desktop-file-utils appstream dpkg-dev file lintian man-db groff-base
         xvfb xauth xdotool x11-utils locales)

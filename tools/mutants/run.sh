@@ -118,7 +118,12 @@ each
 # another has built compiles nothing itself. Paths inside a worker's folder are hashed as relative ones.
 export CCACHE_DIR=${CCACHE_DIR:-$top/build-mutants/ccache} CCACHE_BASEDIR=$work \
     CCACHE_SLOPPINESS=include_file_mtime,include_file_ctime CCACHE_MAXSIZE=4G
-cmake -S "$tree" -B "$build" -DCMAKE_BUILD_TYPE=None -DCMAKE_CXX_FLAGS=-O1 \
+# Ninja: a mutant's build checks what changed in a fraction of the time make takes. A folder
+# that another generator made is made again.
+if [[ -f $build/CMakeCache.txt ]] && ! grep -qx 'CMAKE_GENERATOR:INTERNAL=Ninja' "$build/CMakeCache.txt"; then
+    rm -rf "$build"
+fi
+cmake -S "$tree" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=None -DCMAKE_CXX_FLAGS=-O1 \
     -DCMAKE_CXX_COMPILER_LAUNCHER=ccache \
     -DVANTREL_CORE_LIBRARY=SHARED -DCMAKE_LINK_DEPENDS_NO_SHARED=ON \
     -DCMAKE_COMPILE_WARNING_AS_ERROR=ON >"$work/configure.log" ||
