@@ -4,6 +4,7 @@
 #include "ui/controls.h"
 #include "ui/message_boxes.h"
 #include "ui/radio_group.h"
+#include "ui/worker_thread.h"
 #include "windows/marking_rows.h"
 #include "windows/own_values.h"
 
@@ -18,7 +19,6 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QTableView>
-#include <QThread>
 #include <algorithm>
 #include <atomic>
 
@@ -156,14 +156,7 @@ CheckWindow::CheckWindow(QWidget* parent)
     setAcceptDrops(true);
 }
 
-CheckWindow::~CheckWindow() {
-    if (reading_) {
-        reader_->latest = UINT64_MAX; // what is queued is read no more
-        reading_->quit();
-        reading_->wait();
-        delete reader_;
-    }
-}
+CheckWindow::~CheckWindow() = default;
 
 void CheckWindow::controlsBuilt(const ui::Controls& controls) {
     Open = controls.get<QPushButton>("Open");
@@ -196,11 +189,9 @@ void CheckWindow::controlsBuilt(const ui::Controls& controls) {
     for (int column = 0; column < CheckedLines::kColumns - 1; ++column)
         Lines->setColumnWidth(column, kWidths[column]);
 
-    reading_ = std::make_unique<QThread>();
-    reading_->setObjectName(QStringLiteral("parts list reading"));
-    reader_ = new CheckReader;
-    reader_->moveToThread(reading_.get());
-    reading_->start();
+    reading_ =
+        std::make_unique<ui::WorkerThread<CheckReader>>(QStringLiteral("parts list reading"));
+    reader_ = reading_->worker();
 
     connect(Open, &QPushButton::clicked, this, &CheckWindow::OpenClick);
     connect(Order, &ui::RadioGroup::itemPicked, this,

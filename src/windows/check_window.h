@@ -15,11 +15,11 @@ class QLabel;
 class QListWidget;
 class QPushButton;
 class QTableView;
-class QThread;
 
 namespace vantrel::ui {
 class RadioGroup;
-}
+template <typename Worker> class WorkerThread;
+} // namespace vantrel::ui
 
 namespace vantrel::windows {
 
@@ -69,11 +69,11 @@ private:
                      const QString& stockNote);
     void showPicked(); // the markings of the line picked in the table
 
-    std::unique_ptr<QThread> reading_; // started with the controls, on the first showing
-    CheckReader* reader_ = nullptr;    // lives in reading_, deleted after it ends
-    std::uint64_t opened_ = 0;         // the number of the latest file opened
-    QString path_;                     // the file shown, or being read
-    QString pendingPath_;              // a file opened before the controls exist
+    std::unique_ptr<ui::WorkerThread<CheckReader>> reading_; // made on the first showing
+    CheckReader* reader_ = nullptr;                          // reading_'s worker
+    std::uint64_t opened_ = 0;                               // the number of the latest file opened
+    QString path_;                                           // the file shown, or being read
+    QString pendingPath_; // a file opened before the controls exist
     CheckedLines* model_ = nullptr;
     QLabel* FileName = nullptr;
     QLabel* Summary = nullptr;

@@ -7,13 +7,13 @@
 #include "core/value/series.h"
 #include "ui/controls.h"
 #include "ui/radio_group.h"
+#include "ui/worker_thread.h"
 #include "windows/own_values.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QThread>
 #include <QTimer>
 #include <atomic>
 #include <map>
@@ -176,14 +176,7 @@ CombineWindow::CombineWindow(QWidget* parent)
               kControls},
              parent) {}
 
-CombineWindow::~CombineWindow() {
-    if (search_) {
-        search_->latest = UINT64_MAX; // what is queued is answered no more
-        thread_->quit();
-        thread_->wait();
-        delete search_;
-    }
-}
+CombineWindow::~CombineWindow() = default;
 
 void CombineWindow::setValue(const QString& value) {
     if (valueBox)
@@ -259,11 +252,8 @@ void CombineWindow::controlsBuilt(const ui::Controls& controls) {
     pause_->setSingleShot(true);
     pause_->setInterval(kPauseMs);
     connect(pause_, &QTimer::timeout, this, &CombineWindow::ask);
-    thread_ = std::make_unique<QThread>();
-    thread_->setObjectName(QStringLiteral("combine search"));
-    search_ = new CombineSearch;
-    search_->moveToThread(thread_.get());
-    thread_->start();
+    thread_ = std::make_unique<ui::WorkerThread<CombineSearch>>(QStringLiteral("combine search"));
+    search_ = thread_->worker();
     ask(); // what was handed over, at once
 
     for (QLineEdit* edit : {valueBox, inputBox, outputBox, totalBox})

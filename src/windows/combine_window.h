@@ -12,12 +12,12 @@
 class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
-class QThread;
 class QTimer;
 
 namespace vantrel::ui {
 class RadioGroup;
-}
+template <typename Worker> class WorkerThread;
+} // namespace vantrel::ui
 
 namespace vantrel::windows {
 
@@ -65,12 +65,12 @@ private:
     void ask();          // the question the boxes hold, to the search
     void showAnswer(const CombineAnswer& answer); // the latest question's, when it comes
 
-    QString pendingValue_;            // a value handed over before the controls exist
-    QString keptList_;                // the builder's list as last kept in their data folder
-    QTimer* pause_ = nullptr;         // made with the controls, on the first showing
-    std::unique_ptr<QThread> thread_; // the search's, started on the first showing
-    CombineSearch* search_ = nullptr; // lives in thread_, deleted after it ends
-    std::uint64_t asked_ = 0;         // the number of the latest question
+    QString pendingValue_;    // a value handed over before the controls exist
+    QString keptList_;        // the builder's list as last kept in their data folder
+    QTimer* pause_ = nullptr; // made with the controls, on the first showing
+    std::unique_ptr<ui::WorkerThread<CombineSearch>> thread_; // made on the first showing
+    CombineSearch* search_ = nullptr;                         // thread_'s worker
+    std::uint64_t asked_ = 0;                                 // the number of the latest question
     QLineEdit* valueBox = nullptr;
     QLineEdit* inputBox = nullptr;
     QLineEdit* outputBox = nullptr;

@@ -252,8 +252,9 @@ bool inStock(const value::Reading& reading, const ListLine& line, const OwnStock
 }
 
 // The line's own findings; the designators listed twice are found over the whole list.
-CheckedLine checkLine(const ListLine& line, const OwnStock* stock) {
-    CheckedLine checked{line, {}, {}};
+CheckedLine checkLine(ListLine listed, const OwnStock* stock) {
+    CheckedLine checked{std::move(listed), {}, {}};
+    const ListLine& line = checked.line;
     std::vector<Finding>& findings = checked.findings;
     if (!line.expanded.problem.empty())
         findings.push_back({FindingKind::Designators, line.expanded.problem});
@@ -358,8 +359,9 @@ std::variant<CheckedList, Unreadable> checkPartsList(std::string_view bytes,
     checked.lines.reserve(list.lines.size());
     std::map<std::string, std::size_t, std::less<>> firstLine; // each designator's
     bool anyPart = false;
-    for (ListLine& line : list.lines) {
-        CheckedLine one = checkLine(line, stock);
+    for (ListLine& listed : list.lines) {
+        CheckedLine one = checkLine(std::move(listed), stock);
+        const ListLine& line = one.line;
         for (const std::string& designator : line.expanded.each) {
             const auto [at, first] = firstLine.emplace(designator, line.line);
             if (!first && !line.doNotPopulate)

@@ -20,6 +20,7 @@ enum class Role {
     Distributor, // a distributor's part number: the part number where the maker's is missing
     DoNotPopulate,
 };
+constexpr std::size_t kRoles = static_cast<std::size_t>(Role::DoNotPopulate) + 1;
 
 struct Heading {
     std::string_view name; // in lower case
@@ -151,47 +152,29 @@ bool notFitted(std::string_view mark) {
 
 ListLine tableLine(const Row& row, const Header& header) {
     ListLine line{row.line, {}, {}, {}, {}, {}, {}, false};
-    std::string description;
-    std::string distributor;
+    std::array<std::string, kRoles> first; // each role's first field that holds something
     for (std::size_t c = 0; c < row.fields.size() && c < header.roles.size(); ++c) {
         const std::string_view field = trimmed(row.fields[c]);
         if (!header.roles[c] || field.empty())
             continue;
-        const auto keep = [field](std::string& into) {
-            if (into.empty())
-                into = field;
-        };
-        switch (*header.roles[c]) {
-        case Role::Designators:
-            keep(line.designators);
-            break;
-        case Role::Quantity:
-            keep(line.quantity);
-            break;
-        case Role::Value:
-            keep(line.value);
-            break;
-        case Role::Description:
-            keep(description);
-            break;
-        case Role::Footprint:
-            keep(line.footprint);
-            break;
-        case Role::PartNumber:
-            keep(line.partNumber);
-            break;
-        case Role::Distributor:
-            keep(distributor);
-            break;
-        case Role::DoNotPopulate:
+        if (*header.roles[c] == Role::DoNotPopulate)
             line.doNotPopulate = line.doNotPopulate || notFitted(field);
-            break;
-        }
+        else if (std::string& kept = first[static_cast<std::size_t>(*header.roles[c])];
+                 kept.empty())
+            kept = field;
     }
+    const auto take = [&first](Role role) {
+        return std::move(first[static_cast<std::size_t>(role)]);
+    };
+    line.designators = take(Role::Designators);
+    line.quantity = take(Role::Quantity);
+    line.value = take(Role::Value);
+    line.footprint = take(Role::Footprint);
+    line.partNumber = take(Role::PartNumber);
     if (line.value.empty())
-        line.value = std::move(description);
+        line.value = take(Role::Description);
     if (line.partNumber.empty())
-        line.partNumber = std::move(distributor);
+        line.partNumber = take(Role::Distributor);
     return line;
 }
 
