@@ -3,6 +3,8 @@
 #include "core/cli/check_answers.h"
 #include "core/cli/marking_answers.h"
 #include "core/cli/network_answers.h"
+#include "core/cli/option_value.h"
+#include "core/cli/paper_answers.h"
 #include "core/marking/echo.h"
 #include "core/networks/stock.h"
 #include "core/networks/typed_values.h"
@@ -30,6 +32,8 @@ constexpr std::string_view kHelp =
     "  или:  vantrel --combine НОМИНАЛ [--series РЯД|ФАЙЛ] [--parts N] [--json]\n"
     "  или:  vantrel --divider ВХОД ВЫХОД|КОЭФФИЦИЕНТ [--total R] [--series ...] [--json]\n"
     "  или:  vantrel --check ПЕРЕЧЕНЬ [--stock [ФАЙЛ]] [--json]\n"
+    "  или:  vantrel --sheet ПЕРЕЧЕНЬ -o ЛИСТ.pdf [--paper A4|Letter]\n"
+    "  или:  vantrel --labels [СПИСОК] -o ЭТИКЕТКИ.pdf [--preset ЛИСТ] [--qr] ...\n"
     "Номинал резистора, катушки индуктивности или конденсатора по маркировке.\n"
     "\n"
     "С маркировками пишет все их прочтения и не открывает окон: для каждой маркировки\n"
@@ -56,7 +60,9 @@ constexpr std::string_view kHelp =
     "  Что за маркировка?: любая маркировка или номинал в одном поле, все прочтения\n"
     "  и все маркировки выбранного номинала;\n"
     "  Подобрать из стандартных: номинал из 1-3 деталей ряда и делители;\n"
-    "  Проверка перечня: перечень деталей из файла, по строке с её замечаниями.\n"
+    "  Проверка перечня: перечень деталей из файла, по строке с её замечаниями,\n"
+    "  и лист для сортировки деталей по номиналам (PDF или печать);\n"
+    "  Этикетки: этикетки для ящиков и пакетов с номиналом, полосами и кодами.\n"
     "\n"
     "Подбор из стандартных деталей (+ последовательно, ‖ параллельно):\n"
     "  vantrel --combine 4,32k --series E12   лучшие сети из одной, двух и трёх деталей\n"
@@ -79,6 +85,23 @@ constexpr std::string_view kHelp =
     "      --stock [ФАЙЛ]  и нет ли номинала среди своих: без файла те, что хранит окно\n"
     "                 «Подобрать из стандартных» (и для --combine вместо --series)\n"
     "\n"
+    "На бумаге, в PDF (окна и дисплей не нужны):\n"
+    "  vantrel --sheet bom.csv -o лист.pdf   лист для сортировки: по строке на номинал,\n"
+    "                 по возрастанию, с обозначениями и количеством, полосами (и названиями\n"
+    "                 цветов) и кодами, которые искать на детали; замечания отмечены\n"
+    "  vantrel --labels номиналы.txt --qr -o этикетки.pdf   этикетки для ящиков: номинал\n"
+    "                 крупно, допуск и размер, полосы и коды, QR-код с номиналом\n"
+    "      --sheet ПЕРЕЧЕНЬ  перечень деталей («-»: ввод)\n"
+    "      --labels [СПИСОК]  номиналы, по одному или нескольку в строке через «;», или\n"
+    "                 перечень деталей; без списка ввод, а с --stock свои номиналы\n"
+    "  -o, --output ФАЙЛ.pdf  куда писать: файл пишется целиком или не пишется вовсе\n"
+    "      --paper A4|Letter  бумага (по умолчанию по настройкам языка; листы\n"
+    "                 этикеток --preset на A4)\n"
+    "      --preset ЛИСТ  лист этикеток A4: {presets}\n"
+    "      --grid 3x8 --label 70x37 [--gap 2,5x0]  свой лист этикеток: столбцы и строки,\n"
+    "                 размер этикетки и промежутки в мм, по центру бумаги\n"
+    "      --qr       на этикетке QR-код с номиналом, как его пишет vantrel\n"
+    "\n"
     "      --json     писать прочтения в JSON, по объекту на маркировку в строке;\n"
     "                 у прочтения в \"markings\" его маркировки, в \"tolerance_limits\"\n"
     "                 допуск числами (все ключи: man vantrel)\n"
@@ -86,7 +109,8 @@ constexpr std::string_view kHelp =
     "      --version  показать версию и выйти\n"
     "\n"
     "Код выхода: 0, когда у каждой маркировки есть прочтение; 1, когда у какой-то нет\n"
-    "(или нет делителя с такой суммой); 2 при ошибке в параметрах или в номинале;\n"
+    "(или нет делителя с такой суммой); 2 при ошибке в параметрах или в номинале\n"
+    "(и когда перечень не прочитан, лист не помещается или PDF не записан);\n"
     "3, когда ответ не удалось записать или маркировки не удалось прочитать\n"
     "(диск полон, поток закрыт).\n"
     "\n"
@@ -102,9 +126,15 @@ std::string help() {
         if (named.name == networks::kDefaultSeries)
             series += " (по умолчанию)";
     }
+    std::string presets;
+    for (const paper::LabelPreset& preset : paper::labelPresets())
+        presets.append(presets.empty() ? "" : ", ")
+            .append(preset.name)
+            .append(&preset == paper::labelPresets().data() ? " (по умолчанию)" : "");
     std::string text(kHelp);
     for (const auto& [field, written] :
          {std::pair<std::string_view, std::string>{"{series}", series},
+          {"{presets}", presets},
           {"{total}", value::quantityText(value::Quantity::Resistance, networks::kAimedTotal)}})
         text.replace(text.find(field), field.size(), written);
     return text;
@@ -197,26 +227,12 @@ constexpr ValueOption kValueOptions[] = {
     {"--total", &NetworkQuestion::total, NetworkQuestion::Divider},
 };
 
-// The value of an option "--name=value", or of "--name" in the next argument, which is then
-// taken; nothing when the argument is neither or the value is missing.
-std::optional<std::string_view> optionValue(std::string_view option, std::string_view argument,
-                                            int& i, int argc, const char* const* argv,
-                                            bool& matched) {
-    matched = argument == option ||
-              (argument.starts_with(option) && argument.substr(option.size()).starts_with('='));
-    if (!matched)
-        return std::nullopt;
-    if (argument.size() > option.size())
-        return argument.substr(option.size() + 1);
-    if (i + 1 == argc)
-        return std::nullopt;
-    return std::string_view(argv[++i]);
-}
-
 } // namespace
 
 std::optional<int> answerCommandLine(int argc, const char* const* argv, std::istream& in,
-                                     std::ostream& out, std::ostream& err) {
+                                     std::ostream& out, std::ostream& err, const Printer* printer) {
+    if (const auto printed = answerPaper(argc, argv, in, err, printer))
+        return printed;
     bool optionsEnded = false; // after "--" every argument is a marking, "-" too
     bool json = false;
     std::vector<std::pair<std::string_view, bool>> markings; // each with "read standard input"

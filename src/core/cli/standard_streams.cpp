@@ -115,7 +115,7 @@ std::optional<std::string> readFailure(std::istream& in) {
     return reason(buffer->error());
 }
 
-std::optional<int> answerCommandLine(int argc, const char* const* argv) {
+std::optional<int> answerCommandLine(int argc, const char* const* argv, const Printer* printer) {
     if (argc < 2)
         return std::nullopt;
     StdioBuffer input(stdin), output(stdout), error(stderr);
@@ -125,7 +125,7 @@ std::optional<int> answerCommandLine(int argc, const char* const* argv) {
     err.tie(&out); // what was written is out before an error is written
     input.flushBeforeWaiting(out);
     err.setf(std::ios::unitbuf);
-    std::optional<int> exitCode = answerCommandLine(argc, argv, in, out, err);
+    std::optional<int> exitCode = answerCommandLine(argc, argv, in, out, err, printer);
     if (output.error() != 0) {
         if (output.error() != EPIPE) // the reader went away, as `vantrel - | head` does
             err << "vantrel: ответ не записан: " << reason(output.error()) << "\n";

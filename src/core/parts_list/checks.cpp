@@ -123,12 +123,7 @@ ValueAnswer readValue(std::string_view text, std::optional<Quantity> quantity) {
     return {kept, std::nullopt};
 }
 
-// The size a footprint's name holds: "R_0805_2012Metric", "C0603", "0603", a tantalum's
-// "EIA-3528-21".
-struct FootprintSize {
-    std::optional<value::ChipSize> chip;
-    std::optional<std::string_view> moulded;
-};
+} // namespace
 
 FootprintSize sizeOf(std::string_view footprint) {
     std::vector<std::string_view> words;
@@ -158,6 +153,8 @@ FootprintSize sizeOf(std::string_view footprint) {
     }
     return size;
 }
+
+namespace {
 
 std::string sizeText(const value::Reading& reading) {
     if (reading.moulded)

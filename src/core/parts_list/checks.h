@@ -23,6 +23,14 @@ enum class FindingKind {
     NotInStock,        // the builder's own values do not hold it
 };
 
+// The size a footprint's name holds: "R_0805_2012Metric", "C0603", "0603", a tantalum's
+// "EIA-3528-21"; neither for a leaded part's.
+struct FootprintSize {
+    std::optional<value::ChipSize> chip;
+    std::optional<std::string_view> moulded;
+};
+FootprintSize sizeOf(std::string_view footprint);
+
 // "value-vs-part-number", as --json names the kind.
 std::string_view jsonName(FindingKind kind);
 
