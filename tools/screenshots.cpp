@@ -40,6 +40,20 @@ void press(QWidget* window) { // the decoding windows; About and the unused ones
         button->click();
 }
 
+// The first page at 100 dpi, on white.
+bool savePage(const paper::Document& document, const QString& folder, const char* name) {
+    constexpr double kPerMillimetre = 100 / 25.4;
+    const paper::Size page = paper::paperSize(document.paper);
+    QImage image(static_cast<int>(page.width * kPerMillimetre),
+                 static_cast<int>(page.height * kPerMillimetre), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    paper::Canvas canvas(painter, kPerMillimetre);
+    document.draw(canvas, 0);
+    painter.end();
+    return image.save(folder + QString::fromLatin1(name) + ".png");
+}
+
 bool save(QWidget* window, const QString& folder, const char* name) {
     window->show();
     QApplication::processEvents();
@@ -99,6 +113,7 @@ int main(int argc, char* argv[]) {
     showOnce(main.get(), "AnyMarking");
     showOnce(main.get(), "Combine");
     showOnce(main.get(), "CheckList");
+    showOnce(main.get(), "Labels");
     const test::Windows f = test::windowsOf(main.get());
     f.Form1->setClock([] { return QDateTime(QDate(2026, 12, 8), QTime(14, 5, 9)); });
     QMetaObject::invokeMethod(f.Form1, "Timer1Timer");
@@ -138,6 +153,10 @@ int main(int argc, char* argv[]) {
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     auto* lines = f.CheckList->findChild<QTableView*>("Lines");
     lines->setCurrentIndex(lines->model()->index(0, 0));
+    f.Labels->findChild<QPlainTextEdit*>("Values")->setPlainText(
+        QString::fromUtf8("10k 1% 0603\n4,7 кОм\n220 Ом 5%\n100n 50V X7R 0805\n4,7 мкГн\n"
+                          "22 мкФ 25В; 1M"));
+    f.Labels->findChild<ui::RadioGroup*>("Code")->button(1)->click(); // with QR codes
     for (ui::Window* window : f.secondary())
         press(window);
     press(f.SmdCode);
@@ -159,7 +178,8 @@ int main(int argc, char* argv[]) {
         {f.Form13, "inductor-4-bands"},
         {f.AnyMarking, "any-marking"},
         {f.Combine, "combine"},
-        {f.CheckList, "check-list"}};
+        {f.CheckList, "check-list"},
+        {f.Labels, "labels"}};
     bool saved = true;
     for (const auto& [window, name] : shots)
         saved = save(window, folder, name) && saved;
@@ -170,6 +190,12 @@ int main(int argc, char* argv[]) {
     saved = save(f.AnyMarking, folder, "any-marking-line") && saved;
     type(f.AnyMarking, "Edit1", "GRM188R71H104KA93D"); // a maker's part number
     saved = save(f.AnyMarking, folder, "any-marking-part-number") && saved;
+    // A page of each, as it prints: a workshop's list with bands to sort by, and the labels.
+    f.CheckList->openList(folder + QStringLiteral("../tests/lists/workshop.txt"));
+    while (f.CheckList->property("reading").toBool())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    saved = savePage(f.CheckList->sheetDocument(), folder, "sorting-sheet") && saved;
+    saved = savePage(f.Labels->document(), folder, "label-sheet") && saved;
     if (!saved)
         std::fprintf(stderr, "screenshots: could not write into %s\n", qPrintable(folder));
     return saved ? 0 : 1;

@@ -11,6 +11,7 @@
 #include "windows/code_windows.h"
 #include "windows/colour_windows.h"
 #include "windows/combine_window.h"
+#include "windows/labels_window.h"
 #include "windows/marking_windows.h"
 
 #include <QLabel>
@@ -158,6 +159,7 @@ void TForm1::buildMenu() {
     AnyMarking = addCommand(N3, "Что за маркировка?", "AnyMarking", &TForm1::AnyMarkingClick);
     Combine = addCommand(N3, "Подобрать из стандартных", "Combine", &TForm1::CombineClick);
     CheckList = addCommand(N3, "Проверка перечня", "CheckList", &TForm1::CheckListClick);
+    Labels = addCommand(N3, "Этикетки", "Labels", &TForm1::LabelsClick);
     N7 = bar->addAction(QStringLiteral("О программе"));
     N7->setObjectName(QStringLiteral("N7"));
     connect(N7, &QAction::triggered, this, &TForm1::N7Click);
@@ -216,6 +218,9 @@ void TForm1::CombineClick() {
 }
 void TForm1::CheckListClick() {
     showKept<windows::CheckWindow>(this, CheckListForm);
+}
+void TForm1::LabelsClick() {
+    showKept<windows::LabelsWindow>(this, LabelsForm);
 }
 void TForm1::showCombine(const QString& value) {
     if (!CombineForm)

@@ -14,6 +14,7 @@ class QTimer;
 
 namespace vantrel::windows {
 class CheckWindow;
+class LabelsWindow;
 class CombineWindow;
 } // namespace vantrel::windows
 
@@ -56,6 +57,7 @@ private slots:
     void AnyMarkingClick();
     void CombineClick();
     void CheckListClick();
+    void LabelsClick();
 
 private:
     // «Подобрать из стандартных», with the value typed in where one is handed over.
@@ -71,12 +73,13 @@ private:
     QDialog* AnyMarkingForm = nullptr;
     windows::CombineWindow* CombineForm = nullptr;
     QDialog* CheckListForm = nullptr;
+    QDialog* LabelsForm = nullptr;
     Clock clock_ = &QDateTime::currentDateTime;
     QString scrollPrefix_; // only ever spaces: the caption drifts right one space a tick
 
     QMenu *N1, *N3, *N5, *N4, *N8, *N33, *N11;
     QAction *N7, *N31, *N41, *N51, *N61, *N9, *N34, *N43, *N35, *N44, *N12;
-    QAction *SmdCode, *PrintedCapacitorCode, *AnyMarking, *Combine, *CheckList;
+    QAction *SmdCode, *PrintedCapacitorCode, *AnyMarking, *Combine, *CheckList, *Labels;
     QLabel* Label1;
     QTimer* Timer1;
     QTimer* Timer2;

@@ -7,7 +7,9 @@
 #include "ui/worker_thread.h"
 #include "windows/marking_rows.h"
 #include "windows/own_values.h"
+#include "windows/paper_output.h"
 
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
@@ -41,6 +43,8 @@ constexpr ui::Control kControls[] = {
     {Kind::Label,    "ListLabel",      8,   8,   0,  20, "Перечень деталей", ui::kTitle},
     {Kind::Button,   "Open",           8,  36, 120,  24, "Открыть…", {}, 0},
     {Kind::Label,    "FileName",     136,  40,   0,  16, "Откройте перечень или перетащите его в окно", kBold13},
+    {Kind::Button,   "SavePdf",      296,   6, 140,  24, "Сохранить PDF…", {}, 5, ui::Disabled},
+    {Kind::Button,   "Print",        444,   6, 120,  24, "Печать…", {}, 6, ui::Disabled},
     {Kind::Selector, "Order",        584,   4, 200,  52, "По порядку строк|Сначала с замечаниями", kBold13, 1},
     {Kind::Selector, "Stock",        792,   4, 200,  52, "Без своих номиналов|Сверять со своими", kBold13, 2},
     {Kind::Label,    "Summary",        8,  66,   0,  16, "", kBold13},
@@ -160,6 +164,8 @@ CheckWindow::~CheckWindow() = default;
 
 void CheckWindow::controlsBuilt(const ui::Controls& controls) {
     Open = controls.get<QPushButton>("Open");
+    SavePdf = controls.get<QPushButton>("SavePdf");
+    Print = controls.get<QPushButton>("Print");
     FileName = controls.get<QLabel>("FileName");
     Summary = controls.get<QLabel>("Summary");
     Order = controls.get<ui::RadioGroup>("Order");
@@ -175,6 +181,11 @@ void CheckWindow::controlsBuilt(const ui::Controls& controls) {
                           .arg(ownValuesPath()));
     Open->setToolTip(QStringLiteral("Перечень в CSV или TSV (KiCad, для сборки, из таблицы) "
                                     "или список: деталь в строке, например «R1,R5 10k 0603»"));
+    const QString sheet = QStringLiteral(
+        "Лист для сортировки: по строке на номинал, по возрастанию, с полосами и кодами, "
+        "которые искать на детали; строки с замечаниями отмечены");
+    SavePdf->setToolTip(sheet);
+    Print->setToolTip(sheet);
     Order->setItemIndex(0);
     Stock->setItemIndex(0);
     Markings->setSelectionMode(QAbstractItemView::NoSelection);
@@ -194,6 +205,13 @@ void CheckWindow::controlsBuilt(const ui::Controls& controls) {
     reader_ = reading_->worker();
 
     connect(Open, &QPushButton::clicked, this, &CheckWindow::OpenClick);
+    connect(SavePdf, &QPushButton::clicked, this, [this] {
+        saveDocumentPdf(
+            this, sheetDocument(),
+            QFileInfo(path_).absoluteDir().filePath(QFileInfo(path_).completeBaseName() +
+                                                    QStringLiteral("-сортировка.pdf")));
+    });
+    connect(Print, &QPushButton::clicked, this, [this] { printDocument(this, sheetDocument()); });
     connect(Order, &ui::RadioGroup::itemPicked, this,
             [this] { model_->setFindingsFirst(Order->itemIndex() == 1); });
     connect(Stock, &ui::RadioGroup::itemPicked, this, [this] {
@@ -262,6 +280,9 @@ void CheckWindow::showChecked(std::uint64_t number, const QString& path,
     if (number != opened_)
         return; // another file was opened since
     setProperty("reading", false);
+    const bool read = std::holds_alternative<lists::CheckedList>(checked);
+    SavePdf->setEnabled(read);
+    Print->setEnabled(read);
     if (const auto* unreadable = std::get_if<lists::Unreadable>(&checked)) {
         model_->setLines({}, false);
         Summary->setText(QStringLiteral("Не прочитан"));
@@ -283,6 +304,15 @@ void CheckWindow::showChecked(std::uint64_t number, const QString& path,
     Summary->setText(summary);
     Summary->adjustSize();
     model_->setLines(std::move(list.lines), Order->itemIndex() == 1);
+}
+
+paper::Document CheckWindow::sheetDocument() const {
+    return paper::sheetDocument(paper::sortingSheet(model_->lines()), paper::localePaper(),
+                                QFileInfo(path_).fileName());
+}
+
+bool CheckWindow::savePdf(const QString& path) {
+    return writeDocumentPdf(this, sheetDocument(), path);
 }
 
 void CheckWindow::showPicked() {

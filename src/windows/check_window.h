@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/parts_list/checks.h"
+#include "paper/documents.h"
 #include "ui/window_frame.h"
 
 #include <QAbstractTableModel>
@@ -37,6 +38,7 @@ public:
     void setLines(std::vector<lists::CheckedLine> lines, bool findingsFirst);
     void setFindingsFirst(bool findingsFirst);
     const lists::CheckedLine* lineAt(int row) const;
+    const std::vector<lists::CheckedLine>& lines() const { return lines_; } // in the file's order
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -56,6 +58,10 @@ public:
 
     // Reads and checks the file on the reading thread; the table shows it when it is done.
     void openList(const QString& path);
+    // The sorting sheet of the list shown, as «Сохранить PDF…» writes it; whether it was written
+    // (where not, the "Error" box said why).
+    bool savePdf(const QString& path);
+    paper::Document sheetDocument() const;
 
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -78,6 +84,8 @@ private:
     QLabel* FileName = nullptr;
     QLabel* Summary = nullptr;
     QPushButton* Open = nullptr;
+    QPushButton* SavePdf = nullptr;
+    QPushButton* Print = nullptr;
     ui::RadioGroup* Order = nullptr;
     ui::RadioGroup* Stock = nullptr;
     QTableView* Lines = nullptr;

@@ -52,12 +52,13 @@ TEST(AnyMarkingWindow, LastMenuItemShowsItAndKeepsIt) {
     QAction* item = menuItem(program);
     ASSERT_TRUE(item);
     EXPECT_EQ(item->text(), "Что за маркировка?");
-    // After the windows of the bands and the codes; «Подобрать из стандартных» and «Проверка
-    // перечня» follow.
+    // After the windows of the bands and the codes; «Подобрать из стандартных», «Проверка
+    // перечня» and «Этикетки» follow.
     const QList<QAction*> element = main->findChild<QMenu*>("N3")->actions();
-    EXPECT_EQ(element.indexOf(item), element.size() - 3);
-    EXPECT_EQ(element[element.size() - 2]->objectName(), "Combine");
-    EXPECT_EQ(element.last()->objectName(), "CheckList");
+    EXPECT_EQ(element.indexOf(item), element.size() - 4);
+    EXPECT_EQ(element[element.size() - 3]->objectName(), "Combine");
+    EXPECT_EQ(element[element.size() - 2]->objectName(), "CheckList");
+    EXPECT_EQ(element.last()->objectName(), "Labels");
     EXPECT_TRUE(main->findChildren<marking::AnyMarkingWindow*>().isEmpty());
 
     QStringList readings, afterEnter;

@@ -47,10 +47,11 @@ TEST(CombineWindow, LastMenuItemShowsItAndKeepsIt) {
     ASSERT_TRUE(item);
     EXPECT_EQ(item->text(), "Подобрать из стандартных");
     const QList<QAction*> element = main->findChild<QMenu*>("N3")->actions();
-    ASSERT_GE(element.size(), 3);
-    EXPECT_EQ(element[element.size() - 2], item);
-    EXPECT_EQ(element[element.size() - 3]->objectName(), "AnyMarking");
-    EXPECT_EQ(element.last()->objectName(), "CheckList");
+    ASSERT_GE(element.size(), 4);
+    EXPECT_EQ(element[element.size() - 3], item);
+    EXPECT_EQ(element[element.size() - 4]->objectName(), "AnyMarking");
+    EXPECT_EQ(element[element.size() - 2]->objectName(), "CheckList");
+    EXPECT_EQ(element.last()->objectName(), "Labels");
     EXPECT_TRUE(main->findChildren<windows::CombineWindow*>().isEmpty());
 
     QStringList networks;

@@ -81,7 +81,7 @@ TEST(MainWindow, MenuItemsInOrderWithTheirAccessKeys) {
     EXPECT_EQ(captions(submenu(bar, "N1")), QStringList{"&Закрыть"});
     EXPECT_EQ(captions(submenu(bar, "N3")),
               (QStringList{"Резистор", "Конденсатор", "Индуктивность", "Что за маркировка?",
-                           "Подобрать из стандартных", "Проверка перечня"}));
+                           "Подобрать из стандартных", "Проверка перечня", "Этикетки"}));
     EXPECT_EQ(captions(submenu(bar, "N4")), (QStringList{"Цветовая", "Кодовая", "&SMD-код"}));
     EXPECT_EQ(captions(submenu(bar, "N8")),
               (QStringList{"&3 полосы", "&4 полосы", "&5 полос", "&6 полос"}));
@@ -110,7 +110,7 @@ TEST(MainWindow, HelpNamesEveryWindowOfTheMenu) {
         }
     };
     walk(submenu(program.forms.Form1->menuBar(), "N3"));
-    EXPECT_EQ(named, 19);
+    EXPECT_EQ(named, 20);
 }
 
 TEST(MainWindow, CaptionScrollsAndWrapsAfter122Ticks) {

@@ -27,7 +27,8 @@ Windows windowsOf(app::TForm1* main) {
             one<codes::PrintedCapacitorCodeWindow>(main),
             one<marking::AnyMarkingWindow>(main),
             one<windows::CombineWindow>(main),
-            one<windows::CheckWindow>(main)};
+            one<windows::CheckWindow>(main),
+            one<windows::LabelsWindow>(main)};
 }
 
 } // namespace vantrel::test

@@ -10,6 +10,7 @@
 #include "windows/code_windows.h"
 #include "windows/colour_windows.h"
 #include "windows/combine_window.h"
+#include "windows/labels_window.h"
 #include "windows/marking_windows.h"
 
 #include <array>
@@ -30,11 +31,12 @@ struct Windows {
     app::TForm11* Form11;
     bands::TForm12* Form12;
     bands::TForm13* Form13;
-    codes::SmdCodeWindow* SmdCode; // these five are null until their menu items first show them
+    codes::SmdCodeWindow* SmdCode; // these seven are null until their menu items first show them
     codes::PrintedCapacitorCodeWindow* PrintedCapacitorCode;
     marking::AnyMarkingWindow* AnyMarking;
     windows::CombineWindow* Combine;
     windows::CheckWindow* CheckList;
+    windows::LabelsWindow* Labels;
 
     // Every window but the main one, in creation order.
     std::array<ui::Window*, 12> secondary() const {
