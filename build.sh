@@ -18,13 +18,15 @@ mode=${1:-run}
 # the package tests start the installed program under Xvfb, validate the desktop files and the
 # manual page, and check the package with lintian.
 packages=(g++ cmake make pkg-config qt6-base-dev libjpeg62-turbo-dev libxcb1-dev libgtest-dev
-    fonts-liberation2 qt6-translations-l10n)
+    libqrencode-dev fonts-liberation2 qt6-translations-l10n)
 case "$mode" in
 run) ;;
 mutants) packages+=(ccache ninja-build) ;;
 test | sanitize)
     packages+=(desktop-file-utils appstream dpkg-dev file lintian man-db groff-base
         xvfb xauth xdotool x11-utils locales)
+    # The PDFs' text is read back, and their QR codes decoded.
+    packages+=(poppler-utils zbar-tools)
     # The core is also compiled against LLVM's C++ library.
     if [[ $mode == test ]]; then packages+=(clang-16 libc++-16-dev libc++abi-16-dev); fi
     ;;

@@ -148,9 +148,22 @@ RowParts rowParts(const Measure& measure, const SheetRow& row, double width) {
             row.findings.empty() ? 0 : measure.height(kFindingFont, joinedFindings(row), width)};
 }
 
+// The payload's UTF-8 bytes, behind the ECI that names UTF-8, so that a reader does not guess
+// another encoding for the Cyrillic; nothing where it does not fit a QR code.
+std::unique_ptr<QRcode, decltype(&QRcode_free)> qrCodeOf(const std::string& payload) {
+    constexpr unsigned kUtf8Eci = 26;
+    std::unique_ptr<QRcode, decltype(&QRcode_free)> code(nullptr, &QRcode_free);
+    const std::unique_ptr<QRinput, decltype(&QRinput_free)> input(QRinput_new2(0, QR_ECLEVEL_M),
+                                                                   &QRinput_free);
+    if (input && QRinput_appendECIheader(input.get(), kUtf8Eci) == 0 &&
+        QRinput_append(input.get(), QR_MODE_8, static_cast<int>(payload.size()),
+                       reinterpret_cast<const unsigned char*>(payload.data())) == 0)
+        code.reset(QRcode_encodeInput(input.get()));
+    return code;
+}
+
 void drawQr(Canvas& canvas, const std::string& payload, const QRectF& square) {
-    const std::unique_ptr<QRcode, decltype(&QRcode_free)> code(
-        QRcode_encodeString(payload.c_str(), 0, QR_ECLEVEL_M, QR_MODE_8, 1), &QRcode_free);
+    const auto code = qrCodeOf(payload);
     if (!code)
         return; // too long for a QR code: the label goes without
     constexpr int kQuietModules = 2;

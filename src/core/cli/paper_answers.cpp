@@ -44,20 +44,26 @@ std::variant<std::string, std::string> listText(std::string_view name, std::istr
                                                   std::move(std::get<std::string>(text)));
 }
 
-// Labels for a parts list's values, one a row of its sorting sheet; or for a list of values,
-// one or more a line, as the finder keeps its own.
+// Labels for a list of values, one or more a line, as the finder keeps its own; or else for the
+// values of a parts list, one a row of its sorting sheet, where a line of it names a part by
+// its designator and value.
 std::variant<std::vector<paper::Label>, std::string> labelsOf(std::string_view text,
                                                               std::string_view name) {
     std::vector<paper::Label> labels;
-    auto checked = lists::checkPartsList(text);
-    if (const auto* list = std::get_if<lists::CheckedList>(&checked)) {
+    auto values = paper::readLabelValues(text, listName(name, "номиналов "));
+    const auto checked = std::holds_alternative<std::string>(values)
+                             ? lists::checkPartsList(text)
+                             : std::variant<lists::CheckedList, lists::Unreadable>();
+    const auto* list = std::get_if<lists::CheckedList>(&checked);
+    if (list && std::ranges::any_of(list->lines, [](const lists::CheckedLine& line) {
+            return !line.line.expanded.each.empty() && !line.readings.empty();
+        })) {
         for (const paper::SheetRow& row : paper::sortingSheet(list->lines).rows)
             if (row.reading)
                 labels.push_back(paper::labelOf(*row.reading));
+    } else if (auto* refusal = std::get_if<std::string>(&values)) {
+        return std::move(*refusal);
     } else {
-        auto values = paper::readLabelValues(text, listName(name, "номиналов "));
-        if (auto* refusal = std::get_if<std::string>(&values))
-            return std::move(*refusal);
         for (const value::Reading& reading : std::get<std::vector<value::Reading>>(values))
             labels.push_back(paper::labelOf(reading));
     }

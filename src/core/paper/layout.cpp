@@ -1,5 +1,7 @@
 #include "core/paper/layout.h"
 
+#include "core/value/decimal.h"
+
 #include <algorithm>
 #include <cctype>
 #include <charconv>
@@ -17,16 +19,12 @@ constexpr LabelPreset kPresets[] = {
     {"5x13", "A4, 5 × 13 этикеток 38,1 × 21,2 мм", {5, 13, 38.1, 21.2, 4.75, 10.7, 2.5, 0}},
 };
 
-// "70", "63.5", "63,5": a length in millimetres, above zero and below a metre.
+// "70", "63.5", "63,5": a length in millimetres, below a metre.
 std::optional<double> millimetres(std::string_view text) {
-    std::string plain(text);
-    std::ranges::replace(plain, ',', '.');
-    double length = 0;
-    const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), length);
-    if (error != std::errc() || end != plain.data() + plain.size() || !(length >= 0) ||
-        length >= 1000)
+    const std::optional<value::Decimal> read = value::readNumber(text);
+    if (!read || !(value::toDouble(*read) < 1000))
         return std::nullopt;
-    return length;
+    return value::toDouble(*read);
 }
 
 // "3x8", "70 × 37": the two numbers either side of x, X, х or ×.
