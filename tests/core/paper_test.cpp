@@ -77,6 +77,7 @@ TEST(LabelSheets, TypedSheetsAreCentredOrRefused) {
         {"3x8", "80x37", "", 0, 0, "не помещаются на лист A4 (210 × 297 мм): им нужно 240 × 296"},
         {"3x8", "70x37", "1x1", 0, 0, "не помещаются"},
         {"10x10", "20x14", "", 0, 0, "мала"},
+        {"3x8", "70x14", "", 0, 0, "мала"},
     };
     const Size a4 = paperSize(Paper::A4);
     for (const Case& c : cases) {
