@@ -33,7 +33,7 @@ bool wanted(int argc, const char* const* argv) {
     return false;
 }
 
-// A list's file, or standard input for "-", whole.
+// A list's file, or standard input for "-", whole; or why it cannot be read.
 std::variant<std::string, std::string> listText(std::string_view name, std::istream& in,
                                                 std::size_t most, std::string_view what) {
     auto text = readList(name, in, most, what);
@@ -78,143 +78,169 @@ std::string baseName(std::string_view name) {
     return std::string(name.substr(name.rfind('/') + 1));
 }
 
-} // namespace
+// What the command line asks for.
+struct PaperOptions {
+    std::optional<std::string_view> sheet, labels, output, paper, preset, grid, size, gaps;
+    std::optional<std::string> stock; // --stock's file, or the finder's
+    bool labelsAsked = false;         // --labels, with or without its list
+    bool qr = false;
+};
 
-std::optional<int> answerPaper(int argc, const char* const* argv, std::istream& in,
-                               std::ostream& err, const Printer* printer) {
-    if (!wanted(argc, argv))
-        return std::nullopt;
-    std::optional<std::string_view> sheet, labels, output, paperName, preset, grid, size, gaps;
-    std::optional<std::string> stock;
-    bool labelsAsked = false;
-    PaperJob job;
+std::variant<PaperOptions, std::string> readOptions(int argc, const char* const* argv) {
+    PaperOptions asked;
     struct Valued {
         std::string_view name;
-        std::optional<std::string_view>* into;
+        std::optional<std::string_view> PaperOptions::*into;
     };
-    const Valued valued[] = {{"--sheet", &sheet},     {"--output", &output}, {"-o", &output},
-                             {"--paper", &paperName}, {"--preset", &preset}, {"--grid", &grid},
-                             {"--label", &size},      {"--gap", &gaps}};
-    const auto fileFollows = [&](int i) {
+    constexpr Valued kValued[] = {
+        {"--sheet", &PaperOptions::sheet},   {"--output", &PaperOptions::output},
+        {"-o", &PaperOptions::output},       {"--paper", &PaperOptions::paper},
+        {"--preset", &PaperOptions::preset}, {"--grid", &PaperOptions::grid},
+        {"--label", &PaperOptions::size},    {"--gap", &PaperOptions::gaps}};
+    // A list named after --labels or --stock: a word that is no option, or "-".
+    const auto listFollows = [&](int i) {
         return i + 1 < argc && (!std::string_view(argv[i + 1]).starts_with('-') ||
                                 std::string_view(argv[i + 1]) == "-");
     };
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
         bool matched = false;
-        const Valued* option = nullptr;
-        for (const Valued& candidate : valued) {
-            const auto value = optionValue(candidate.name, argument, i, argc, argv, matched);
-            if (!matched)
-                continue;
-            if (!value)
-                return refused(err, "параметру " + marking::quoted(candidate.name) +
-                                        " нужно значение\nСправка: vantrel --help");
-            *candidate.into = value;
-            option = &candidate;
-            break;
+        for (const Valued& option : kValued) {
+            const auto value = optionValue(option.name, argument, i, argc, argv, matched);
+            if (matched && !value)
+                return "параметру " + marking::quoted(option.name) +
+                       " нужно значение\nСправка: vantrel --help";
+            if (matched) {
+                asked.*option.into = value;
+                break;
+            }
         }
-        if (option)
+        if (matched)
             continue;
         if (argument == "--labels" || argument.starts_with("--labels=")) {
-            labelsAsked = true;
+            asked.labelsAsked = true;
             if (argument != "--labels")
-                labels = argument.substr(9);
-            else if (fileFollows(i))
-                labels = argv[++i];
+                asked.labels = argument.substr(9);
+            else if (listFollows(i))
+                asked.labels = argv[++i];
         } else if (argument == "--stock" || argument.starts_with("--stock=")) {
             if (argument != "--stock")
-                stock = std::string(argument.substr(8));
-            else if (fileFollows(i))
-                stock = argv[++i];
+                asked.stock = std::string(argument.substr(8));
+            else if (listFollows(i))
+                asked.stock = argv[++i];
             else if (std::optional<std::string> own = ownValuesFile())
-                stock = std::move(own);
+                asked.stock = std::move(own);
             else
-                return refused(err, "параметру «--stock» нужен файл: каталог данных не известен "
-                                    "(нет HOME)");
+                return "параметру «--stock» нужен файл: каталог данных не известен (нет HOME)";
         } else if (argument == "--qr") {
-            job.qr = true;
+            asked.qr = true;
         } else {
-            return refused(err, "с «--sheet» и «--labels» задаются только -o, --paper, "
-                                "--preset, --grid, --label, --gap, --qr и --stock, а не " +
-                                    marking::quoted(argument) + "\nСправка: vantrel --help");
+            return "с «--sheet» и «--labels» задаются только -o, --paper, --preset, --grid, "
+                   "--label, --gap, --qr и --stock, а не " +
+                   marking::quoted(argument) + "\nСправка: vantrel --help";
         }
     }
-    if (sheet && labelsAsked)
-        return refused(err, "«--sheet» и «--labels» не задаются вместе");
-    if (!output)
-        return refused(err, "нужен файл, куда писать: -o ФАЙЛ.pdf");
-    std::string lower(*output);
+    if (asked.sheet && asked.labelsAsked)
+        return "«--sheet» и «--labels» не задаются вместе";
+    if (asked.sheet &&
+        (asked.preset || asked.grid || asked.size || asked.gaps || asked.qr || asked.stock))
+        return "--preset, --grid, --label, --gap, --qr и --stock только для «--labels»";
+    if (asked.labels && asked.stock)
+        return "этикетки берутся из одного списка: файла «--labels» или своих номиналов "
+               "«--stock»";
+    if (!asked.output)
+        return "нужен файл, куда писать: -o ФАЙЛ.pdf";
+    std::string lower(*asked.output);
     std::ranges::transform(lower, lower.begin(), [](unsigned char c) {
         return static_cast<char>(c < 0x80 ? std::tolower(c) : c);
     });
     if (!lower.ends_with(".pdf") || lower.size() == 4)
-        return refused(err, "листы пишутся в PDF: имя файла кончается на .pdf, а не " +
-                                marking::quoted(*output));
-    job.output = std::string(*output);
-    // The label sheets named are A4 sheets; a sheet typed, and the sorting sheet, are on the
-    // paper of the locale.
-    const bool typedSheet = grid || size;
-    job.paper = printer && (sheet || typedSheet) ? printer->localePaper() : paper::Paper::A4;
-    if (paperName) {
-        const auto named = paper::paperNamed(*paperName);
-        if (!named)
-            return refused(err, "бумага A4 или Letter, а не " + marking::quoted(*paperName));
-        job.paper = *named;
+        return "листы пишутся в PDF: имя файла кончается на .pdf, а не " +
+               marking::quoted(*asked.output);
+    return asked;
+}
+
+// The sheet of labels asked for: a preset, the first where none is named, or one typed.
+std::variant<paper::LabelSheet, std::string> labelSheetOf(const PaperOptions& asked,
+                                                          paper::Size page) {
+    if (asked.preset && (asked.grid || asked.size || asked.gaps))
+        return "«--preset» или «--grid» с «--label»: не вместе";
+    if (asked.grid || asked.size) {
+        if (!asked.grid || !asked.size)
+            return "«--grid» задаётся с «--label»: сетка и размер этикетки";
+        return paper::typedLabelSheet(*asked.grid, *asked.size, asked.gaps.value_or(""), page);
     }
-    const paper::Size page = paper::paperSize(job.paper);
-    if (sheet) {
-        if (preset || grid || size || gaps || job.qr || stock)
-            return refused(err, "--preset, --grid, --label, --gap, --qr и --stock только для "
-                                "«--labels»");
-        auto text = listText(*sheet, in, lists::kLongestList, "деталей ");
+    if (asked.gaps)
+        return "«--gap» задаётся с «--grid» и «--label»";
+    const paper::LabelPreset* chosen =
+        paper::labelPreset(asked.preset.value_or(paper::labelPresets().front().name));
+    if (chosen)
+        return chosen->sheet;
+    std::string names;
+    for (const paper::LabelPreset& known : paper::labelPresets())
+        names.append(names.empty() ? "" : ", ").append(known.name);
+    return "нет листа этикеток " + marking::quoted(*asked.preset) + "; есть " + names;
+}
+
+// The job's sheet or labels, read from their list; or why they cannot be.
+std::optional<std::string> fillJob(PaperJob& job, const PaperOptions& asked, std::istream& in) {
+    if (asked.sheet) {
+        auto text = listText(*asked.sheet, in, lists::kLongestList, "деталей ");
         if (text.index() == 1)
-            return refused(err, std::get<1>(text));
+            return std::get<1>(text);
         auto checked = lists::checkPartsList(std::get<0>(text));
         if (const auto* unreadable = std::get_if<lists::Unreadable>(&checked))
-            return refused(err, listName(*sheet, "деталей ") + ": " + unreadable->reason);
+            return listName(*asked.sheet, "деталей ") + ": " + unreadable->reason;
         job.sheet = paper::sortingSheet(std::get<lists::CheckedList>(checked).lines);
-        job.title = baseName(*sheet);
-    } else {
-        if (labels && stock)
-            return refused(err, "этикетки берутся из одного списка: файла «--labels» или "
-                                "своих номиналов «--stock»");
-        const std::string_view source = labels ? *labels : stock ? std::string_view(*stock) : "-";
-        if (preset && (grid || size || gaps))
-            return refused(err, "«--preset» или «--grid» с «--label»: не вместе");
-        if (grid || size) {
-            if (!grid || !size)
-                return refused(err, "«--grid» задаётся с «--label»: сетка и размер этикетки");
-            auto typed = paper::typedLabelSheet(*grid, *size, gaps.value_or(""), page);
-            if (auto* problem = std::get_if<std::string>(&typed))
-                return refused(err, *problem);
-            job.labelSheet = std::get<paper::LabelSheet>(typed);
-        } else if (gaps) {
-            return refused(err, "«--gap» задаётся с «--grid» и «--label»");
-        } else {
-            const paper::LabelPreset* chosen =
-                paper::labelPreset(preset.value_or(paper::labelPresets().front().name));
-            if (!chosen) {
-                std::string names;
-                for (const paper::LabelPreset& known : paper::labelPresets())
-                    names.append(names.empty() ? "" : ", ").append(known.name);
-                return refused(err, "нет листа этикеток " + marking::quoted(*preset) + "; есть " +
-                                        names);
-            }
-            job.labelSheet = chosen->sheet;
-        }
-        if (const auto problem =
-                paper::labelSheetProblem(job.labelSheet, page, paper::paperName(job.paper)))
-            return refused(err, *problem);
-        auto text = listText(source, in, networks::kLongestStockText, "номиналов ");
-        if (text.index() == 1)
-            return refused(err, std::get<1>(text));
-        auto made = labelsOf(std::get<0>(text), source);
-        if (auto* problem = std::get_if<std::string>(&made))
-            return refused(err, *problem);
-        job.labels = std::get<std::vector<paper::Label>>(std::move(made));
-        job.title = baseName(source);
+        job.title = baseName(*asked.sheet);
+        return std::nullopt;
     }
+    const paper::Size page = paper::paperSize(job.paper);
+    auto sheet = labelSheetOf(asked, page);
+    if (auto* problem = std::get_if<std::string>(&sheet))
+        return std::move(*problem);
+    job.labelSheet = std::get<paper::LabelSheet>(sheet);
+    if (auto problem = paper::labelSheetProblem(job.labelSheet, page, paper::paperName(job.paper)))
+        return problem;
+    const std::string_view source = asked.labels  ? *asked.labels
+                                    : asked.stock ? std::string_view(*asked.stock)
+                                                  : "-";
+    auto text = listText(source, in, networks::kLongestStockText, "номиналов ");
+    if (text.index() == 1)
+        return std::get<1>(text);
+    auto made = labelsOf(std::get<0>(text), source);
+    if (auto* problem = std::get_if<std::string>(&made))
+        return std::move(*problem);
+    job.labels = std::get<std::vector<paper::Label>>(std::move(made));
+    job.title = baseName(source);
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<int> answerPaper(int argc, const char* const* argv, std::istream& in,
+                               std::ostream& err, const Printer* printer) {
+    if (!wanted(argc, argv))
+        return std::nullopt;
+    auto read = readOptions(argc, argv);
+    if (auto* problem = std::get_if<std::string>(&read))
+        return refused(err, *problem);
+    const PaperOptions& asked = std::get<PaperOptions>(read);
+    PaperJob job;
+    job.qr = asked.qr;
+    job.output = std::string(*asked.output);
+    // The label sheets named are A4 sheets; a sheet typed, and the sorting sheet, are on the
+    // paper of the locale.
+    const bool onLocalePaper = asked.sheet || asked.grid || asked.size;
+    job.paper = printer && onLocalePaper ? printer->localePaper() : paper::Paper::A4;
+    if (asked.paper) {
+        const auto named = paper::paperNamed(*asked.paper);
+        if (!named)
+            return refused(err, "бумага A4 или Letter, а не " + marking::quoted(*asked.paper));
+        job.paper = *named;
+    }
+    if (const auto problem = fillJob(job, asked, in))
+        return refused(err, *problem);
     if (!printer)
         return refused(err, "эта сборка не рисует листов");
     return printer->print(job, err);
