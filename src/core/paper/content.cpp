@@ -39,14 +39,20 @@ auto sortKey(const SheetRow& row) {
                       reading.moulded.value_or(std::string_view{}), row.plainly);
 }
 
+// Adds the text to a list joined by ", ", unless the list holds it already as one entry.
 void joinOnce(std::string& joined, const std::string& text) {
+    constexpr std::string_view kBetween = ", ";
     if (text.empty())
         return;
-    for (std::size_t at = 0; (at = joined.find(text, at)) != std::string::npos; at += text.size())
-        if ((at == 0 || joined.compare(at - 2, 2, ", ") == 0) &&
-            (at + text.size() == joined.size() || joined.compare(at + text.size(), 2, ", ") == 0))
+    const std::string_view list = joined;
+    for (std::size_t at = 0; (at = list.find(text, at)) != std::string_view::npos; ++at) {
+        const bool starts = at == 0 || list.substr(0, at).ends_with(kBetween);
+        const bool ends =
+            at + text.size() == list.size() || list.substr(at + text.size()).starts_with(kBetween);
+        if (starts && ends)
             return;
-    joined.append(joined.empty() ? "" : ", ").append(text);
+    }
+    joined.append(joined.empty() ? "" : kBetween).append(text);
 }
 
 std::size_t countOf(const lists::ListLine& line) {
@@ -70,8 +76,9 @@ PartMarkings partMarkings(const value::Reading& reading) {
             found.codes.push_back(std::move(one));
     }
     if (fiveBandsFirst(reading))
-        std::ranges::stable_partition(
-            found.bands, [](const marking::Marking& m) { return m.form == MarkingForm::Bands5; });
+        std::stable_partition( // not the ranges one, whose subrange clang 14 cannot build
+            found.bands.begin(), found.bands.end(),
+            [](const marking::Marking& m) { return m.form == MarkingForm::Bands5; });
     if (found.bands.size() > kMostBandMarkings)
         found.bands.resize(kMostBandMarkings);
     return found;
