@@ -50,6 +50,10 @@ TEST(LabelSheets, PresetsPlaceLabelsAsTheirMakersDo) {
         EXPECT_EQ(labelSheetProblem(preset->sheet, paperSize(Paper::A4), "A4"), std::nullopt);
     }
     EXPECT_EQ(labelPreset("4x10"), nullptr);
+    // A sheet moved 5 mm to the right runs off the page's right edge.
+    LabelSheet moved = labelPreset("3x8")->sheet;
+    moved.left = 5;
+    EXPECT_NE(labelSheetProblem(moved, paperSize(Paper::A4), "A4"), std::nullopt);
     // 8 labels of 37 mm are taller than Letter.
     EXPECT_NE(labelSheetProblem(labelPreset("3x8")->sheet, paperSize(Paper::Letter), "Letter"),
               std::nullopt);
