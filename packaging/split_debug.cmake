@@ -17,3 +17,16 @@ foreach(step
         message(FATAL_ERROR "split_debug: objcopy ${step}: ${problem}")
     endif()
 endforeach()
+
+# The print module is stripped as a library is; the program's debug file is the one kept.
+file(GLOB_RECURSE modules "${CPACK_TEMPORARY_DIRECTORY}/usr/lib/vantrel_print.so")
+if(NOT modules)
+    message(FATAL_ERROR "split_debug: no print module staged")
+endif()
+foreach(module ${modules})
+    execute_process(COMMAND objcopy --strip-unneeded --remove-section=.comment
+        --remove-section=.note ${module} RESULT_VARIABLE failed ERROR_VARIABLE problem)
+    if(failed)
+        message(FATAL_ERROR "split_debug: objcopy ${module}: ${problem}")
+    endif()
+endforeach()

@@ -1,6 +1,7 @@
 #include "paper/documents.h"
 
 #include "core/cli/command_line.h"
+#include "paper/qr_code.h"
 
 #include <QDate>
 #include <QGuiApplication>
@@ -91,6 +92,10 @@ int printJob(const cli::PaperJob& job, std::ostream& err) {
                 std::fprintf(stderr, "vantrel: %s\n", qPrintable(text));
         });
         application = std::make_unique<QGuiApplication>(argc, argv);
+    }
+    if (const auto problem = job.qr ? qrProblem() : std::nullopt) {
+        err << "vantrel: " << *problem << "\n";
+        return cli::kUsageError;
     }
     const QString title = QString::fromStdString(job.title);
     const Document document =

@@ -1,6 +1,7 @@
 #include "paper/drawing.h"
 
 #include "core/bands/band_tables.h"
+#include "paper/qr_code.h"
 #include "ui/band_colours.h"
 
 #include <QFontMetricsF>
@@ -11,7 +12,6 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
-#include <qrencode.h>
 
 namespace vantrel::paper {
 namespace {
@@ -148,22 +148,8 @@ RowParts rowParts(const Measure& measure, const SheetRow& row, double width) {
             row.findings.empty() ? 0 : measure.height(kFindingFont, joinedFindings(row), width)};
 }
 
-// The payload's UTF-8 bytes, behind the ECI that names UTF-8, so that a reader does not guess
-// another encoding for the Cyrillic; nothing where it does not fit a QR code.
-std::unique_ptr<QRcode, decltype(&QRcode_free)> qrCodeOf(const std::string& payload) {
-    constexpr unsigned kUtf8Eci = 26;
-    std::unique_ptr<QRcode, decltype(&QRcode_free)> code(nullptr, &QRcode_free);
-    const std::unique_ptr<QRinput, decltype(&QRinput_free)> input(QRinput_new2(0, QR_ECLEVEL_M),
-                                                                   &QRinput_free);
-    if (input && QRinput_appendECIheader(input.get(), kUtf8Eci) == 0 &&
-        QRinput_append(input.get(), QR_MODE_8, static_cast<int>(payload.size()),
-                       reinterpret_cast<const unsigned char*>(payload.data())) == 0)
-        code.reset(QRcode_encodeInput(input.get()));
-    return code;
-}
-
 void drawQr(Canvas& canvas, const std::string& payload, const QRectF& square) {
-    const auto code = qrCodeOf(payload);
+    const std::optional<QrCode> code = qrCodeOf(payload);
     if (!code)
         return; // too long for a QR code: the label goes without
     constexpr int kQuietModules = 2;
@@ -173,7 +159,7 @@ void drawQr(Canvas& canvas, const std::string& payload, const QRectF& square) {
     QPainterPath dark;
     for (int y = 0; y < code->width; ++y)
         for (int x = 0; x < code->width; ++x)
-            if (code->data[y * code->width + x] & 1)
+            if (code->at(x, y))
                 dark.addRect(place.left() + (x + kQuietModules) * module,
                              place.top() + (y + kQuietModules) * module, module, module);
     canvas.painter.save();

@@ -1,22 +1,49 @@
 #include "windows/paper_output.h"
 
 #include "ui/message_boxes.h"
+#include "windows/print_module.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
-#include <QPrintDialog>
-#include <QPrinter>
+#include <QLibrary>
 
 namespace vantrel::windows {
 
+namespace {
+
+// The print module beside the program (in the build tree) or where it is installed; the
+// function that prints, or why there is none.
+PrintFunction printFunction(QString& problem) {
+    static QLibrary module;
+    static PrintFunction print = nullptr;
+    if (print)
+        return print;
+    const QString folder = QCoreApplication::applicationDirPath();
+    for (const QString& place : {folder, folder + QStringLiteral("/" VANTREL_PRINT_MODULE_DIR)}) {
+        module.setFileName(place + QStringLiteral("/vantrel_print"));
+        if (module.load())
+            break;
+    }
+    print = reinterpret_cast<PrintFunction>(module.resolve(kPrintFunction));
+    if (!print)
+        problem = module.errorString();
+    return print;
+}
+
+} // namespace
+
 void printDocument(QWidget* parent, const paper::Document& document) {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setFullPage(true); // the pages keep their own margins
-    printer.setPageLayout(paper::pageLayoutOf(document.paper));
-    printer.setDocName(document.title);
-    QPrintDialog dialog(&printer, parent);
-    dialog.setWindowTitle(QStringLiteral("Печать"));
-    if (dialog.exec() == QDialog::Accepted)
-        paper::drawDocument(document, printer);
+    QString problem;
+    const PrintFunction print = printFunction(problem);
+    if (!print) {
+        ui::showCheckMessage(parent, QStringLiteral("Печать недоступна: %1").arg(problem));
+        return;
+    }
+    print(parent, {document.title, paper::pageLayoutOf(document.paper), document.pages,
+                   [&document](QPainter& painter, int page) {
+                       paper::Canvas canvas(painter);
+                       document.draw(canvas, page);
+                   }});
 }
 
 bool writeDocumentPdf(QWidget* parent, const paper::Document& document, const QString& path) {

@@ -19,7 +19,8 @@ echo "lintian: ${report:-clean}"
 
 depends=$(dpkg-deb --field "$deb" Depends)
 echo "Depends: $depends"
-for package in libqt6widgets6 libjpeg62-turbo fonts-liberation2 qt6-translations-l10n; do
+for package in libqt6widgets6 libjpeg62-turbo fonts-liberation2 qt6-translations-l10n \
+    libqt6printsupport6 libqrencode4; do
     [[ $depends == *"$package"* ]] || { echo "Depends lacks $package"; exit 1; }
 done
 

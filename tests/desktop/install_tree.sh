@@ -13,6 +13,9 @@ for file in bin/vantrel share/applications/org.vantrel.vantrel.desktop \
     share/man/man1/vantrel.1.gz share/doc/vantrel/copyright share/doc/vantrel/changelog.gz; do
     [[ -s $root/usr/$file ]] || { echo "missing: $file"; exit 1; }
 done
+# The print module, where the installed program looks for it.
+module=$(find "$root/usr/lib" -name vantrel_print.so)
+[[ $module == */vantrel/vantrel_print.so ]] || { echo "missing: the print module"; exit 1; }
 desktop-file-validate "$root/usr/share/applications/org.vantrel.vantrel.desktop"
 appstreamcli validate --pedantic --no-net "$root/usr/share/metainfo/org.vantrel.vantrel.metainfo.xml"
 

@@ -8,19 +8,23 @@
 #include "ui/band_colours.h"
 #include "ui/radio_group.h"
 #include "windows/own_values.h"
+#include "windows/print_module.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
+#include <QLibrary>
 #include <QMenu>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace vantrel;
@@ -196,6 +200,31 @@ TEST(LabelsWindow, OwnValuesAPartsListAndWhatCannotBeRead) {
     }
     EXPECT_TRUE(watcher.boxes[0].text.endsWith(": в файле двоичные данные, а не текст"));
     EXPECT_TRUE(watcher.boxes[1].text.contains(QStringLiteral("не удалось записать")));
+}
+
+// The print module's one function shows the system's print dialog over the window, and
+// prints nothing when the dialog is cancelled.
+TEST(PrintModule, ShowsThePrintDialogAndPrintsNothingWhenCancelled) {
+    App program;
+    QLibrary module(QStringLiteral(VANTREL_PRINT_MODULE));
+    ASSERT_TRUE(module.load()) << module.errorString().toStdString();
+    const auto print =
+        reinterpret_cast<windows::PrintFunction>(module.resolve(windows::kPrintFunction));
+    ASSERT_TRUE(print);
+    QString title;
+    QTimer::singleShot(0, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (!dialog)
+            return;
+        title = dialog->windowTitle();
+        static_cast<QDialog*>(dialog)->reject();
+    });
+    int drawn = 0;
+    EXPECT_FALSE(print(program.forms.Form1,
+                       {QStringLiteral("Этикетки"), paper::pageLayoutOf(paper::Paper::A4), 2,
+                        [&](QPainter&, int) { ++drawn; }}));
+    EXPECT_EQ(title, "Печать");
+    EXPECT_EQ(drawn, 0);
 }
 
 } // namespace
