@@ -35,7 +35,7 @@ constexpr Em kHeadingFont{2.6};
 constexpr Em kTextFont{3.2};
 constexpr Em kCountFont{3.4, true};
 constexpr Em kWrittenFont{4.4, true};
-constexpr Em kCodeFont{4.2, true};
+constexpr Em kCodeFont{3.8, true};
 constexpr Em kSmallFont{2.4};
 constexpr Em kFindingFont{2.8};
 constexpr double kLineSpacing = 1.25; // a line's height, in ems
@@ -48,7 +48,7 @@ constexpr double kPad = 2; // above and below a row's content, and between colum
 constexpr double kBodyHeight = 7, kBodyWidth = 40; // a resistor body on the sheet
 constexpr double kNamesHeight = 5.6;               // two lines
 constexpr double kBandGap = 1.6;
-constexpr double kCodeHeight = 7.2;
+constexpr double kCodeHeight = 8;
 
 // A font whose em is `em.height` millimetres at `perMillimetre` pixels a millimetre.
 QFont fontOf(Em em, double perMillimetre) {
@@ -216,19 +216,16 @@ void drawBands(Canvas& canvas, const Rect& body, const Rect& names, const markin
         written.push_back(text(bands::kColourNames[colour]));
     }
     painter.setBrush(Qt::NoBrush);
-    // Each band's name under it, on two lines in turn where they are close; or, where even
-    // that leaves too little room, the names in a row under the body.
-    const Em em{names.height / 2 / kLineSpacing};
+    // Each band's name under it, on two lines in turn, each line's names as wide as two bands
+    // apart: the font is made smaller where a name would reach its neighbour's.
+    const double step = rects.size() > 1 ? rects[1].left - rects[0].left : body.width;
+    Em em{names.height / 2 / kLineSpacing};
     const QFontMetricsF metrics(fontOf(em, canvas.perMillimetre), painter.device());
     double widest = 0;
     for (const QString& name : written)
         widest = std::max(widest, metrics.horizontalAdvance(name) / canvas.perMillimetre);
-    const double step = rects.size() > 1 ? rects[1].left - rects[0].left : body.width;
-    if (widest > 2 * step) {
-        write(canvas, {names.height / kLineSpacing}, kInk, rectOf(names),
-              Qt::AlignLeft | Qt::AlignTop, written.join(QLatin1Char(' ')));
-        return;
-    }
+    if (widest > 1.9 * step)
+        em.height *= 1.9 * step / widest;
     for (std::size_t i = 0; i < rects.size(); ++i) {
         const double lineTop = names.top + (i % 2 ? names.height / 2 : 0);
         const double centre = rects[i].left + rects[i].width / 2;
