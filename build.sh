@@ -79,8 +79,8 @@ sanitize)
     ;;
 mutants)
     # One worker a core, each in a folder of its own, taking the mutants in turn from one queue.
-    # The first builds the unchanged sources on every core, and the others start once it has,
-    # so that they build from its compiler cache.
+    # The first builds the unchanged core on every core, and the others start once it has, so
+    # that they build from its compiler cache; the first then builds the rest of the program.
     workers=$jobs pids=()
     mkdir -p build-mutants
     rm -f build-mutants/0/ready

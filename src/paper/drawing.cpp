@@ -11,7 +11,6 @@
 #include <QPainterPath>
 #include <algorithm>
 #include <cmath>
-#include <memory>
 
 namespace vantrel::paper {
 namespace {

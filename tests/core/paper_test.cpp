@@ -187,6 +187,9 @@ TEST(SortingSheet, OneRowPerValueAscendingWithWhatToLookFor) {
         for (const auto& code : row.markings.codes)
             EXPECT_NE(code.form, vantrel::marking::MarkingForm::PartNumber) << i;
     }
+    // 220 Ом with no tolerance: three bands, and the fourth left to the part, drawn dashed.
+    EXPECT_EQ(sheet.rows[0].markings.bands.front().colours.size(), 3u);
+    EXPECT_EQ(vantrel::marking::ownBand(sheet.rows[0].markings.bands.front()), 4);
     EXPECT_EQ(sheet.rows[4].plainly, "47 кОм, 0805 (2012 мм)"); // a chip: its codes, no bands
     EXPECT_EQ(sheet.rows[4].markings.codes.front().text, "473");
     EXPECT_EQ(sheet.notFitted, "R9");

@@ -136,6 +136,9 @@ run() { timeout 120 "$build/tests/$1" --gtest_brief=1 --gtest_fail_fast >"$work/
 passes() { # the tests pass with the sources as they are now
     build core_tests || return 2
     run core_tests || return 1
+    # Once the core is built and its tests pass, the other workers start from its cache while
+    # the first builds the rest of the program, which few mutants need.
+    [[ -e $work/ready ]] || touch "$work/ready"
     build markings_tests || return 2
     run markings_tests || return 1
 }
@@ -143,7 +146,6 @@ status=0
 passes || status=$?
 if ((status == 2)); then tail -n 30 "$work/build.log"; exit 2; fi
 ((status == 0)) || { cat "$work/test.log"; echo "the tests fail without a mutant"; exit 2; }
-touch "$work/ready" # the unchanged sources are built, and the cache holds them
 
 checking=0 next=-1
 next=$(take)
