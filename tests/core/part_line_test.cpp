@@ -70,6 +70,9 @@ TEST(PartLine, EachFactInItsSpellings) {
         {"10uH 300 мА", "Катушка индуктивности: 10 мкГн, 300 мА"},
         // Temperature from 85 to 150 °C, C Latin or Cyrillic.
         {"220uF 25V 105°C", "Конденсатор: 220 мкФ, 25 В, 105 °C"},
+        // A number that is also a chip size, with its unit after it, as the readout writes it.
+        {"2220 мкФ, 25 В, 105 °C", "Конденсатор: 2220 мкФ, 25 В, 105 °C"},
+        {"1206 Ом 5%", "Резистор: 1,206 кОм ±5 %"},
         {"220uF 25V 105C", "Конденсатор: 220 мкФ, 25 В, 105 °C"},
         {"220u 85 °C", "Конденсатор: 220 мкФ, 85 °C"},
         {"220u 150С", "Конденсатор: 220 мкФ, 150 °C"},

@@ -13,6 +13,9 @@ namespace {
 
 using value::Quantity;
 
+constexpr Quantity kQuantities[] = {Quantity::Resistance, Quantity::Capacitance,
+                                    Quantity::Inductance};
+
 constexpr std::size_t kLongestSpan = 4;  // "± 5 %", "1608 metric", "ТКС ±50 ppm/°C"
 constexpr std::size_t kLongestValue = 3; // "10 кОм", "4,7 k Ω"
 constexpr std::size_t kMostWords = 32;
@@ -41,12 +44,26 @@ public:
         return facts_[first * kLongestSpan + count - 1];
     }
     // Whether a word of a span of several is a fact of its own, other than a tolerance letter
-    // («10 K» is 10 кОм): the span is then no value ("0603 0.1uF" is a size and a value).
+    // («10 K» is 10 кОм): the span is then no value ("0603 0.1uF" is a size and a value). A
+    // number that names a chip size is still a value's number where a unit follows it
+    // ("2220 мкФ", as the readout writes 2220 µF).
     bool holdsFact(std::size_t first, std::size_t count) const {
         for (std::size_t at = first; count > 1 && at < first + count; ++at)
-            if (fact(at, 1) && fact(at, 1)->kind != Kind::ToleranceLetter)
+            if (fact(at, 1) && fact(at, 1)->kind != Kind::ToleranceLetter &&
+                !(at == first && fact(at, 1)->kind == Kind::Size &&
+                  unitsOnly(at + 1, first + count)))
                 return true;
         return false;
+    }
+    // Whether the words from `first` up to `end` are units as the readout writes them.
+    bool unitsOnly(std::size_t first, std::size_t end) const {
+        for (std::size_t at = first; at < end; ++at)
+            if (std::ranges::none_of(kQuantities, [&](Quantity quantity) {
+                    return std::ranges::find(value::unitsOf(quantity), word(at)) !=
+                           value::unitsOf(quantity).end();
+                }))
+                return false;
+        return true;
     }
 
     // The words from `first` up to `end` as facts, the longest spans first; nothing where they
