@@ -122,11 +122,9 @@ QString joinedFindings(const SheetRow& row) {
     return joined;
 }
 
-// The heights of a row's columns and of its findings, in millimetres.
-struct RowParts {
-    double designators, written, plainly, bands, codes, findings;
-    double tallest() const { return std::max({designators, written + plainly, bands, codes}); }
-};
+double tallest(const RowParts& parts) {
+    return std::max({parts.designators, parts.written + parts.plainly, parts.bands, parts.codes});
+}
 
 double columnWidth(int i, double width) {
     return (kColumns[i + 1] - kColumns[i]) * width - kPad;
@@ -237,12 +235,12 @@ void drawBands(Canvas& canvas, const Rect& body, const Rect& names, const markin
 SheetPages layOutSheet(const SortingSheet& sheet, Size page) {
     const Measure measure;
     const Rect body = sheetBody(page);
-    SheetPages pages{page, {}, {}};
+    SheetPages pages{page, {}, {}, {}};
     for (const SheetRow& row : sheet.rows) {
-        const RowParts parts = rowParts(measure, row, body.width);
+        const RowParts& parts = pages.rowParts.emplace_back(rowParts(measure, row, body.width));
         // A row taller than a page is cut at the page's end.
         pages.rowHeights.push_back(
-            std::min(parts.tallest() + parts.findings + 2 * kPad, body.height));
+            std::min(tallest(parts) + parts.findings + 2 * kPad, body.height));
     }
     pages.starts = pageStarts(pages.rowHeights, body.height);
     return pages;
@@ -265,12 +263,11 @@ void drawSheetPage(Canvas& canvas, const SortingSheet& sheet, const SheetPages& 
 
     const auto at = static_cast<std::size_t>(page);
     const std::size_t end = at + 1 < pages.starts.size() ? pages.starts[at + 1] : sheet.rows.size();
-    const Measure measure;
     double top = body.top;
     for (std::size_t r = pages.starts[at]; r < end; ++r) {
         const SheetRow& row = sheet.rows[r];
         const double height = pages.rowHeights[r];
-        const RowParts parts = rowParts(measure, row, body.width);
+        const RowParts& parts = pages.rowParts[r];
         const bool found = !row.findings.empty();
         const double y = top + kPad;
         const auto column = [&](int i, double from, double tall) {

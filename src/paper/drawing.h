@@ -27,9 +27,16 @@ struct Canvas {
 // drawn empty and dashed.
 void drawBands(Canvas& canvas, const Rect& body, const Rect& names, const marking::Marking& bands);
 
-// The sorting sheet laid out on pages: each row's height, and the rows that open each page.
+// The heights of a row's columns and of its findings, in millimetres.
+struct RowParts {
+    double designators, written, plainly, bands, codes, findings;
+};
+
+// The sorting sheet laid out on pages: each row's parts, measured once, and its height, and
+// the rows that open each page.
 struct SheetPages {
     Size page;
+    std::vector<RowParts> rowParts;
     std::vector<double> rowHeights;
     std::vector<std::size_t> starts;
     int count() const { return static_cast<int>(starts.size()); }

@@ -156,16 +156,17 @@ void LabelsWindow::readValues() {
     } else {
         for (const value::Reading& reading : std::get<std::vector<value::Reading>>(read))
             labels_.push_back(paper::labelOf(reading));
-        const paper::Document made = document();
-        summary =
-            labels_.empty()
-                ? QStringLiteral("Впишите номиналы")
-                : QStringLiteral("Этикеток: %1, листов: %2").arg(labels_.size()).arg(made.pages);
     }
+    // One document for the summary's page count and the preview.
+    paper::Document made = labels_.empty() ? paper::Document{} : document();
+    if (!labels_.empty())
+        summary = QStringLiteral("Этикеток: %1, листов: %2").arg(labels_.size()).arg(made.pages);
+    else if (summary.isEmpty())
+        summary = QStringLiteral("Впишите номиналы");
     Summary->setText(summary);
     SavePdf->setEnabled(!labels_.empty());
     Print->setEnabled(!labels_.empty());
-    Preview->setDocument(labels_.empty() ? paper::Document{} : document());
+    Preview->setDocument(std::move(made));
 }
 
 paper::Document LabelsWindow::document() const {
