@@ -134,13 +134,14 @@ TEST(Markings, JsonLinesFromStandardInputParse) {
     const QStringList units = {"Ω", "F", "H"};
     for (qsizetype i = 0; i < 3; ++i) {
         const QJsonObject reading = threeReadings[i].toObject();
-        EXPECT_EQ(
-            reading.keys(),
-            (QStringList{"case",       "component",   "current",  "dielectric", "family",
-                         "form",       "maker",       "markings", "note",       "package",
-                         "power",      "reversed",    "series",   "table",      "tempco",
-                         "tempco_ppm", "temperature", "text",     "tolerance",  "tolerance_limits",
-                         "unit",       "value",       "voltage"}));
+        EXPECT_EQ(reading.keys(), (QStringList{"can",      "case",       "component",
+                                               "current",  "dielectric", "family",
+                                               "form",     "maker",      "markings",
+                                               "note",     "package",    "power",
+                                               "reversed", "series",     "table",
+                                               "tempco",   "tempco_ppm", "temperature",
+                                               "text",     "tolerance",  "tolerance_limits",
+                                               "unit",     "value",      "voltage"}));
         EXPECT_EQ(reading["component"].toString(), components[i]);
         EXPECT_EQ(reading["value"].toString(), values[i]);
         EXPECT_EQ(reading["unit"].toString(), units[i]);
@@ -441,6 +442,7 @@ TEST(Markings, JsonKeysAndFormsAreTheDocumentedOnes) {
     ASSERT_GT(documented.size(), 20u);
     const ProgramRun result = run({"--json",
                                    "472",
+                                   "100uF 6.3x11",
                                    "01C",
                                    "68X",
                                    "68R",

@@ -118,6 +118,14 @@ std::string readingJson(const MarkingReading& found) {
         .addOrNull("current", reading.current, decimal)
         .addOrNull("temperature", reading.temperature, [](int t) { return std::to_string(t); })
         .addOrNull("case", reading.moulded, [](std::string_view eia) { return jsonString(eia); })
+        .addOrNull("can", reading.can,
+                   [&](const value::CanSize& can) {
+                       return Object()
+                           .add("diameter", decimal(can.diameter))
+                           .add("length", decimal(can.length))
+                           .add("text", jsonString(value::canText(can)))
+                           .close();
+                   })
         .add("maker", found.maker.empty() ? "null" : jsonString(found.maker))
         .add("family", found.family.empty() ? "null" : jsonString(found.family))
         .close();

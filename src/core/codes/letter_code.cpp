@@ -109,6 +109,12 @@ std::pair<const ToleranceLetter*, std::size_t> toleranceAtEnd(std::string_view c
 } // namespace
 
 std::optional<value::Reading> readLetterCode(std::string_view typed) {
+    // The multiplier letters are capitals (IEC 60062); k and r are written small too, but a
+    // small m is milli («1mF» is a millifarad, «2m2» no letter code), and a small g or t is
+    // no multiplier a list writes («t2k»).
+    for (const std::string_view small : {"m", "g", "t", "м", "г", "т"})
+        if (typed.find(small) != std::string_view::npos)
+            return std::nullopt;
     // In either case, with the letters of a Russian layout read by the letter tables themselves.
     constexpr Typing kLetterCodeTyping{.trimmed = true, .eitherCase = true};
     const std::string code = *cleaned(typed, kLetterCodeTyping);

@@ -29,9 +29,10 @@ struct LetterCodeFields {
 // fields №4, №3, then the position) and no line.
 PressResult pressLetterCode(const LetterCodeFields& fields);
 
-// A letter code typed as one text, in either case: digits with one multiplier letter of the
-// window (Latin or Cyrillic) as the point, "4K7", "R33", "33Е", and a tolerance letter at the
-// end where the rest reads without it, "4K7J", "R33G".
+// A letter code typed as one text, in either case but for a small m, g or t (m is milli, not
+// mega): digits with one multiplier letter of the window (Latin or Cyrillic) as the point,
+// "4K7", "R33", "33Е", and a tolerance letter at the end where the rest reads without it,
+// "4K7J", "R33G".
 std::optional<value::Reading> readLetterCode(std::string_view typed);
 
 // "4K7", "470R", "1M0", "R47": the resistance in the largest unit it reaches, the unit's Latin

@@ -15,9 +15,9 @@ using value::Decimal;
 using value::Quantity;
 using value::RatingSpelling;
 
-constexpr std::string_view kKindNames[] = {
-    "допуск", "допуск",      "напряжение", "диэлектрик", "размер", "мощность",
-    "ток",    "температура", "ТКС",        "корпус",     ""};
+constexpr std::string_view kKindNames[] = {"допуск", "допуск",   "напряжение", "диэлектрик",
+                                           "размер", "мощность", "ток",        "температура",
+                                           "ТКС",    "корпус",   "габариты",   ""};
 
 constexpr Components kAny{true, true, true};
 constexpr Components kResistor{true, false, false};
@@ -32,6 +32,7 @@ constexpr Components componentsOf(Kind kind) {
     case Kind::Dielectric:
     case Kind::Temperature:
     case Kind::Case:
+    case Kind::Can:
         return kCapacitor;
     case Kind::Power:
     case Kind::TemperatureCoefficient:
@@ -47,30 +48,60 @@ constexpr Components componentsOf(Kind kind) {
     return kAny;
 }
 
-// The words that may name the component, in capitals, and which they name.
+// The words of descriptions, as distributors and parts lists write them, in capitals, and the
+// components each may belong to: «CAP CER 0.1UF 50V X7R 0603», «RES SMD 10K OHM 1% 1/10W
+// 0603», «FIXED IND 10UH 2A SHIELDED SMD». A word of two is read as one.
 struct KnownWord {
     std::string_view capitals;
     Components names;
 };
 constexpr KnownWord kKnownWords[] = {
+    // Any component.
     {"SMD", kAny},
+    {"SMT", kAny},
+    {"CHIP", kAny},
     {"ЧИП", kAny},
     {"FILM", kAny},
+    {"FIXED", kAny},
+    {"POWER", kAny},
+    {"RADIAL", kAny},
+    {"AXIAL", kAny},
+    {"THT", kAny},
+    // Resistors.
     {"RESISTOR", kResistor},
     {"RES", kResistor},
     {"РЕЗИСТОР", kResistor},
+    {"THICK FILM", kResistor},
+    {"THIN FILM", kResistor},
+    {"METAL FILM", kResistor},
+    {"CARBON FILM", kResistor},
+    {"METAL OXIDE", kResistor},
+    // Capacitors.
     {"CAPACITOR", kCapacitor},
     {"CAP", kCapacitor},
     {"КОНДЕНСАТОР", kCapacitor},
     {"CERAMIC", kCapacitor},
+    {"CER", kCapacitor},
     {"КЕРАМИЧЕСКИЙ", kCapacitor},
     {"MLCC", kCapacitor},
     {"TANTALUM", kCapacitor},
+    {"TANT", kCapacitor},
+    {"ТАНТАЛОВЫЙ", kCapacitor},
     {"ELECTROLYTIC", kCapacitor},
+    {"ELEC", kCapacitor},
+    {"ЭЛЕКТРОЛИТИЧЕСКИЙ", kCapacitor},
+    {"ALUM", kCapacitor},
+    {"ALUMINUM", kCapacitor},
+    {"ALUMINIUM", kCapacitor},
+    {"POLYMER", kCapacitor},
+    {"POLY", kCapacitor},
+    // Inductors.
     {"INDUCTOR", kInductor},
     {"IND", kInductor},
     {"КАТУШКА", kInductor},
     {"ДРОССЕЛЬ", kInductor},
+    {"SHIELDED", kInductor},
+    {"UNSHIELDED", kInductor},
 };
 
 // Units as a line writes them after a rating's number, besides the reader's own volts and watts:
@@ -79,7 +110,8 @@ constexpr RatingSpelling kExtraVolts[] = {{"VDC", 0}, {"VAC", 0}, {"Vdc", 0}, {"
 constexpr RatingSpelling kMilliwatts[] = {{"мВт", value::kMilli}, {"mW", value::kMilli}};
 constexpr RatingSpelling kAmperes[] = {
     {"мА", value::kMilli}, {"mA", value::kMilli}, {"А", 0}, {"A", 0}};
-constexpr RatingSpelling kPpm[] = {{"ppm/°C", 0}, {"ppm/°С", 0}, {"ppm/K", 0}, {"ppm", 0}};
+constexpr RatingSpelling kPpm[] = {
+    {"ppm/°C", 0}, {"ppm/°С", 0}, {"ppm/℃", 0}, {"ppm/K", 0}, {"ppm", 0}};
 constexpr RatingSpelling kCelsius[] = {{"°C", 0}, {"°С", 0}, {"℃", 0}, {"C", 0}, {"С", 0}};
 
 // The temperatures a part is rated for, as capacitors state them.
@@ -137,7 +169,25 @@ std::optional<Decimal> rating(std::string_view text, std::span<const RatingSpell
     return std::nullopt;
 }
 
+// "6V3": the volts' letter as the point, as electrolytics are labelled.
+std::optional<Decimal> voltsAroundLetter(std::string_view text) {
+    for (const std::string_view letter : {"V", "v", "В"}) {
+        const std::size_t at = text.find(letter);
+        if (at == 0 || at == std::string_view::npos || at + letter.size() == text.size())
+            continue;
+        std::string whole(text.substr(0, at));
+        const std::string_view after = text.substr(at + letter.size());
+        if (!value::fromDigits(whole) || !value::fromDigits(after))
+            return std::nullopt;
+        const std::optional<Decimal> volts = value::readNumber(whole.append(".").append(after));
+        return volts && volts->significand > 0 ? volts : std::nullopt;
+    }
+    return std::nullopt;
+}
+
 std::optional<Decimal> voltage(std::string_view text) {
+    if (auto volts = voltsAroundLetter(text))
+        return volts;
     const value::RatingSpelling* unit = value::endingSpelling(text, value::kVoltSpellings);
     if (unit && unit->exponent < 0)
         return std::nullopt;
@@ -156,6 +206,23 @@ std::optional<Decimal> power(std::string_view text) {
 // "5%", "10 %", "±5%", "±0,25пФ", "+80/-20%": written as the value reader takes it after a
 // value, to be read in the unit of the value it follows.
 std::optional<std::string> tolerance(std::string_view text) {
+    // "-20%,+80%" and "+80%,-20%": an asymmetric tolerance as distributors write it.
+    for (const std::string_view between : {",", "/", ", "}) {
+        const std::size_t apart = text.find(between);
+        if (apart == std::string_view::npos)
+            continue;
+        std::string_view below = text.substr(0, apart);
+        std::string_view above = text.substr(apart + between.size());
+        if (below.starts_with('+'))
+            std::swap(below, above);
+        if (!below.starts_with('-') || !above.starts_with('+') || !below.ends_with('%') ||
+            !above.ends_with('%'))
+            continue;
+        std::string written = std::string(above.substr(0, above.size() - 1)) + "/" +
+                              std::string(below.substr(0, below.size() - 1)) + "%";
+        if (readToleranceAfter(written, Quantity::Capacitance))
+            return written;
+    }
     if (text.starts_with("±") || text.starts_with("+"))
         return readToleranceAfter(text, Quantity::Capacitance) ||
                        readToleranceAfter(text, Quantity::Resistance) ||
@@ -191,14 +258,20 @@ std::optional<value::ChipSize> namedTwice(std::string_view text, bool* metric) {
         return std::nullopt;
     std::string_view first = text.substr(0, open);
     std::string_view second = text.substr(open + 2, text.size() - open - 3);
-    constexpr std::string_view kMillimetres = " мм";
-    *metric = first.ends_with(kMillimetres);
-    std::string_view& inMillimetres = *metric ? first : second;
-    if (!inMillimetres.ends_with(kMillimetres))
+    // The metric code as the value line writes it, and as distributors do: «1005 Metric».
+    const auto inMillimetres = [](std::string_view& code) {
+        for (const std::string_view unit : {" мм", " mm", " Metric", " metric"})
+            if (code.ends_with(unit)) {
+                code.remove_suffix(unit.size());
+                return true;
+            }
+        return false;
+    };
+    *metric = inMillimetres(first);
+    if (!*metric && !inMillimetres(second))
         return std::nullopt;
-    inMillimetres.remove_suffix(kMillimetres.size());
     const auto inch = value::chipSizeOfInch(*metric ? second : first);
-    return inch && inch == value::chipSizeOfMetric(inMillimetres) ? inch : std::nullopt;
+    return inch && inch == value::chipSizeOfMetric(*metric ? first : second) ? inch : std::nullopt;
 }
 
 // "ТКС ±100 ppm/°C", "±100 ppm/°C", "100ppm": a resistor's TCR either way.
@@ -217,6 +290,48 @@ std::optional<std::string_view> moulded(std::string_view text) {
         if (text.starts_with(word))
             text.remove_prefix(word.size());
     return value::tantalumCaseOf(text);
+}
+
+// "6.3x11", "Ø8×12", "8x12mm", "6,3×11 мм", "D10xL12.5": an electrolytic's can, its diameter
+// and its length in millimetres.
+std::optional<value::CanSize> canSize(std::string_view text) {
+    for (const std::string_view unit : {" мм", "мм", " mm", "mm"})
+        if (text.ends_with(unit)) {
+            text.remove_suffix(unit.size());
+            break;
+        }
+    for (const std::string_view diameter : {"Ø", "ø", "φ", "Φ", "Ф", "D"})
+        if (text.starts_with(diameter)) {
+            text.remove_prefix(diameter.size());
+            break;
+        }
+    std::size_t times = std::string_view::npos;
+    std::size_t timesSize = 0;
+    for (const std::string_view sign : {"x", "X", "×", "х", "Х"})
+        if (const std::size_t at = text.find(sign); at != std::string_view::npos)
+            times = at, timesSize = sign.size();
+    if (times == std::string_view::npos)
+        return std::nullopt;
+    std::string_view length = text.substr(times + timesSize);
+    if (length.starts_with("L"))
+        length.remove_prefix(1);
+    const std::optional<Decimal> across = value::readNumber(text.substr(0, times));
+    const std::optional<Decimal> along = value::readNumber(length);
+    // The cans makers list run from 3 mm across to 100 and from 3 mm long to 250.
+    const auto within = [](const std::optional<Decimal>& mm, int least, int most) {
+        return mm && value::toDouble(*mm) >= least && value::toDouble(*mm) <= most;
+    };
+    if (!within(across, 3, 100) || !within(along, 3, 250))
+        return std::nullopt;
+    return value::CanSize{across->normalised(), along->normalised()};
+}
+
+// "8x", "4×": how many parts a network or an array holds.
+bool elements(std::string_view text) {
+    for (const std::string_view times : {"x", "X", "×", "х"})
+        if (text.size() > times.size() && text.size() <= times.size() + 2 && text.ends_with(times))
+            return value::fromDigits(text.substr(0, text.size() - times.size())).has_value();
+    return false;
 }
 
 // "0603", "1608M", "1608 metric", and as the value line writes it.
@@ -241,7 +356,7 @@ std::string_view kindName(Kind kind) {
 }
 
 std::optional<Fact> factOf(std::string_view text) {
-    Fact fact{Kind::Name, text, {}, {}, {}, {}, false, {}, {}};
+    Fact fact{Kind::Name, text, {}, {}, {}, {}, false, {}, {}, {}};
     if (auto written = tolerance(text)) {
         fact.kind = Kind::Tolerance;
         fact.tolerance = *std::move(written);
@@ -270,9 +385,15 @@ std::optional<Fact> factOf(std::string_view text) {
     } else if (auto eia = moulded(text)) {
         fact.kind = Kind::Case;
         fact.moulded = eia;
+    } else if (auto can = canSize(text)) {
+        fact.kind = Kind::Can;
+        fact.can = can;
     } else if (auto dielectric = codes::readDielectric(text)) {
         fact.kind = Kind::Dielectric;
         fact.dielectric = dielectric;
+    } else if (elements(text)) {
+        fact.fits = kNotInductor; // «8x» before a network's value
+        return fact;
     } else {
         const std::string capitals = codes::inCapitals(text);
         const auto* word = std::ranges::find(kKnownWords, capitals, &KnownWord::capitals);

@@ -1,6 +1,7 @@
 // The facts a line of a parts list may give besides its value, each read from one to four
 // words: tolerance, rated voltage, dielectric, size, power, rated current, temperature, TCR,
-// a tantalum's case, and the words that name a component.
+// a tantalum's case, an electrolytic's can, and the words of descriptions, some of which name
+// a component.
 #pragma once
 
 #include "core/codes/dielectric.h"
@@ -26,6 +27,7 @@ enum class Kind {
     Temperature,
     TemperatureCoefficient,
     Case,
+    Can,
     Name
 };
 
@@ -44,6 +46,7 @@ struct Fact {
     std::optional<value::ChipSize> size;
     bool metric = false;
     std::optional<std::string_view> moulded; // a tantalum case, from value::tantalumCases()
+    std::optional<value::CanSize> can;
     Components fits = {true, true, true};
 };
 

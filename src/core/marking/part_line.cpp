@@ -156,6 +156,9 @@ std::optional<MarkingReading> withFacts(MarkingReading found, const std::vector<
         case Kind::Case:
             fits = once(reading.moulded, *fact.moulded);
             break;
+        case Kind::Can:
+            fits = once(reading.can, *fact.can);
+            break;
         case Kind::Name:
             break;
         }

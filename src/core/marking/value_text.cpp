@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,57 +24,88 @@ struct Unit {
     std::string typed;
     Quantity quantity;
     int exponent;
+    bool prefixAlone = false; // «k» of «4.7k», «u» of «0.1u»
 };
 
-// Besides the SI and Russian spellings: u and the Greek μ typed for µ, K for k.
+// The names of the ohm a distributor writes after a prefix alone: «10K OHM», «4.7 k Ω».
+constexpr std::string_view kOhmNames[] = {"Ω",    "Ohm",  "ohm", "OHM", "Ohms",
+                                          "ohms", "OHMS", "Ом",  "ом"};
+
+// Besides the SI and Russian spellings: u and the Greek μ typed for µ, K for k, SPICE's Meg
+// for M, and the capitals distributors write before F and H: «0.1UF», «100PF», «10UH», «1MH»
+// (no henry is mega, so M there is milli, as in «1MH»; «MF» is left unread, for old American
+// lists wrote microfarads so).
 struct PrefixSpelling {
     std::string_view typed;
     int prefix;
+    std::optional<Quantity> only = std::nullopt; // the one quantity it is taken for
 };
-constexpr PrefixSpelling kTypedPrefixes[] = {
-    {"u", value::kMicro}, {"μ", value::kMicro}, {"K", value::kKilo}};
+constexpr PrefixSpelling kTypedPrefixes[] = {{"u", value::kMicro},  {"μ", value::kMicro},
+                                             {"K", value::kKilo},   {"Meg", value::kMega},
+                                             {"MEG", value::kMega}, {"meg", value::kMega},
+                                             {"P", value::kPico},   {"N", value::kNano},
+                                             {"U", value::kMicro},  {"M", value::kMilli, kHenries}};
 
-// Besides the symbol and the Russian name: Ohm, ohm and Om for Ω, and the Russian names in small
-// letters.
+// Besides the symbol and the Russian name: Ohm, ohm, OHM, Om and their plurals for Ω, R after a
+// number of ohms («4.7R»), and the Russian names in small letters.
 struct UnitSpelling {
     Quantity quantity;
     std::string_view typed;
-    bool russian; // taken after a Russian prefix, not a Latin one
+    enum After { Latin, Russian, None } after; // the prefixes it is taken after
 };
-constexpr UnitSpelling kTypedUnits[] = {{kOhms, "Ohm", false}, {kOhms, "ohm", false},
-                                        {kOhms, "Om", false},  {kOhms, "ом", true},
-                                        {kFarads, "ф", true},  {kHenries, "гн", true}};
+constexpr UnitSpelling kTypedUnits[] = {
+    {kOhms, "Ohm", UnitSpelling::Latin},    {kOhms, "ohm", UnitSpelling::Latin},
+    {kOhms, "OHM", UnitSpelling::Latin},    {kOhms, "Ohms", UnitSpelling::Latin},
+    {kOhms, "ohms", UnitSpelling::Latin},   {kOhms, "OHMS", UnitSpelling::Latin},
+    {kOhms, "Om", UnitSpelling::Latin},     {kOhms, "R", UnitSpelling::None},
+    {kOhms, "ом", UnitSpelling::Russian},   {kFarads, "ф", UnitSpelling::Russian},
+    {kHenries, "гн", UnitSpelling::Russian}};
+
+// Prefixes read beyond those the readout writes the unit with: «1mF» is 1000 мкФ, «10mΩ» a
+// current-sense resistor's 0,01 Ом.
+constexpr int kLargestTypedFarad = value::kMilli;
+constexpr int kSmallestTypedOhm = value::kMilli;
+
+// Prefixes that stand for a capacitor's unit alone, as schematics write it: «0.1u», «2.2n»,
+// «0,1мк». Not m, which on a resistor's line is milliohms.
+constexpr std::string_view kFaradPrefixesAlone[] = {"p", "n", "u", "µ", "μ", "п", "н", "мк"};
 
 // Every unit the reader takes: each prefix the quantity's unit is written with, Latin before
 // a Latin spelling and Russian before a Russian one. Ohms may go without a unit after k and M,
-// "4.7k"; a Latin henry needs its prefix, for H alone is a capacitor's tolerance letter («10H»
-// is 10 пФ ±3 %).
+// "4.7k", and farads after their small prefixes, "0.1u"; a Latin henry needs its prefix, for H
+// alone is a capacitor's tolerance letter («10H» is 10 пФ ±3 %).
 const std::vector<Unit>& typedUnits() {
     static const std::vector<Unit> units = [] {
         std::vector<Unit> made;
         for (const Quantity quantity : {kOhms, kFarads, kHenries}) {
             const value::Unit unit = value::unitOf(quantity);
+            const int largest = quantity == kFarads ? kLargestTypedFarad : unit.largest;
+            const int smallest = quantity == kOhms ? kSmallestTypedOhm : unit.smallest;
             for (const value::Prefix& prefix : value::prefixes()) {
-                if (prefix.exponent < unit.smallest || prefix.exponent > unit.largest)
+                if (prefix.exponent < smallest || prefix.exponent > largest)
                     continue;
                 const int exponent = value::inSmallestUnit(quantity, prefix.exponent);
                 std::vector<std::string_view> latin{prefix.latin};
                 for (const PrefixSpelling& typed : kTypedPrefixes)
-                    if (typed.prefix == prefix.exponent)
+                    if (typed.prefix == prefix.exponent &&
+                        typed.only.value_or(quantity) == quantity)
                         latin.push_back(typed.typed);
                 std::vector<std::pair<std::string_view, std::string_view>> spellings;
                 for (const std::string_view before : latin)
                     if (!before.empty() || quantity != kHenries)
                         spellings.emplace_back(before, unit.symbol);
                 spellings.emplace_back(prefix.russian, unit.russian);
-                for (const UnitSpelling& typed : kTypedUnits)
-                    if (typed.quantity == quantity) {
-                        if (typed.russian)
-                            spellings.emplace_back(prefix.russian, typed.typed);
-                        else
-                            for (const std::string_view before : latin)
-                                spellings.emplace_back(before, typed.typed);
-                    }
+                for (const UnitSpelling& typed : kTypedUnits) {
+                    if (typed.quantity != quantity)
+                        continue;
+                    if (typed.after == UnitSpelling::Russian)
+                        spellings.emplace_back(prefix.russian, typed.typed);
+                    else if (typed.after == UnitSpelling::Latin)
+                        for (const std::string_view before : latin)
+                            spellings.emplace_back(before, typed.typed);
+                    else if (prefix.exponent == 0)
+                        spellings.emplace_back("", typed.typed);
+                }
                 if (quantity == kOhms &&
                     (prefix.exponent == value::kKilo || prefix.exponent == value::kMega)) {
                     for (const std::string_view before : latin)
@@ -81,9 +113,17 @@ const std::vector<Unit>& typedUnits() {
                     spellings.emplace_back(prefix.russian, "");
                 }
                 for (const auto& [before, name] : spellings)
-                    made.push_back({std::string(before).append(name), quantity, exponent});
+                    made.push_back(
+                        {std::string(before).append(name), quantity, exponent, name.empty()});
             }
         }
+        for (const std::string_view alone : kFaradPrefixesAlone)
+            for (const Unit& farad : std::vector<Unit>(made))
+                if (farad.quantity == kFarads && farad.typed.size() > alone.size() &&
+                    farad.typed.starts_with(alone) &&
+                    (farad.typed.substr(alone.size()) == "F" ||
+                     farad.typed.substr(alone.size()) == "Ф"))
+                    made.push_back({std::string(alone), kFarads, farad.exponent, true});
         return made;
     }();
     return units;
@@ -128,6 +168,20 @@ public:
                 return &spelling;
             }
         return nullptr;
+    }
+    // One of the words, where the text goes on with it as a whole word.
+    bool takeWord(std::span<const std::string_view> words) {
+        const std::string_view before = rest_;
+        skipSpaces();
+        for (const std::string_view word : words)
+            if (rest_.starts_with(word) &&
+                (rest_.size() == word.size() ||
+                 std::string_view(" \t,").find(rest_[word.size()]) != std::string_view::npos)) {
+                rest_.remove_prefix(word.size());
+                return true;
+            }
+        rest_ = before;
+        return false;
     }
     // The longest unit the text goes on with.
     const Unit* unit() {
@@ -198,6 +252,8 @@ std::optional<value::Reading> readValueWithUnit(std::string_view typed) {
     const std::optional<Decimal> amount = inUnit(number, unit);
     if (!amount)
         return std::nullopt;
+    if (unit->quantity == kOhms && unit->prefixAlone)
+        text.takeWord(kOhmNames);
     // What follows a unit is set off from it: "473K250V" is a code, not 473 кОм.
     if (!text.atEnd() && !text.startsWithOneOf({" ", "\t", "\u00A0", ",", "+", "±"}))
         return std::nullopt;

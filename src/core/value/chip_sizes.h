@@ -2,6 +2,8 @@
 // and what a chip resistor of that size usually is.
 #pragma once
 
+#include "core/value/decimal.h"
+
 #include <optional>
 #include <span>
 #include <string_view>
@@ -40,5 +42,12 @@ std::optional<ChipSize> chipSizeOfMetric(std::string_view code);
 std::span<const std::string_view> tantalumCases();
 // The case of that EIA size, as the table holds it; nothing for a text that is none.
 std::optional<std::string_view> tantalumCaseOf(std::string_view eia);
+
+// An aluminium electrolytic's can: its diameter and length in millimetres, «6,3×11 мм».
+struct CanSize {
+    Decimal diameter;
+    Decimal length;
+    bool operator==(const CanSize&) const = default;
+};
 
 } // namespace vantrel::value

@@ -81,7 +81,13 @@ std::string valueLine(const Reading& reading) {
         line.append(", ").append(packageText(*reading.package, reading.packageInMetric));
     if (reading.moulded)
         line.append(", корпус ").append(*reading.moulded);
+    if (reading.can)
+        line.append(", ").append(canText(*reading.can));
     return line;
+}
+
+std::string canText(const CanSize& can) {
+    return spell(can.diameter).append("×").append(spell(can.length)).append(" мм");
 }
 
 std::string seriesLine(Quantity quantity, Decimal value) {

@@ -46,6 +46,7 @@ struct Reading {
     std::optional<int> temperature;                  // the hottest it is rated for, °C
     std::optional<ChipSize> package;                 // a chip's size
     std::optional<std::string_view> moulded;         // a moulded case's size: tantalumCases()
+    std::optional<CanSize> can;                      // an electrolytic's can
     bool packageInMetric = false;                    // the size was written in millimetres
     bool operator==(const Reading&) const = default; // the same value and marks, however written
 };
@@ -65,8 +66,12 @@ std::string voltageText(Decimal volts);
 // "0603 (1608 мм)", or "1608 мм (0603)" for a size written in millimetres.
 std::string packageText(const ChipSize& size, bool metric = false);
 
+// "6,3×11 мм".
+std::string canText(const CanSize& can);
+
 // The readout's first line: the value, then " ±5 %", ", ТКС ±15 ppm/°C", ", 100 В",
-// ", 5 Вт", ", 2 А", ", 105 °C", ", 0603 (1608 мм)" and ", корпус 3528-21" where given.
+// ", 5 Вт", ", 2 А", ", 105 °C", ", 0603 (1608 мм)", ", корпус 3528-21" and ", 6,3×11 мм"
+// where given.
 std::string valueLine(const Reading& reading);
 
 // "Ряд E6": the first series that holds the value; or, for a value in none, its nearest
