@@ -24,9 +24,7 @@ void require(bool holds) {
 }
 
 bool utf8(const std::string& text) {
-    bool windows1251 = false;
-    lists::decodedText(text, windows1251);
-    return !windows1251;
+    return lists::utf8(text);
 }
 
 } // namespace

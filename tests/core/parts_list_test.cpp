@@ -4,6 +4,7 @@
 #include "core/cli/check_answers.h"
 #include "core/cli/command_line.h"
 #include "core/parts_list/checks.h"
+#include "core/parts_list/headings.h"
 #include "core/parts_list/table_text.h"
 
 #include <cstdlib>
@@ -55,14 +56,13 @@ TEST(TableRows, QuotedFieldsSeparatorsAndLineEnds) {
     EXPECT_EQ(written(tableRows("a\nb\nc\n", ',', 2)), "1:a / 2:b");
 }
 
-TEST(DecodedText, Utf8KeptWindows1251Converted) {
+TEST(DecodedField, Utf8KeptWindows1251Converted) {
     struct Case {
         std::string bytes;
         std::string text;
         bool windows1251;
     };
     const Case cases[] = {
-        {"\xEF\xBB\xBFR1;10k", "R1;10k", false}, // the byte-order mark dropped
         {"Резистор ±5 %", "Резистор ±5 %", false},
         {"\xD0\xE5\xE7\xE8\xF1\xF2\xEE\xF0", "Резистор", true}, // Windows-1251 bytes
         {"\xB1\x35 %, 4,7 \xEC\xEA\xD4", "±5 %, 4,7 мкФ", true},
@@ -74,7 +74,7 @@ TEST(DecodedText, Utf8KeptWindows1251Converted) {
     };
     for (const Case& c : cases) {
         bool windows1251 = false;
-        EXPECT_EQ(decodedText(c.bytes, windows1251), c.text) << c.text;
+        EXPECT_EQ(decodedField(c.bytes, windows1251), c.text) << c.text;
         EXPECT_EQ(windows1251, c.windows1251) << c.text;
     }
 }
@@ -99,11 +99,24 @@ TEST(Designators, RangesListsAndWhatCannotBeRead) {
         {"R1-C4, R5", "R5", "не понять обозначения: «R1-C4»"},
         {"R1-R5000", "", "не понять обозначения: «R1-R5000»"},
         {"R01, 1R, R", "", "не понять обозначения: «R01», «1R», «R»"},
+        // As lists write them: a space after the letters, a slash between, a spaced range, a
+        // separator at the end, zero-based numbers, underscores in names and after numbers.
+        {"R 9", "R9", ""},
+        {"C1A/C1B", "C1A C1B", ""},
+        {"R1-R4,R7", "R1 R2 R3 R4 R7", ""},
+        {"C3 - C5", "C3 C4 C5", ""},
+        {"C3 -C5", "C3 C4 C5", ""},
+        {"R1,R2,", "R1 R2", ""},
+        {"R0, LED0", "R0 LED0", ""},
+        {"R_OV3, CU18_1", "R_OV3 CU18_1", ""},
+        // Words without a number name a part, not its place.
+        {"push button", "", ""},
+        {"—", "", ""},
     };
     for (const Case& c : cases) {
         const Designators read = readDesignators(c.field);
         std::string each;
-        for (const std::string& one : read.each)
+        for (const std::string& one : read.each())
             each += (each.empty() ? "" : " ") + one;
         EXPECT_EQ(each, c.each) << c.field;
         EXPECT_EQ(read.problem, c.problem) << c.field;
@@ -119,8 +132,25 @@ TEST(Designators, RangesListsAndWhatCannotBeRead) {
              {"L4", Quantity::Inductance},
              {"FB1", std::nullopt},
              {"Q1", std::nullopt},
-             {"U3", std::nullopt}})
+             {"U3", std::nullopt},
+             {"RFB1", Quantity::Resistance},
+             {"CC2", Quantity::Capacitance},
+             {"LX1", Quantity::Inductance},
+             {"LED1", std::nullopt},
+             {"CR1", std::nullopt},
+             {"LS1", std::nullopt}})
         EXPECT_EQ(quantityOfDesignator(designator), quantity) << designator;
+    for (const auto& [designator, sure] :
+         std::initializer_list<std::pair<const char*, bool>>{{"R1", true},
+                                                             {"RN1", true},
+                                                             {"C1", true},
+                                                             {"L1", true},
+                                                             {"RV1", false},
+                                                             {"CN1", false},
+                                                             {"RFB1", false},
+                                                             {"LED1", false},
+                                                             {"U1", false}})
+        EXPECT_EQ(surelyPassive(designator), sure) << designator;
 }
 
 std::string fixture(const std::string& name) {
@@ -156,7 +186,7 @@ TEST(PartsList, FormatsToldFromTheFiles) {
         ASSERT_EQ(list.lines.size(), c.lines) << c.file;
         const ListLine& line = list.lines.front();
         std::string designators;
-        for (const std::string& one : line.expanded.each)
+        for (const std::string& one : line.expanded.each())
             designators += (designators.empty() ? "" : " ") + one;
         EXPECT_EQ(designators + "|" + line.quantity + "|" + line.value + "|" + line.partNumber +
                       "|" + line.footprint,
@@ -175,7 +205,7 @@ TEST(PartsList, WhatIsNoPartsListIsRefusedWithTheReason) {
         {" \r\n\t\n", "файл пуст"},
         {std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), "в файле двоичные данные, а не текст"},
         {"Name,Color,Size\nfoo,red,3\n",
-         "в таблице нет столбца номиналов (Value, Comment, Designation, Description); её "
+         "в таблице нет столбца номиналов (Value, Comment, Name, Designation, Description); её "
          "столбцы: «Name», «Color», «Size»"},
         {"Dear builder,\nthe boards are late.\n",
          "это не перечень деталей: ни одна строка не читается как деталь"},
@@ -277,10 +307,10 @@ TEST(CheckedLine, EachFindingWhereTheLineIsWrongAndNoneWhereItIsRight) {
         {"C1,47,,1,", {}, "", "47 пФ"},
         {"L1,100,,1,", {kUnread}, "кодом это 10 мкГн, а как написано — 100 мкГн"},
         {"C1,0.1,,1,", {}, "", "100 нФ"},
-        {"R1,10k trimmer,,1,", {kUnread}, "номинал «10k trimmer» не читается: непонятное слово"},
+        {"R1,10k/22k,,1,", {kUnread}, "номинал «10k/22k» не читается: в строке не один номинал"},
         {"C1,?F,,1,", {kUnread}, "номинал «?F» не читается"},
         {"R1,,,1,", {kUnread}, "номинала нет"},
-        {"472,,,,", {kNames, kUnread}, "не понять обозначения: «472»"}, // a value, one column early
+        {"472,,,,", {kNames}, "не понять обозначения: «472»"}, // a value, one column early
         // Designators and quantities.
         {"\"R1,R2\",10k,,3,", {kNames}, "количество «3», а обозначений 2", "10 кОм"},
         {"R4-R1,10k,,,", {kNames}, "не понять обозначения: «R4-R1»", "10 кОм"},
@@ -323,9 +353,8 @@ TEST(CheckedList, ADesignatorListedTwiceIsFoundOnItsSecondLine) {
     ASSERT_EQ(lines.size(), 4u);
     EXPECT_TRUE(lines[0].findings.empty());
     EXPECT_TRUE(lines[1].findings.empty());
-    ASSERT_EQ(lines[2].findings.size(), 2u);
-    EXPECT_EQ(lines[2].findings[0].text, "R3 уже в строке 2");
-    EXPECT_EQ(lines[2].findings[1].text, "R5 уже в строке 3");
+    ASSERT_EQ(lines[2].findings.size(), 1u);
+    EXPECT_EQ(lines[2].findings[0].text, "уже в других строках: R3 (строка 2), R5 (строка 3)");
     EXPECT_TRUE(lines[3].findings.empty()); // not fitted
 }
 
@@ -387,8 +416,9 @@ TEST(CheckCommand, TextJsonAndExitCodes) {
     Answer json = check({"--check", "-", "--json"}, list);
     EXPECT_EQ(json.exitCode, 1);
     EXPECT_EQ(json.out.substr(0, json.out.find("\"readings\"")),
-              "{\"line\": 2, \"designators\": [\"R1\"], \"quantity\": \"1\", \"value\": \"10k\", "
-              "\"part_number\": null, \"footprint\": null, \"dnp\": false, ");
+              "{\"line\": 2, \"designators\": [\"R1\"], \"designator_count\": 1, \"quantity\": "
+              "\"1\", \"value\": \"10k\", \"part_number\": null, \"part_numbers\": [], "
+              "\"footprint\": null, \"dnp\": false, ");
     EXPECT_NE(json.out.find("\"findings\": [{\"kind\": \"not-in-series\", \"text\": "),
               std::string::npos);
     EXPECT_EQ(std::count(json.out.begin(), json.out.end(), '\n'), 2);
@@ -447,6 +477,319 @@ TEST(CheckCommand, OwnValuesFileWhereQtKeepsIt) {
     EXPECT_EQ(ownValuesFile(nullptr, "/home/b"), "/home/b/.local/share/Vantrel/own-values.txt");
     EXPECT_EQ(ownValuesFile("relative", "/home/b"), "/home/b/.local/share/Vantrel/own-values.txt");
     EXPECT_EQ(ownValuesFile("", ""), std::nullopt);
+}
+
+// A designator on several lines is one finding on each later line, with the first few named;
+// the ranges are kept as ranges, so that the finding and the memory grow with the list.
+TEST(CheckedList, ADesignatorOnSeveralLinesIsOneFindingOnEachLaterLine) {
+    DesignatorsSeen seen;
+    EXPECT_EQ(seen.add(readDesignators("R1-R4, C1"), 2), std::nullopt);
+    EXPECT_EQ(seen.add(readDesignators("R3"), 3), "R3 уже в строке 2");
+    EXPECT_EQ(seen.add(readDesignators("R5, R5"), 4), "R5 дважды в этой строке");
+    EXPECT_EQ(seen.add(readDesignators("R2-R6, C1"), 5),
+              "уже в других строках: R2-R4 (строка 2), R5 (строка 4), C1 (строка 2)");
+    EXPECT_EQ(seen.add(readDesignators("R7-R9"), 6), std::nullopt);
+    EXPECT_EQ(seen.add(readDesignators("R9, R8, R1-R7, C1"), 7),
+              "уже в других строках: R9 (строка 6), R8 (строка 6), R1-R4 (строка 2) и ещё 4");
+    // 2 000 lines of R1-R999: one finding a line, and an answer of kilobytes, not megabytes.
+    std::string list = "Ref,Value\n";
+    for (int i = 0; i < 2000; ++i)
+        list += "R1-R999,10k\n";
+    const Answer answer = check({"--check", "-", "--json"}, list);
+    EXPECT_EQ(answer.exitCode, 1);
+    EXPECT_EQ(std::count(answer.out.begin(), answer.out.end(), '\n'), 2000);
+    EXPECT_LT(answer.out.size(), 2000u * 2048);
+    EXPECT_NE(answer.out.find("\"designators\": [\"R1-R999\"], \"designator_count\": 999"),
+              std::string::npos);
+    EXPECT_NE(answer.out.find("R1-R999 уже в строке 2"), std::string::npos);
+}
+
+// Column headings as the tools write them, each with the role their documentation gives it.
+TEST(Headings, TheToolsColumns) {
+    struct Case {
+        const char* heading;
+        std::optional<Role> role;
+    };
+    const Case cases[] = {
+        // KiCad: kicad-cli's labels, the older scripts' headings, the GUI's presets.
+        {"Refs", Role::Designators},
+        {"Reference(s)", Role::Designators},
+        {"Value", Role::Value},
+        {"Footprint", Role::Footprint},
+        {"Qty", Role::Quantity},
+        {"DNP", Role::NotFitted},
+        {"${DNP}", Role::NotFitted},
+        {"Do Not Place", Role::NotFitted},
+        {"Exclude from BOM", Role::NotFitted},
+        {"Datasheet", Role::Known},
+        // EasyEDA Standard and Pro.
+        {"ID", Role::Known},
+        {"Name", Role::Value},
+        {"Designator", Role::Designators},
+        {"Quantity", Role::Quantity},
+        {"Manufacturer Part", Role::PartNumber},
+        {"Manufacturer", Role::Known},
+        {"Supplier", Role::Known},
+        {"Supplier Part", Role::Distributor},
+        {"No.", Role::Known},
+        {"Comment", Role::Value},
+        // Eagle's and Fusion's bom.ulp.
+        {"Part", Role::Designators},
+        {"Parts", Role::Designators},
+        {"Device", Role::Known},
+        {"Package", Role::Footprint},
+        {"Description", Role::Description},
+        // Altium, with ActiveBOM's numbered alternates.
+        {"LibRef", Role::Known},
+        {"Fitted", Role::Fitted},
+        {"Manufacturer 1", Role::Known},
+        {"Manufacturer Part Number 1", Role::PartNumber},
+        {"Manufacturer Part Number 3", Role::PartNumber},
+        {"Supplier 1", Role::Known},
+        {"Supplier Part Number 1", Role::Distributor},
+        // Other lists' part numbers and designators, in either case, underscores for spaces.
+        {"PN", Role::PartNumber},
+        {"P/N", Role::PartNumber},
+        {"Mfr PN", Role::PartNumber},
+        {"Mfr. #", Role::PartNumber},
+        {"MPN1", Role::PartNumber},
+        {"MPN 2", Role::PartNumber},
+        {"Manufacturer_Part_Number", Role::PartNumber},
+        {"MANUFACTURER_PART_NUMBER", Role::PartNumber},
+        {"Designators", Role::Designators},
+        {"Part References", Role::Designators},
+        {"LCSC Part #", Role::Distributor},
+        {"Populate", Role::Fitted},
+        {"Примечание", Role::Note},
+        {"Поз. обозначение", Role::Designators},
+        {"Кол.", Role::Quantity},
+        {"Номинал", Role::Value},
+        // A number after a heading without alternates is no heading.
+        {"Value 2", std::nullopt},
+        {"Color", std::nullopt},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(roleOf(c.heading), c.role) << c.heading;
+}
+
+// What says a part is not fitted: a mark in the value, and a column of either sense.
+TEST(Headings, NotFittedInTheValueOrAColumn) {
+    for (const char* value :
+         {"DNP", "DNF", "NC", "N/C", "n.f.", "not fitted", "no pop", "NoPop", "не устанавливать",
+          "Не уст.", "10k DNP", "DNP 10k", "1k; DNF", "10k (DNP)", "x", "inf"})
+        EXPECT_TRUE(saysNotFitted(value)) << value;
+    for (const char* value : {"10k", "100 NF", "0R", "NC7SZ04", "100n", "SYNC", "DNPX", ""})
+        EXPECT_FALSE(saysNotFitted(value)) << value;
+    struct Cell {
+        Role role;
+        const char* cell;
+        bool notFitted;
+    };
+    const Cell cells[] = {
+        {Role::NotFitted, "DNP", true},  {Role::NotFitted, "x", true},
+        {Role::NotFitted, "Yes", true},  {Role::NotFitted, "Excluded from BOM", true},
+        {Role::NotFitted, "", false},    {Role::NotFitted, "No", false},
+        {Role::NotFitted, "0", false},   {Role::Fitted, "No", true},
+        {Role::Fitted, "0", true},       {Role::Fitted, "Not Fitted", true},
+        {Role::Fitted, "Fitted", false}, {Role::Fitted, "Yes", false},
+        {Role::Fitted, "", false},       {Role::Note, "Не устанавливать", true},
+        {Role::Note, "x", false},        {Role::Note, "подобрать при настройке", false},
+        {Role::Value, "DNP", false},
+    };
+    for (const Cell& c : cells)
+        EXPECT_EQ(cellSaysNotFitted(c.role, c.cell), c.notFitted) << c.cell;
+    const std::vector<CheckedLine> lines =
+        checkedRows("R1,10k DNP,,1,\nR2,80k,,0,\nR3,80k,,1,,Do not place\n");
+    ASSERT_EQ(lines.size(), 3u);
+    for (const CheckedLine& line : lines) {
+        EXPECT_TRUE(line.line.doNotPopulate) << line.line.line;
+        EXPECT_TRUE(line.findings.empty()) << line.line.line;
+    }
+}
+
+// UTF-16 after its byte-order mark, either byte order; UTF-8 decided field by field, so that
+// one stray byte leaves the rest as written and its line is named.
+TEST(PartsList, EncodingsAndStrayBytes) {
+    const auto utf16 = [](std::string_view text, bool little) {
+        std::string bytes = little ? "\xFF\xFE" : "\xFE\xFF";
+        for (const char c : text) // ASCII only
+            bytes += little ? std::string{c, '\0'} : std::string{'\0', c};
+        return bytes;
+    };
+    for (const bool little : {true, false}) {
+        const auto read = readPartsList(utf16("Ref\tValue\r\nR1\t10k\r\n", little));
+        ASSERT_TRUE(std::holds_alternative<PartsList>(read));
+        EXPECT_EQ(std::get<PartsList>(read).format, "таблица TSV, UTF-16");
+        ASSERT_EQ(std::get<PartsList>(read).lines.size(), 1u);
+        EXPECT_EQ(std::get<PartsList>(read).lines[0].value, "10k");
+    }
+    EXPECT_EQ(withoutByteOrderMark("\xFF\xFE\x3D\xD8\x01\xDC"), "\xF0\x9F\x90\x81"); // a pair
+    EXPECT_EQ(withoutByteOrderMark("\xFF\xFE\x01\xDC"), "\xEF\xBF\xBD");             // alone
+    const auto mixed = readPartsList("Ref;Value;Note\nC1;4,7 мкФ;\nC2;10 \xB5\x46;\nC3;1 нФ;\n");
+    ASSERT_TRUE(std::holds_alternative<PartsList>(mixed));
+    const PartsList& list = std::get<PartsList>(mixed);
+    EXPECT_EQ(list.lines[0].value, "4,7 мкФ");
+    EXPECT_EQ(list.lines[1].value, "10 µF");
+    EXPECT_TRUE(list.lines[1].notUtf8);
+    EXPECT_EQ(list.lines[2].value, "1 нФ");
+    EXPECT_EQ(
+        list.format,
+        "таблица CSV, разделитель «;», в строке 3 байты не UTF-8, прочитаны как Windows-1251");
+}
+
+// Every maker's number on a line is compared and a finding names which; a number as people
+// paste it is read.
+TEST(CheckedLine, EveryMakersNumberAndNumbersAsPasted) {
+    const auto checked = checkPartsList("Designator,Comment,MPN 1,MPN 2,Supplier Part Number 1\n"
+                                        "C1,100n 50V,GRM188R71H104KA93D,C0603C104K5RACTU,C14663\n"
+                                        "C2,100n 50V,GRM188R71H104KA93D,C0603C103K5RACTU,C14663\n"
+                                        "C3,18p,C0603C180J5GAC TU.,,\n"
+                                        "C4,18p,\"C0603C180J5GAC,\",,\n");
+    ASSERT_TRUE(std::holds_alternative<CheckedList>(checked));
+    const auto& lines = std::get<CheckedList>(checked).lines;
+    EXPECT_TRUE(lines[0].findings.empty());
+    ASSERT_EQ(lines[1].findings.size(), 1u);
+    EXPECT_EQ(lines[1].findings[0].text, "номер детали C0603C103K5RACTU (столбец «MPN 2»): 10 нФ, "
+                                         "а в номинале 100 нФ");
+    EXPECT_EQ(lines[2].line.partNumber, "C0603C180J5GAC TU");
+    EXPECT_TRUE(lines[2].findings.empty());
+    EXPECT_EQ(lines[3].line.partNumber, "C0603C180J5GAC");
+    const auto wrong = checkPartsList("Designator,Comment,MPN\nC1,22p,C0603C180J5GAC TU.\n");
+    EXPECT_EQ(std::get<CheckedList>(wrong).lines[0].findings.size(), 1u);
+}
+
+// Each tool's export, written from its documentation: read as that tool's, with no finding on
+// any line; then one fault planted at a time, each found with its kind and nothing else found.
+TEST(FormatOracle, NothingRightFlaggedNothingWrongPassed) {
+    struct Format {
+        const char* file;
+        const char* format;
+        std::size_t lines;
+    };
+    const Format formats[] = {
+        {"kicad_grouped.csv", "групповая таблица KiCad", 3},
+        {"easyeda_std.csv", "таблица EasyEDA, UTF-16", 6},
+        {"easyeda_utf8.csv", "таблица EasyEDA", 6},
+        {"eagle_parts.csv", "таблица Eagle (bom.ulp)", 6},
+        {"eagle_values.csv", "таблица Eagle (bom.ulp)", 5},
+        {"eagle_partlist.txt", "список деталей Eagle (Export › Partlist)", 6},
+        {"altium.csv", "таблица Altium", 5},
+        {"altium_classic.csv", "таблица Altium", 4},
+        {"assembly.csv", "таблица для сборки (Comment, Designator, Footprint)", 3},
+        {"markdown.md", "таблица Markdown", 7},
+        {"plain_semicolons.txt", "список, деталь в строке", 10},
+        {"spreadsheet_1251.csv", "таблица CSV, разделитель «;», Windows-1251", 3},
+    };
+    for (const Format& f : formats) {
+        const auto checked = checkPartsList(fixture(f.file));
+        ASSERT_TRUE(std::holds_alternative<CheckedList>(checked)) << f.file;
+        const CheckedList& list = std::get<CheckedList>(checked);
+        EXPECT_EQ(list.format, f.format);
+        EXPECT_EQ(list.lines.size(), f.lines) << f.file;
+        for (const CheckedLine& line : list.lines)
+            EXPECT_TRUE(line.findings.empty())
+                << f.file << ":" << line.line.line << " " << line.findings.front().text;
+    }
+    // One planted fault: the first `from` in the file becomes `to`.
+    struct Planted {
+        const char* file;
+        const char* from;
+        const char* to;
+        FindingKind kind;
+    };
+    constexpr auto kStock = FindingKind::NotInStock;
+    const Planted planted[] = {
+        {"easyeda_std.csv", "0603WAF1002T5E", "0603WAF4701T5E", kPart},
+        {"easyeda_std.csv", "\"C4\"\t\"C0805\"", "\"C4\"\t\"C0603\"", kSize},
+        {"easyeda_std.csv", "\"4.7k\"", "\"4.8k\"", kSeries},
+        {"easyeda_std.csv", "\"4.7uH\"", "\"4.7uF\"", kUnit},
+        {"easyeda_std.csv", "\"R3\"", "\"R2\"", kNames},
+        {"easyeda_std.csv", "\"4.7k\"", "\"4.7k?\"", kUnread},
+        {"easyeda_std.csv", "\"4.7k\"", "\"6.8k\"", kStock},
+        {"easyeda_utf8.csv", "CL10B104KB8NNNC", "CL10B103KB8NNNC", kPart},
+        {"easyeda_utf8.csv", "C4;C0805", "C4;C1206", kSize},
+        {"easyeda_utf8.csv", "4.7k;R3", "4.8k;R3", kSeries},
+        {"easyeda_utf8.csv", "1uH;L1", "1uF;L1", kUnit},
+        {"easyeda_utf8.csv", "2;3;100nF", "2;2;100nF", kNames},
+        {"easyeda_utf8.csv", "4.7k;R3", "4.7k?;R3", kUnread},
+        {"easyeda_utf8.csv", "4.7k;R3", "6.8k;R3", kStock},
+        {"eagle_parts.csv", "RC0603FR-0710KL", "RC0603FR-074K7L", kPart},
+        {"eagle_parts.csv", "\"C1\";\"100n\";\"C-EUC0603\";\"C0603\"",
+         "\"C1\";\"100n\";\"C-EUC0603\";\"C0805\"", kSize},
+        {"eagle_parts.csv", "\"4k7\"", "\"4k8\"", kSeries},
+        {"eagle_parts.csv", "\"4u7\"", "\"4n7F\"", kUnit},
+        {"eagle_parts.csv", "\"R2\"", "\"R1\"", kNames},
+        {"eagle_parts.csv", "\"4k7\"", "\"4k7?\"", kUnread},
+        {"eagle_parts.csv", "\"4k7\"", "\"6k8\"", kStock},
+        {"eagle_values.csv", "GRM188R71H104KA93D", "GRM188R71H103KA01D", kPart},
+        {"eagle_values.csv", "\"C0603\";\"C1, C2\"", "\"C0805\";\"C1, C2\"", kSize},
+        {"eagle_values.csv", "\"4k7\"", "\"4k8\"", kSeries},
+        {"eagle_values.csv", "\"10u\"", "\"10k\"", kUnit},
+        {"eagle_values.csv", "\"2\";\"10k\"", "\"3\";\"10k\"", kNames},
+        {"eagle_values.csv", "\"4k7\"", "\"4k7?\"", kUnread},
+        {"eagle_values.csv", "\"4k7\"", "\"6k8\"", kStock},
+        {"eagle_partlist.txt", "100nF          C-USC0603", "100nF 0805     C-USC0603", kSize},
+        {"eagle_partlist.txt", "4.7K    ", "4.8K    ", kSeries},
+        {"eagle_partlist.txt", "10uH    ", "10nF    ", kUnit},
+        {"eagle_partlist.txt", "R2       ", "R1       ", kNames},
+        {"eagle_partlist.txt", "4.7K    ", "4.7K?   ", kUnread},
+        {"eagle_partlist.txt", "4.7K    ", "6.8K    ", kStock},
+        {"altium.csv", "\"GRM188R71H104KA93D\"", "\"GRM188R71H103KA01D\"", kPart},
+        {"altium.csv", "\"ERJ-3EKF1002V\"", "\"ERJ-3EKF4701V\"", kPart},
+        {"altium.csv", "\"Inductor\"", "\"10uF\"", kUnit},
+        {"altium.csv", "\"R1, R3\",\"2\"", "\"R1, R3\",\"3\"", kNames},
+        {"altium.csv", "IND 10UH 2A", "IND 10UH? 2A", kUnread},
+        {"altium.csv", "IND 10UH 2A", "IND 22UH 2A", kStock},
+        {"altium_classic.csv", "\"100nF\"", "\"100nF 0805\"", kSize},
+        {"altium_classic.csv", "\"10k\"", "\"80k\"", kSeries},
+        {"altium_classic.csv", "\"10uH\"", "\"10uF\"", kUnit},
+        {"altium_classic.csv", "\"R1, R2\"", "\"R1, R1\"", kNames},
+        {"altium_classic.csv", "\"10uH\"", "\"10uH?\"", kUnread},
+        {"altium_classic.csv", "\"10uH\"", "\"22uH\"", kStock},
+        {"markdown.md", "10 кОм ±1 %", "10 кОм ±1 % 0805", kSize},
+        {"markdown.md", "4,7 кОм", "4,8 кОм", kSeries},
+        {"markdown.md", "10 мкГн", "10 мкФ", kUnit},
+        {"markdown.md", "| R3 |", "| R2 |", kNames},
+        {"markdown.md", "4,7 кОм", "4,7 кОм?", kUnread},
+        {"markdown.md", "4,7 кОм", "6,8 кОм", kStock},
+        {"plain_semicolons.txt", "R1;10 кОм", "R1;10 кОм RC0603FR-074K7L", kPart},
+        {"plain_semicolons.txt", "R4;47 Ω", "R4;48 Ω", kSeries},
+        {"plain_semicolons.txt", "L1;10 мкГн", "L1;10 мкФ", kUnit},
+        {"plain_semicolons.txt", "R5;470", "R4;470", kNames},
+        {"plain_semicolons.txt", "R4;47 Ω", "R4;47 Ω?", kUnread},
+        {"plain_semicolons.txt", "R4;47 Ω", "R4;68 Ω", kStock},
+    };
+    for (const Planted& p : planted) {
+        std::string text = fixture(p.file);
+        const bool utf16 = text.starts_with("\xFF\xFE");
+        const auto encoded = [utf16](std::string_view ascii) {
+            std::string bytes;
+            for (const char c : ascii)
+                bytes += utf16 ? std::string{c, '\0'} : std::string{c};
+            return bytes;
+        };
+        const std::size_t at = text.find(encoded(p.from));
+        ASSERT_NE(at, std::string::npos) << p.file << ": " << p.from;
+        text.replace(at, encoded(p.from).size(), encoded(p.to));
+        // The stock: every value of the list as the file has it, so that only the value planted
+        // is missing from it.
+        const auto own = checkPartsList(fixture(p.file));
+        OwnStock stock;
+        for (const CheckedLine& line : std::get<CheckedList>(own).lines)
+            for (const auto& reading : line.readings)
+                stock.values.push_back(reading.reading);
+        const auto checked = checkPartsList(text, p.kind == kStock ? &stock : nullptr);
+        ASSERT_TRUE(std::holds_alternative<CheckedList>(checked)) << p.file << ": " << p.to;
+        std::vector<FindingKind> kinds;
+        std::string texts;
+        for (const CheckedLine& line : std::get<CheckedList>(checked).lines)
+            for (const Finding& finding : line.findings) {
+                kinds.push_back(finding.kind);
+                texts += finding.text + "\n";
+            }
+        EXPECT_EQ(kinds, std::vector<FindingKind>{p.kind}) << p.file << ": " << p.to << "\n"
+                                                           << texts;
+    }
 }
 
 } // namespace

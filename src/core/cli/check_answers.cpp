@@ -20,31 +20,38 @@ std::string stringOrNull(std::string_view text) {
     return text.empty() ? "null" : jsonString(text);
 }
 
+// A JSON array of the texts.
+template <typename Range, typename Text> std::string array(const Range& range, Text text) {
+    std::string json = "[";
+    for (const auto& each : range)
+        json.append(json.size() > 1 ? ", " : "").append(text(each));
+    return json + "]";
+}
+
 std::string lineJson(const CheckedLine& checked) {
     const lists::ListLine& line = checked.line;
-    std::string designators = "[";
-    for (const std::string& each : line.expanded.each)
-        designators.append(designators.size() > 1 ? ", " : "").append(jsonString(each));
-    std::string readings = "[";
-    for (const marking::MarkingReading& reading : checked.readings)
-        readings.append(readings.size() > 1 ? ", " : "").append(readingJson(reading));
-    std::string findings = "[";
-    for (const lists::Finding& finding : checked.findings)
-        findings.append(findings.size() > 1 ? ", " : "")
-            .append(Object()
-                        .add("kind", jsonName(lists::jsonName(finding.kind)))
-                        .add("text", jsonString(finding.text))
-                        .close());
     return Object()
         .add("line", std::to_string(line.line))
-        .add("designators", designators + "]")
+        .add("designators",
+             array(line.expanded.ranges,
+                   [](const lists::DesignatorRange& range) { return jsonString(range.text()); }))
+        .add("designator_count", std::to_string(line.expanded.count()))
         .add("quantity", stringOrNull(line.quantity))
         .add("value", jsonString(line.value))
         .add("part_number", stringOrNull(line.partNumber))
+        .add("part_numbers",
+             array(line.makersNumbers,
+                   [](const lists::ListedNumber& listed) { return jsonString(listed.number); }))
         .add("footprint", stringOrNull(line.footprint))
         .add("dnp", line.doNotPopulate ? "true" : "false")
-        .add("readings", readings + "]")
-        .add("findings", findings + "]")
+        .add("readings", array(checked.readings, readingJson))
+        .add("findings", array(checked.findings,
+                               [](const lists::Finding& finding) {
+                                   return Object()
+                                       .add("kind", jsonName(lists::jsonName(finding.kind)))
+                                       .add("text", jsonString(finding.text))
+                                       .close();
+                               }))
         .close();
 }
 
@@ -83,42 +90,55 @@ int answerCheck(const CheckQuestion& question, std::istream& in, std::ostream& o
         err << "vantrel: " << refused->message << "\n";
         return kUsageError;
     }
-    const auto checked =
-        lists::checkPartsList(std::get<std::string>(text), stock ? &*stock : nullptr);
+    // Each line written as it is checked, the answer kept in pieces of about a megabyte.
+    constexpr std::size_t kPiece = std::size_t{1} << 20;
+    std::string buffer;
+    const auto write = [&](bool last) {
+        if (buffer.size() >= kPiece || last) {
+            out.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+            buffer.clear();
+        }
+    };
+    const auto checked = lists::checkPartsList(
+        std::get<std::string>(text), stock ? &*stock : nullptr, [&](CheckedLine&& line) {
+            if (question.json) {
+                buffer.append(lineJson(line)).append("\n");
+            } else {
+                for (const lists::Finding& finding : line.findings) {
+                    buffer.append("строка ").append(std::to_string(line.line.line));
+                    if (!line.line.designators.empty())
+                        buffer.append(", ").append(line.line.designators);
+                    buffer.append(": ").append(finding.text).append("\n");
+                }
+            }
+            write(false);
+        });
     if (const auto* unreadable = std::get_if<lists::Unreadable>(&checked)) {
         err << "vantrel: " << listName(question.list, "деталей ") << ": " << unreadable->reason
             << "\n";
         return kUsageError;
     }
-    const lists::CheckedList& list = std::get<lists::CheckedList>(checked);
-    std::size_t findings = 0;
-    std::size_t notFitted = 0;
-    for (const CheckedLine& line : list.lines) {
-        findings += line.findings.size();
-        notFitted += line.line.doNotPopulate;
-        if (question.json) {
-            out << lineJson(line) << "\n";
-            continue;
-        }
-        for (const lists::Finding& finding : line.findings) {
-            out << "строка " << line.line.line;
-            if (!line.line.designators.empty())
-                out << ", " << line.line.designators;
-            out << ": " << finding.text << "\n";
-        }
-    }
+    const lists::CheckSummary& list = std::get<lists::CheckSummary>(checked);
     if (!question.json) {
-        out << listName(question.list, "деталей ") << ": " << list.format << ", "
-            << lines(list.lines.size());
-        if (notFitted > 0)
-            out << ", из них не устанавливаются (DNP): " << notFitted;
-        if (findings == 0)
-            out << "; замечаний нет\n";
+        buffer.append(listName(question.list, "деталей "))
+            .append(": ")
+            .append(list.format)
+            .append(", ")
+            .append(lines(list.lines));
+        if (list.notFitted > 0)
+            buffer.append(", из них не устанавливаются (DNP): ")
+                .append(std::to_string(list.notFitted));
+        if (list.findings == 0)
+            buffer.append("; замечаний нет\n");
         else
-            out << "; замечаний: " << findings << ", строк с замечаниями: " << list.withFindings
-                << "\n";
+            buffer.append("; замечаний: ")
+                .append(std::to_string(list.findings))
+                .append(", строк с замечаниями: ")
+                .append(std::to_string(list.withFindings))
+                .append("\n");
     }
-    return out.flush() ? (findings == 0 ? kEveryMarkingRead : kNoAnswer) : kInputOutputError;
+    write(true);
+    return out.flush() ? (list.findings == 0 ? kEveryMarkingRead : kNoAnswer) : kInputOutputError;
 }
 
 std::optional<std::string> ownValuesFile(const char* dataHome, const char* home) {

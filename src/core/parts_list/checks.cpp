@@ -5,12 +5,13 @@
 #include "core/networks/stock.h"
 #include "core/networks/typed_values.h"
 #include "core/part_numbers/part_numbers.h"
+#include "core/parts_list/line_value.h"
 #include "core/value/series.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <map>
+#include <unordered_map>
 
 namespace vantrel::lists {
 namespace {
@@ -35,92 +36,6 @@ std::string comparable(std::string_view partNumber) {
 
 std::string valueText(const value::Reading& reading) {
     return value::quantityText(reading.quantity, reading.value);
-}
-
-// What a line's value says, as the line's part is: its readings, or why it says nothing sure.
-struct ValueAnswer {
-    std::vector<MarkingReading> readings;
-    std::optional<Finding> finding;
-};
-
-// The value's first word rewritten where a list means it otherwise than a marking: on a
-// resistor's line a bare number is ohms and "m" is milli ("470" is 470 Ом, "2m2" 2,2 мОм);
-// on a capacitor's or an inductor's a whole number is picofarads or microhenries.
-std::string meant(std::string_view word, Quantity quantity) {
-    if (quantity == Quantity::Resistance) {
-        if (const auto ohms = value::readNumber(word))
-            return value::spell(*ohms) + " Ом";
-        if (const std::size_t m = word.find('m'); m != std::string_view::npos && m > 0)
-            if (const auto ohms = value::aroundPoint(word, m, 1, value::kMilli))
-                return value::spell(*ohms) + " Ом";
-        return std::string(word);
-    }
-    if (!digits(word))
-        return std::string(word);
-    return std::string(word) + (quantity == Quantity::Capacitance ? " пФ" : " мкГн");
-}
-
-ValueAnswer readValue(std::string_view text, std::optional<Quantity> quantity) {
-    text = codes::trimmed(text);
-    if (text.empty())
-        return {{}, Finding{FindingKind::Unreadable, "номинала нет"}};
-    std::string line(text);
-    if (quantity) {
-        const std::size_t end = std::min(text.find_first_of(" \t"), text.size());
-        const std::string_view word = text.substr(0, end);
-        // A whole number on a capacitor's or an inductor's line, where a code says otherwise.
-        const std::string plain = meant(word, *quantity);
-        const std::vector<MarkingReading> asWritten =
-            *quantity != Quantity::Resistance && digits(word) ? marking::readSingleMarking(plain)
-                                                              : std::vector<MarkingReading>{};
-        if (!asWritten.empty())
-            for (const MarkingReading& code : marking::readSingleMarking(word))
-                if (code.reading.quantity == *quantity &&
-                    code.reading.value != asWritten.front().reading.value)
-                    return {{},
-                            Finding{FindingKind::Unreadable,
-                                    "номинал " + quoted(word) + ": кодом это " +
-                                        valueText(code.reading) + ", а как написано — " +
-                                        valueText(asWritten.front().reading) +
-                                        "; нужна единица: " + plain}};
-        line = plain + std::string(text.substr(end));
-    }
-    marking::MarkingAnswer answer = marking::readMarking(line);
-    std::erase_if(answer.readings, [](const MarkingReading& r) { return !r.valued; });
-    if (answer.readings.empty())
-        return {{},
-                Finding{FindingKind::Unreadable,
-                        "номинал " + quoted(text) + " не читается" +
-                            (answer.reason.empty() ? "" : ": " + answer.reason)}};
-    std::vector<MarkingReading> kept = answer.readings;
-    if (quantity)
-        std::erase_if(kept,
-                      [&](const MarkingReading& r) { return r.reading.quantity != *quantity; });
-    if (kept.empty()) {
-        const value::Reading& other = answer.readings.front().reading;
-        return {answer.readings,
-                Finding{FindingKind::UnitVsDesignator,
-                        "номинал " + quoted(text) + ": " + valueText(other) + " — это " +
-                            std::string(networks::measureOf(other.quantity)) + ", а деталь — " +
-                            std::string(partName(*quantity))}};
-    }
-    // Two readings of different values: no way to tell which is meant.
-    std::string ways;
-    for (const MarkingReading& r : kept)
-        if (r.reading.quantity != kept.front().reading.quantity ||
-            r.reading.value != kept.front().reading.value)
-            ways.append(", ")
-                .append(marking::componentName(r.reading.quantity))
-                .append(" ")
-                .append(valueText(r.reading));
-    if (!ways.empty())
-        return {{},
-                Finding{FindingKind::Unreadable,
-                        "номинал " + quoted(text) + " читается по-разному: " +
-                            std::string(marking::componentName(kept.front().reading.quantity)) +
-                            " " + valueText(kept.front().reading) + ways +
-                            "; нужна единица или позиционное обозначение"}};
-    return {kept, std::nullopt};
 }
 
 } // namespace
@@ -178,17 +93,17 @@ void compareSize(const value::Reading& stated, std::string_view whose, const Lis
                             quoted(line.footprint) + " — " + footprintSize});
 }
 
-// What the part number orders against what the value says: another part or value, a wider
-// tolerance, a lower voltage, another dielectric.
-void comparePartNumber(const MarkingReading& wanted, const ListLine& line,
+// What a part number orders against what the value says: another part or value, a wider
+// tolerance, a lower voltage, another dielectric. `whose` names the number.
+void comparePartNumber(const MarkingReading& wanted, std::string_view number,
+                       const std::string& whose, const ListLine& line,
                        std::vector<Finding>& findings) {
-    const parts::PartAnswer answer = parts::readPartNumber(line.partNumber);
+    const parts::PartAnswer answer = parts::readPartNumber(number);
     if (answer.readings.empty())
         return; // a distributor's number, or a family Vantrel does not know
     const parts::PartReading& ordered = answer.readings.front();
     const value::Reading& is = ordered.reading;
     const value::Reading& want = wanted.reading;
-    const std::string whose = "номер детали " + line.partNumber;
     const auto add = [&](const std::string& has, const std::string& asked) {
         findings.push_back(
             {FindingKind::ValueVsPartNumber, whose + ": " + has + ", а в номинале " + asked});
@@ -212,6 +127,22 @@ void comparePartNumber(const MarkingReading& wanted, const ListLine& line,
     compareSize(is, whose, line, findings);
 }
 
+// Every maker's number on the line, alternates too; where it has none, the distributor's.
+void comparePartNumbers(const MarkingReading& wanted, const ListLine& line,
+                        std::vector<Finding>& findings) {
+    if (line.makersNumbers.empty()) {
+        comparePartNumber(wanted, line.partNumber, "номер детали " + line.partNumber, line,
+                          findings);
+        return;
+    }
+    const bool several = line.makersNumbers.size() > 1;
+    for (const ListedNumber& listed : line.makersNumbers)
+        comparePartNumber(wanted, listed.number,
+                          "номер детали " + listed.number +
+                              (several ? " (столбец " + quoted(listed.column) + ")" : ""),
+                          line, findings);
+}
+
 // The nearest value of a series' decade to a positive value, compared by ratio.
 Decimal nearestIn(int valuesPerDecade, Decimal wanted) {
     const double amount = value::toDouble(wanted);
@@ -228,8 +159,22 @@ Decimal nearestIn(int valuesPerDecade, Decimal wanted) {
     return best;
 }
 
+// The least values the series are checked for: below them makers sell other steps
+// (current-sense resistors of 0,05 Ом, capacitors and inductors below 10 in 0,1 steps).
+Decimal leastInSeries(Quantity quantity) {
+    switch (quantity) {
+    case Quantity::Resistance:
+        break;
+    case Quantity::Capacitance: // 10 пФ
+    case Quantity::Inductance:  // 10 нГн
+        return Decimal{10};
+    }
+    return Decimal{1}; // 1 Ом
+}
+
 void checkSeries(const value::Reading& reading, std::vector<Finding>& findings) {
-    if (reading.value == Decimal{} || value::firstSeriesHolding(reading.value))
+    if (value::toDouble(reading.value) < value::toDouble(leastInSeries(reading.quantity)) ||
+        value::firstSeriesHolding(reading.value))
         return;
     findings.push_back({FindingKind::NotInSeries,
                         "номинала " + valueText(reading) + " нет ни в одном ряду: ближайшие E96 " +
@@ -239,40 +184,75 @@ void checkSeries(const value::Reading& reading, std::vector<Finding>& findings) 
 }
 
 bool inStock(const value::Reading& reading, const ListLine& line, const OwnStock& stock) {
-    if (!line.partNumber.empty() &&
-        std::ranges::find(stock.partNumbers, comparable(line.partNumber)) !=
-            stock.partNumbers.end())
+    const auto held = [&](std::string_view number) {
+        return !number.empty() &&
+               std::ranges::find(stock.partNumbers, comparable(number)) != stock.partNumbers.end();
+    };
+    if (held(line.partNumber) || std::ranges::any_of(line.makersNumbers, [&](const auto& listed) {
+            return held(listed.number);
+        }))
         return true;
     return std::ranges::any_of(stock.values, [&](const value::Reading& own) {
         return own.quantity == reading.quantity && own.value == reading.value;
     });
 }
 
+// The values a list's lines have read to, by quantity and text: a list writes the same value on
+// many lines. Forgotten whole when it holds kRemembered, so that it stays small.
+class ValuesRead {
+public:
+    // The line's value: the value column's, or the description's where that one reads and the
+    // value does not («Capacitor» as the value, «CAP CER 0.1UF 50V X7R 0603» as the
+    // description).
+    const ValueAnswer& of(const ListLine& line, std::optional<Quantity> quantity) {
+        key_.assign(1, quantity ? static_cast<char>('0' + static_cast<int>(*quantity)) : '-');
+        key_.append(line.value).append(1, '\0').append(line.description);
+        if (const auto found = read_.find(key_); found != read_.end())
+            return found->second;
+        if (read_.size() >= kRemembered)
+            read_.clear();
+        ValueAnswer answer = readListValue(line.value, quantity);
+        if (answer.readings.empty() && !line.description.empty() && line.description != line.value)
+            if (ValueAnswer described = readListValue(line.description, quantity);
+                !described.readings.empty() && !described.finding)
+                answer = std::move(described);
+        return read_.emplace(key_, std::move(answer)).first->second;
+    }
+
+private:
+    static constexpr std::size_t kRemembered = 4096;
+    std::unordered_map<std::string, ValueAnswer> read_;
+    std::string key_;
+};
+
 // The line's own findings; the designators listed twice are found over the whole list.
-CheckedLine checkLine(ListLine listed, const OwnStock* stock) {
+CheckedLine checkLine(ListLine listed, const OwnStock* stock, ValuesRead& values) {
     CheckedLine checked{std::move(listed), {}, {}};
     const ListLine& line = checked.line;
     std::vector<Finding>& findings = checked.findings;
     if (!line.expanded.problem.empty())
         findings.push_back({FindingKind::Designators, line.expanded.problem});
-    const std::vector<std::string>& each = line.expanded.each;
-    if (!line.quantity.empty() && !each.empty()) {
-        int count = 0;
+    const std::size_t count = line.expanded.count();
+    if (!line.quantity.empty() && count > 0) {
+        std::size_t listedCount = 0;
         const auto [end, error] = std::from_chars(
-            line.quantity.data(), line.quantity.data() + line.quantity.size(), count);
+            line.quantity.data(), line.quantity.data() + line.quantity.size(), listedCount);
         if (error != std::errc{} || end != line.quantity.data() + line.quantity.size() ||
-            count != static_cast<int>(each.size()))
+            listedCount != count)
             findings.push_back({FindingKind::Designators, "количество " + quoted(line.quantity) +
                                                               ", а обозначений " +
-                                                              std::to_string(each.size())});
+                                                              std::to_string(count)});
     }
     std::optional<Quantity> quantity;
-    bool passive = each.empty(); // a line with no designators says what it is by its value
-    for (const std::string& designator : each) {
-        const auto of = quantityOfDesignator(designator);
+    bool passive = line.expanded.empty(); // a line with no designators says what it is by its value
+    for (const DesignatorRange& range : line.expanded.ranges) {
+        const auto of = quantityOfDesignator(range.letters);
         if (of && quantity && of != quantity)
-            findings.push_back({FindingKind::Designators, "в одной строке разные детали: " +
-                                                              each.front() + " и " + designator});
+            findings.push_back(
+                {FindingKind::Designators,
+                 "в одной строке разные детали: " +
+                     line.expanded.ranges.front().designator(line.expanded.ranges.front().first) +
+                     " и " + range.designator(range.first)});
         if (of && !quantity)
             quantity = of, passive = true;
     }
@@ -282,21 +262,39 @@ CheckedLine checkLine(ListLine listed, const OwnStock* stock) {
             findings.clear();
         return checked;
     }
-    ValueAnswer answer = readValue(line.value, quantity);
-    checked.readings = std::move(answer.readings);
+    if (quantity == Quantity::Inductance &&
+        (namesABead(line.value) || namesABead(line.description)))
+        return checked; // a ferrite bead on an inductor's designator
+    const ValueAnswer& answer = values.of(line, quantity);
+    for (const std::string& number : answer.partNumbers)
+        checked.line.makersNumbers.push_back({number, "номинал"});
+    if (checked.line.partNumber.empty() && !line.makersNumbers.empty())
+        checked.line.partNumber = line.makersNumbers.front().number;
+    const bool ofThePart = std::ranges::any_of(
+        answer.readings, [&](const MarkingReading& r) { return r.reading.quantity == quantity; });
+    if (quantity && !ofThePart && !surelyPassive(line.expanded.ranges.front().letters))
+        return checked; // CN2 «XT30U-M» is a connector
+    if (!quantity && !answer.saysAnything)
+        return checked; // no designator and no value: screws, a cable, the board itself
+    checked.readings = answer.readings;
     if (answer.finding)
-        findings.push_back(std::move(*answer.finding));
+        findings.push_back(*answer.finding);
     if (checked.readings.empty() || answer.finding)
         return checked;
     const MarkingReading& wanted = checked.readings.front();
     checkSeries(wanted.reading, findings);
     compareSize(wanted.reading, "номинал " + quoted(line.value), line, findings);
     if (!line.partNumber.empty())
-        comparePartNumber(wanted, line, findings);
+        comparePartNumbers(wanted, line, findings);
     if (stock && !inStock(wanted.reading, line, *stock))
         findings.push_back(
             {FindingKind::NotInStock, "нет среди своих номиналов: " + valueText(wanted.reading)});
     return checked;
+}
+
+// Whether a line names a part: a designator, or a value that reads.
+bool namesAPart(const ListLine& line) {
+    return !line.expanded.empty() || !readListValue(line.value, std::nullopt).readings.empty();
 }
 
 } // namespace
@@ -346,32 +344,48 @@ std::variant<OwnStock, Unreadable> readOwnStock(std::string_view text, const std
     return stock;
 }
 
-std::variant<CheckedList, Unreadable> checkPartsList(std::string_view bytes,
-                                                     const OwnStock* stock) {
-    auto read = readPartsList(bytes);
-    if (auto* unreadable = std::get_if<Unreadable>(&read))
+std::variant<CheckSummary, Unreadable>
+checkPartsList(std::string_view bytes, const OwnStock* stock,
+               const std::function<void(CheckedLine&&)>& each) {
+    auto opened = PartsListReader::open(bytes);
+    if (auto* unreadable = std::get_if<Unreadable>(&opened))
         return std::move(*unreadable);
-    PartsList& list = std::get<PartsList>(read);
-    CheckedList checked{std::move(list.format), {}, 0};
-    checked.lines.reserve(list.lines.size());
-    std::map<std::string, std::size_t, std::less<>> firstLine; // each designator's
+    PartsListReader& reader = std::get<PartsListReader>(opened);
+    ListLine line;
     bool anyPart = false;
-    for (ListLine& listed : list.lines) {
-        CheckedLine one = checkLine(std::move(listed), stock);
-        const ListLine& line = one.line;
-        for (const std::string& designator : line.expanded.each) {
-            const auto [at, first] = firstLine.emplace(designator, line.line);
-            if (!first && !line.doNotPopulate)
-                one.findings.push_back({FindingKind::Designators, designator + " уже в строке " +
-                                                                      std::to_string(at->second)});
-        }
-        anyPart = anyPart || !line.expanded.each.empty() || !one.readings.empty();
-        checked.withFindings += !one.findings.empty();
-        checked.lines.push_back(std::move(one));
-    }
+    while (!anyPart && reader.next(line))
+        anyPart = namesAPart(line);
     if (!anyPart)
         return Unreadable{"это не перечень деталей: ни одна строка не читается как деталь"};
-    return checked;
+    reader.rewind();
+    CheckSummary summary;
+    DesignatorsSeen seen;
+    ValuesRead values;
+    while (reader.next(line)) {
+        CheckedLine one = checkLine(std::move(line), stock, values);
+        if (auto again = seen.add(one.line.expanded, one.line.line);
+            again && !one.line.doNotPopulate)
+            one.findings.push_back({FindingKind::Designators, *std::move(again)});
+        ++summary.lines;
+        summary.withFindings += !one.findings.empty();
+        summary.findings += one.findings.size();
+        summary.notFitted += one.line.doNotPopulate;
+        each(std::move(one));
+    }
+    summary.format = reader.format();
+    return summary;
+}
+
+std::variant<CheckedList, Unreadable> checkPartsList(std::string_view bytes,
+                                                     const OwnStock* stock) {
+    CheckedList list;
+    auto summary = checkPartsList(
+        bytes, stock, [&list](CheckedLine&& line) { list.lines.push_back(std::move(line)); });
+    if (auto* unreadable = std::get_if<Unreadable>(&summary))
+        return std::move(*unreadable);
+    list.format = std::move(std::get<CheckSummary>(summary).format);
+    list.withFindings = std::get<CheckSummary>(summary).withFindings;
+    return list;
 }
 
 } // namespace vantrel::lists

@@ -3,8 +3,10 @@
 #pragma once
 
 #include "core/marking/any_marking.h"
+#include "core/parts_list/findings.h"
 #include "core/parts_list/parts_list.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,16 +15,6 @@
 
 namespace vantrel::lists {
 
-enum class FindingKind {
-    ValueVsPartNumber, // the part number orders another value, or a worse one
-    SizeVsFootprint,   // the part number's or the value's size is not the footprint's
-    NotInSeries,       // no standard series holds the value
-    UnitVsDesignator,  // the value is of another quantity than the designator's part
-    Designators,       // a designator listed twice, a quantity that is not their count
-    Unreadable,        // the value cannot be read, or reads two ways
-    NotInStock,        // the builder's own values do not hold it
-};
-
 // The size a footprint's name holds: "R_0805_2012Metric", "C0603", "0603", a tantalum's
 // "EIA-3528-21"; neither for a leaded part's.
 struct FootprintSize {
@@ -30,15 +22,6 @@ struct FootprintSize {
     std::optional<std::string_view> moulded;
 };
 FootprintSize sizeOf(std::string_view footprint);
-
-// "value-vs-part-number", as --json names the kind.
-std::string_view jsonName(FindingKind kind);
-
-struct Finding {
-    FindingKind kind;
-    std::string text; // in Russian, naming the field: "номер детали RC0603FR-0710KL: 10 кОм, …"
-    bool operator==(const Finding&) const = default;
-};
 
 // The values and part numbers a builder has: their own list, one or more a line.
 struct OwnStock {
@@ -59,8 +42,25 @@ struct CheckedList {
     std::size_t withFindings = 0; // lines
 };
 
-// The list read and each line checked; against the stock where one is given. A plain list of
-// which no line names a designator or reads as a part is refused as no parts list.
+// What a list checked a line at a time came to.
+struct CheckSummary {
+    std::string format;
+    std::size_t lines = 0;
+    std::size_t withFindings = 0;
+    std::size_t findings = 0;
+    std::size_t notFitted = 0;
+};
+
+// The list read and each line checked, against the stock where one is given, and handed to
+// `each` in the file's order: memory grows with the ranges of designators the list holds, not
+// with its length. A designator listed on several lines is one finding on each later line. A
+// plain list of which no line names a designator or reads as a part is refused as no parts
+// list, before any line is handed on.
+std::variant<CheckSummary, Unreadable>
+checkPartsList(std::string_view bytes, const OwnStock* stock,
+               const std::function<void(CheckedLine&&)>& each);
+
+// The whole list at once.
 std::variant<CheckedList, Unreadable> checkPartsList(std::string_view bytes,
                                                      const OwnStock* stock = nullptr);
 
