@@ -199,7 +199,7 @@ TEST(SortingSheet, OneRowPerValueAscendingWithWhatToLookFor) {
 TEST(SortingSheet, FootprintSizesAndUnreadValues) {
     const auto checked = vantrel::lists::checkPartsList(
         "Reference,Value,Footprint\nR1,10k,Resistor_SMD:R_0603_1608Metric\n"
-        "R2,10k trimmer,\nR3,1k,Resistor_THT:R_Axial_DIN0207\nC1,100n,C_0805\n");
+        "R2,10k/22k,\nR3,1k,Resistor_THT:R_Axial_DIN0207\nC1,100n,C_0805\n");
     const SortingSheet sheet = sortingSheet(std::get<vantrel::lists::CheckedList>(checked).lines);
     ASSERT_EQ(sheet.rows.size(), 4u);
     EXPECT_EQ(sheet.rows[0].plainly, "1 кОм");

@@ -56,7 +56,7 @@ std::variant<std::vector<paper::Label>, std::string> labelsOf(std::string_view t
                              : std::variant<lists::CheckedList, lists::Unreadable>();
     const auto* list = std::get_if<lists::CheckedList>(&checked);
     if (list && std::ranges::any_of(list->lines, [](const lists::CheckedLine& line) {
-            return !line.line.expanded.each.empty() && !line.readings.empty();
+            return !line.line.expanded.empty() && !line.readings.empty();
         })) {
         for (const paper::SheetRow& row : paper::sortingSheet(list->lines).rows)
             if (row.reading)
@@ -188,10 +188,12 @@ std::optional<std::string> fillJob(PaperJob& job, const PaperOptions& asked, std
         auto text = listText(*asked.sheet, in, lists::kLongestList, "деталей ");
         if (text.index() == 1)
             return std::get<1>(text);
-        auto checked = lists::checkPartsList(std::get<0>(text));
+        paper::SheetBuilder sheet;
+        const auto checked = lists::checkPartsList(
+            std::get<0>(text), nullptr, [&sheet](lists::CheckedLine&& line) { sheet.add(line); });
         if (const auto* unreadable = std::get_if<lists::Unreadable>(&checked))
             return listName(*asked.sheet, "деталей ") + ": " + unreadable->reason;
-        job.sheet = paper::sortingSheet(std::get<lists::CheckedList>(checked).lines);
+        job.sheet = std::move(sheet).done();
         job.title = baseName(*asked.sheet);
         return std::nullopt;
     }

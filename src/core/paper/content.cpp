@@ -7,8 +7,9 @@
 
 #include <algorithm>
 #include <charconv>
-#include <map>
 #include <tuple>
+#include <unordered_map>
+#include <unordered_set>
 
 namespace vantrel::paper {
 namespace {
@@ -39,25 +40,42 @@ auto sortKey(const SheetRow& row) {
                       reading.moulded.value_or(std::string_view{}), row.plainly);
 }
 
-// Adds the text to a list joined by ", ", unless the list holds it already as one entry.
-void joinOnce(std::string& joined, const std::string& text) {
-    constexpr std::string_view kBetween = ", ";
-    if (text.empty())
-        return;
-    const std::string_view list = joined;
-    for (std::size_t at = 0; (at = list.find(text, at)) != std::string_view::npos; ++at) {
-        const bool starts = at == 0 || list.substr(0, at).ends_with(kBetween);
-        const bool ends =
-            at + text.size() == list.size() || list.substr(at + text.size()).starts_with(kBetween);
-        if (starts && ends)
+// A row of a sheet names this many designators and findings, then how many more there are:
+// a value on a thousand lines would fill pages with them.
+constexpr std::size_t kShownDesignators = 24;
+constexpr std::size_t kShownFindings = 3;
+
+// A list joined by ", " that holds each entry once, whichever line gives it again, and after
+// `most` parts only counts them.
+class JoinedOnce {
+public:
+    explicit JoinedOnce(std::size_t most = static_cast<std::size_t>(-1))
+        : most_(most) {}
+    void add(const std::string& text, std::string& joined, std::size_t parts = 1) {
+        if (text.empty() || !seen_.insert(text).second)
             return;
+        if (shown_ >= most_) {
+            hidden_ += parts;
+            return;
+        }
+        shown_ += parts;
+        joined.append(joined.empty() ? "" : ", ").append(text);
     }
-    joined.append(joined.empty() ? "" : kBetween).append(text);
-}
+    void close(std::string& joined) const {
+        if (hidden_ > 0)
+            joined.append(" и ещё ").append(std::to_string(hidden_));
+    }
+
+private:
+    std::unordered_set<std::string> seen_;
+    std::size_t most_;
+    std::size_t shown_ = 0;
+    std::size_t hidden_ = 0;
+};
 
 std::size_t countOf(const lists::ListLine& line) {
-    if (!line.expanded.each.empty())
-        return line.expanded.each.size();
+    if (!line.expanded.empty())
+        return line.expanded.count();
     std::size_t count = 0;
     const auto [end, error] =
         std::from_chars(line.quantity.data(), line.quantity.data() + line.quantity.size(), count);
@@ -84,71 +102,110 @@ PartMarkings partMarkings(const value::Reading& reading) {
     return found;
 }
 
-SortingSheet sortingSheet(std::span<const lists::CheckedLine> lines) {
-    SortingSheet sheet;
-    std::vector<SheetRow> unread;
-    std::map<std::string, std::size_t> rowOf; // by the value line and the part
-    for (const lists::CheckedLine& checked : lines) {
-        const lists::ListLine& line = checked.line;
-        if (line.doNotPopulate) {
-            joinOnce(sheet.notFitted, line.designators);
-            continue;
-        }
-        std::optional<value::Quantity> part;
-        if (!checked.readings.empty())
-            part = checked.readings.front().reading.quantity;
-        else if (!line.expanded.each.empty())
-            part = lists::quantityOfDesignator(line.expanded.each.front());
-        if (!part)
-            continue; // another part, or a plain line that is no part
-        SheetRow row;
-        row.quantity = *part;
-        if (!checked.readings.empty()) {
-            value::Reading reading = checked.readings.front().reading;
-            if (!reading.package && !reading.moulded) {
-                const lists::FootprintSize size = lists::sizeOf(line.footprint);
-                reading.package = size.chip;
-                reading.moulded = size.moulded;
-            }
-            row.plainly = value::valueLine(reading);
-            row.reading = std::move(reading);
-        }
-        for (const lists::Finding& finding : checked.findings)
-            row.findings.push_back("строка " + std::to_string(line.line) + ": " + finding.text);
-        if (!row.reading) {
-            row.designators = line.designators;
-            row.written = line.value;
-            row.count = countOf(line);
-            unread.push_back(std::move(row));
-            continue;
-        }
-        const std::string key = std::to_string(static_cast<int>(*part)) + row.plainly;
-        const auto [at, first] = rowOf.emplace(key, sheet.rows.size());
-        if (first) {
-            row.designators = line.designators;
-            row.written = line.value;
-            sheet.rows.push_back(std::move(row));
-        }
-        SheetRow& into = sheet.rows[at->second];
-        if (!first) {
-            joinOnce(into.designators, line.designators);
-            joinOnce(into.written, line.value);
-            into.findings.insert(into.findings.end(), row.findings.begin(), row.findings.end());
-        }
-        into.count += countOf(line);
+// Each row's designators and spellings, and the rows by value line and part.
+struct SheetBuilder::Joined {
+    JoinedOnce notFitted{kShownDesignators};
+    std::unordered_map<std::string, std::size_t> rowOf;
+    struct Row {
+        JoinedOnce designators{kShownDesignators};
+        JoinedOnce spellings{kShownDesignators};
+        std::size_t hiddenFindings = 0;
+    };
+    std::vector<Row> rows;
+};
+
+SheetBuilder::SheetBuilder()
+    : joined_(std::make_unique<Joined>()) {}
+SheetBuilder::SheetBuilder(SheetBuilder&&) noexcept = default;
+SheetBuilder::~SheetBuilder() = default;
+
+void SheetBuilder::add(const lists::CheckedLine& checked) {
+    const lists::ListLine& line = checked.line;
+    if (line.doNotPopulate) {
+        joined_->notFitted.add(line.designators, sheet_.notFitted, line.expanded.count());
+        return;
     }
-    for (SheetRow& row : sheet.rows)
+    std::optional<value::Quantity> part;
+    if (!checked.readings.empty())
+        part = checked.readings.front().reading.quantity;
+    else if (!line.expanded.empty())
+        part = lists::quantityOfDesignator(line.expanded.ranges.front().letters);
+    if (!part)
+        return; // another part, or a plain line that is no part
+    SheetRow row;
+    row.quantity = *part;
+    if (!checked.readings.empty()) {
+        value::Reading reading = checked.readings.front().reading;
+        if (!reading.package && !reading.moulded) {
+            const lists::FootprintSize size = lists::sizeOf(line.footprint);
+            reading.package = size.chip;
+            reading.moulded = size.moulded;
+        }
+        row.plainly = value::valueLine(reading);
+        row.reading = std::move(reading);
+    }
+    for (const lists::Finding& finding : checked.findings)
+        row.findings.push_back("строка " + std::to_string(line.line) + ": " + finding.text);
+    const std::size_t count = countOf(line);
+    row.count = count;
+    if (!row.reading) {
+        row.designators = line.designators;
+        row.written = line.value;
+        unread_.push_back(std::move(row));
+        return;
+    }
+    const auto [at, first] = joined_->rowOf.emplace(
+        std::to_string(static_cast<int>(*part)) + row.plainly, sheet_.rows.size());
+    if (first) {
+        sheet_.rows.push_back(std::move(row));
+        joined_->rows.emplace_back();
+    }
+    SheetRow& into = sheet_.rows[at->second];
+    Joined::Row& joined = joined_->rows[at->second];
+    joined.designators.add(line.designators, into.designators, count);
+    joined.spellings.add(line.value, into.written);
+    if (!first) {
+        for (std::string& finding : row.findings)
+            if (into.findings.size() < kShownFindings)
+                into.findings.push_back(std::move(finding));
+            else
+                ++joined.hiddenFindings;
+        into.count += count;
+    }
+}
+
+SortingSheet SheetBuilder::done() && {
+    joined_->notFitted.close(sheet_.notFitted);
+    for (std::size_t r = 0; r < sheet_.rows.size(); ++r) {
+        SheetRow& row = sheet_.rows[r];
+        const Joined::Row& joined = joined_->rows[r];
+        joined.designators.close(row.designators);
+        joined.spellings.close(row.written);
+        if (joined.hiddenFindings > 0)
+            row.findings.push_back("ещё замечаний в других строках: " +
+                                   std::to_string(joined.hiddenFindings));
         row.markings = partMarkings(*row.reading);
-    std::ranges::stable_sort(
-        sheet.rows, [](const SheetRow& a, const SheetRow& b) { return sortKey(a) < sortKey(b); });
-    // An unread value goes after the read ones of its part.
-    for (SheetRow& row : unread) {
-        const auto after = std::ranges::find_if(sheet.rows, [&](const SheetRow& read) {
-            return static_cast<int>(read.quantity) > static_cast<int>(row.quantity);
-        });
-        sheet.rows.insert(after, std::move(row));
     }
-    return sheet;
+    std::ranges::stable_sort(
+        sheet_.rows, [](const SheetRow& a, const SheetRow& b) { return sortKey(a) < sortKey(b); });
+    // An unread value goes after the read ones of its part.
+    std::vector<SheetRow> rows;
+    rows.reserve(sheet_.rows.size() + unread_.size());
+    for (const value::Quantity part :
+         {value::Quantity::Resistance, value::Quantity::Capacitance, value::Quantity::Inductance})
+        for (std::vector<SheetRow>* from : {&sheet_.rows, &unread_})
+            for (SheetRow& row : *from)
+                if (row.quantity == part)
+                    rows.push_back(std::move(row));
+    sheet_.rows = std::move(rows);
+    return std::move(sheet_);
+}
+
+SortingSheet sortingSheet(std::span<const lists::CheckedLine> lines) {
+    SheetBuilder builder;
+    for (const lists::CheckedLine& checked : lines)
+        builder.add(checked);
+    return std::move(builder).done();
 }
 
 std::variant<std::vector<value::Reading>, std::string> readLabelValues(std::string_view text,

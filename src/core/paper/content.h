@@ -6,6 +6,7 @@
 #include "core/marking/value_markings.h"
 #include "core/parts_list/checks.h"
 
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -42,6 +43,23 @@ struct SortingSheet {
 // capacitors, then inductors, each in ascending value, then by size and tolerance; a value
 // that cannot be read comes last of its part. Lines of other parts are left out.
 SortingSheet sortingSheet(std::span<const lists::CheckedLine> lines);
+
+// The same sheet made a line at a time, as a long list is checked: each line's designators and
+// spellings kept once, however many lines repeat them.
+class SheetBuilder {
+public:
+    SheetBuilder();
+    SheetBuilder(SheetBuilder&&) noexcept;
+    ~SheetBuilder();
+    void add(const lists::CheckedLine& checked);
+    SortingSheet done() &&;
+
+private:
+    struct Joined;
+    std::unique_ptr<Joined> joined_;
+    SortingSheet sheet_;
+    std::vector<SheetRow> unread_;
+};
 
 // Values for labels, one or more a line, separated by ';', '#' starting a comment, as the
 // finder's own values are kept: each a value as the finder takes it ("4k7", "100n"), or else any
