@@ -131,6 +131,7 @@ TEST(ListValue, AsListsWriteThem) {
         {"R3", "470 Ohm", "470 Ом"},
         {"R4", "10 кОм ±1 %, 0603 (1608 мм)", "10 кОм ±1 %, 0603 (1608 мм)"},
         {"R5", "10 K", "10 кОм"},
+        {"C21", "100 K", "", {kUnread}}, // K its tolerance, not a unit: 10 or 100 пФ?
         // Spellings of schematics and distributors.
         {"C2", "0.1u", "100 нФ"},
         {"C3", "4.7u", "4,7 мкФ"},
@@ -163,6 +164,7 @@ TEST(ListValue, AsListsWriteThem) {
         {"C16", "104", "100 нФ"},
         {"C17", "472", "4,7 нФ"},
         {"C18", "A4", "", {kUnread}},
+        {"R18", "RES 68S", "", {kUnread}}, // not EIA-96 with another maker's letter
         // Current-sense resistors, and capacitors below 10 пФ, are no series finding.
         {"R12", "0R05", "0,05 Ом"},
         {"R13", "R010", "0,01 Ом"},
@@ -219,6 +221,7 @@ TEST(ListValue, TheDesignatorsLettersAndTheValue) {
         {"CN3", "100n", "100 нФ"},
         {"RV1", "14D471K", ""},
         {"L8", "0805 Ferrite Beads", ""},
+        {"L11", "Ferrite 0805", ""},
         {"L9", "600R@100MHz", ""},
         {"L10", "MPZ2012S221A", "", {kUnread}}, // a bead's number reads as nothing
         {"Jack", "Mini-Jack female 3.5mm", ""},

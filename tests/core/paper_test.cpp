@@ -195,6 +195,25 @@ TEST(SortingSheet, OneRowPerValueAscendingWithWhatToLookFor) {
     EXPECT_EQ(sheet.notFitted, "R9");
 }
 
+// A value on many lines: its row names the first 24 designators and three findings, then how
+// many more, each designator once however many lines repeat it, and counts every part.
+TEST(SortingSheet, ALongRowNamesTheFirstAndCountsTheRest) {
+    std::string list = "Ref,Value,MPN\n";
+    for (int i = 1; i <= 40; ++i)
+        list += "R" + std::to_string(i) + ",10k," + (i <= 5 ? "RC0603FR-074K7L" : "") + "\n";
+    list += "R1,10k,\nR41-R50,10k,\n";
+    const auto checked = vantrel::lists::checkPartsList(list);
+    const SortingSheet sheet = sortingSheet(std::get<vantrel::lists::CheckedList>(checked).lines);
+    ASSERT_EQ(sheet.rows.size(), 1u);
+    const SheetRow& row = sheet.rows.front();
+    EXPECT_EQ(row.count, 51u);
+    EXPECT_TRUE(row.designators.starts_with("R1, R2, R3, ")) << row.designators;
+    EXPECT_TRUE(row.designators.ends_with(", R24 и ещё 26")) << row.designators;
+    ASSERT_EQ(row.findings.size(), 4u);
+    EXPECT_TRUE(row.findings[0].starts_with("строка 2: номер детали RC0603FR-074K7L"));
+    EXPECT_EQ(row.findings[3], "ещё замечаний в других строках: 3");
+}
+
 // The size comes from the footprint where the value has none; an unread value goes last.
 TEST(SortingSheet, FootprintSizesAndUnreadValues) {
     const auto checked = vantrel::lists::checkPartsList(

@@ -106,6 +106,11 @@ TEST(PartLine, EachFactInItsSpellings) {
         // Values from different spans, resistors first: «1 M» and «1» with the letter M.
         {"1 M;", "Резистор: 1 МОм | Конденсатор: 1 пФ ±20 %"},
         {"0.1uF 50V X7R 10% 0603", "Конденсатор: 100 нФ ±10 %, 50 В, 0603 (1608 мм), X7R"},
+        // An electrolytic's can, 3 to 100 mm across, and the volts' letter as the point.
+        {"10u 3x5", "Конденсатор: 10 мкФ, 3×5 мм"},
+        {"4700uF 6V3 Ø35×100", "Конденсатор: 4700 мкФ, 6,3 В, 35×100 мм"},
+        {"100u D10xL12.5mm", "Конденсатор: 100 мкФ, 10×12,5 мм"},
+        {"47u 8x12 мм", "Конденсатор: 47 мкФ, 8×12 мм"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(readingsOf(c.line), c.read) << c.line;
@@ -141,6 +146,10 @@ TEST(PartLine, RefusalsSayWhy) {
         {"10k 1608", "в строке не один номинал: «10k» и «1608»"},
         {"10k 0604", "в строке не один номинал: «10k» и «0604»"},
         {"10k 0805 (1608 мм)", "непонятное слово «(1608»"},
+        {"10u 2x5", "непонятное слово «2x5»"},
+        {"10u 8x260", "непонятное слово «8x260»"},
+        {"8x 10uH", "«8x» не бывает у катушки индуктивности"},
+        {"10k 6x11", "«6x11» не бывает у резистора"},
     };
     for (const Case& c : cases) {
         const marking::MarkingAnswer answer = readMarking(c.line);

@@ -50,10 +50,16 @@ TEST(TableRows, QuotedFieldsSeparatorsAndLineEnds) {
         {"a\tb c\td\n", '\t', "1:a|b c|d"},
         {"ab\"c\",d\n", ',', "1:ab\"c\"|d"},   // a quote inside an unquoted field is a character
         {"\"open,end\n", ',', "1:open,end\n"}, // a quote never closed runs to the end
+        {"\"0.022\" (0.55mm)\",x\n", ',', "1:0.022\" (0.55mm)|x"}, // an inch mark kept
     };
     for (const Case& c : cases)
         EXPECT_EQ(written(tableRows(c.text, c.separator)), c.rows) << c.text;
     EXPECT_EQ(written(tableRows("a\nb\nc\n", ',', 2)), "1:a / 2:b");
+    // A table laid out with spaces: a cell ends at two spaces, a heading of two words is one.
+    const std::string header = "Part     Value  Position (inch)  µ";
+    EXPECT_EQ(spacedCells(header), (std::vector<std::size_t>{0, 9, 16, 33}));
+    EXPECT_EQ(cutAt("R1       4µ7    1.2 3.4          x", spacedCells(header)),
+              (std::vector<std::string>{"R1", "4µ7", "1.2 3.4", "x"}));
 }
 
 TEST(DecodedField, Utf8KeptWindows1251Converted) {
@@ -635,6 +641,20 @@ TEST(PartsList, EncodingsAndStrayBytes) {
     EXPECT_EQ(
         list.format,
         "таблица CSV, разделитель «;», в строке 3 байты не UTF-8, прочитаны как Windows-1251");
+}
+
+// OrCAD's report names the designators «Reference» and the value «Part», after a title block.
+TEST(PartsList, OrcadsPartIsTheValue) {
+    const auto read = readPartsList("\"Bill Of Materials   March 16,2022\"\tPage1\n\n"
+                                    "Item\tQuantity\tReference\tPart\tManufacturer PN\n"
+                                    "______\t\t\t\t\n"
+                                    "3\t2\t\"R1,R2\"\t360R 1%\tAC0805FR-07360RL\n");
+    ASSERT_TRUE(std::holds_alternative<PartsList>(read));
+    const PartsList& list = std::get<PartsList>(read);
+    ASSERT_EQ(list.lines.size(), 1u);
+    EXPECT_EQ(list.lines[0].designators, "R1,R2");
+    EXPECT_EQ(list.lines[0].value, "360R 1%");
+    EXPECT_EQ(list.lines[0].partNumber, "AC0805FR-07360RL");
 }
 
 // Every maker's number on a line is compared and a finding names which; a number as people

@@ -66,6 +66,37 @@ TEST(ValueText, FaradsAndHenriesInEverySpelling) {
     });
 }
 
+// As distributors and schematics write them: capitals before F and H, SPICE's Meg, R after a
+// number of ohms, a small m as milli, a capacitor's prefix alone, an ohm after a prefix alone.
+TEST(ValueText, AsListsAndDistributorsWriteThem) {
+    expectRead({
+        {"0.1UF", "C 100000"},
+        {"100NF", "C 100000"},
+        {"100PF", "C 100"},
+        {"10UH", "L 10000"},
+        {"100NH", "L 100"},
+        {"1MH", "L 1000000"},
+        {"1Meg", "R 1000000"},
+        {"1MEG", "R 1000000"},
+        {"4.7R", "R 4,7"},
+        {"10mΩ", "R 0,01"},
+        {"47 мОм", "R 0,047"},
+        {"1mF", "C 1000000000"},
+        {"0.1u", "C 100000"},
+        {"2.2n", "C 2200"},
+        {"0,1мк", "C 100000"},
+        {"10p", "C 10"},
+        {"10K OHM", "R 10000"},
+        {"4.7 k Ohms", "R 4700"},
+        {"1MF", "-"},
+        {"10U", "-"},
+        {"2m", "-"},
+        {"1 M Ω", "R 1000000"},
+        {"10K OHMS", "R 10000"},
+        {"10KOHM", "R 10000"},
+    });
+}
+
 // Milli against micro, and what no unit of these is.
 TEST(ValueText, UnitsThatAreEasilyConfused) {
     expectRead({

@@ -579,3 +579,19 @@ TEST(Markings, JsonFactsOfWholeLines) {
     EXPECT_LT(text.find("\"markings\""), text.find("\"package\"")) << text;
     EXPECT_LT(text.find("\"temperature\""), text.find("\"reason\"")) << text;
 }
+
+// A list whose lines each name a thousand designators, 240 KB of them, is checked within half
+// a gigabyte of address space, and its answer grows with the list, not with the parts its
+// ranges name: about a kilobyte and a half a line.
+TEST(Markings, AListOfLongRangesIsCheckedInBoundedMemory) {
+    std::string list = "Ref,Value\n";
+    for (int line = 0; line < 20'000; ++line)
+        list += "R1-R999,10k\n";
+    const ProgramRun result =
+        runShell("ulimit -v 500000; \"$V\" --check - --json | wc -c; exit ${PIPESTATUS[0]}", list);
+    EXPECT_EQ(result.exitCode, 1) << result.errors;
+    EXPECT_EQ(result.errors, "");
+    const long bytes = std::stol(result.output);
+    EXPECT_GT(bytes, 20'000L * 500);
+    EXPECT_LT(bytes, 20'000L * 2'000);
+}

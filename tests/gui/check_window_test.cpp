@@ -119,6 +119,27 @@ TEST(CheckWindow, AFileDroppedIsOpened) {
               "таблица для сборки (Comment, Designator, Footprint); строк: 3, с замечаниями: 0");
 }
 
+// The lists people have, in the window as on the command line: EasyEDA's in UTF-16, a plain
+// list with values as Russian lists write them, and the designator deciding a bare value.
+TEST(CheckWindow, ListsAsPeopleHaveThem) {
+    App program;
+    auto* window = test::built(new windows::CheckWindow(program.forms.Form1));
+    window->openList(QStringLiteral(VANTREL_LISTS "/easyeda_std.csv"));
+    QStringList rows = table(window);
+    ASSERT_EQ(rows.size(), 6);
+    EXPECT_EQ(rows[0], "2|R1,R2|2|10kΩ|0603WAF1002T5E|R0603|10 кОм|");
+    EXPECT_EQ(rows[3], "5|L1|1|4.7uH|C83367|IND-SMD_L4.0-W4.0|4,7 мкГн|");
+    EXPECT_EQ(window->findChild<QLabel*>("Summary")->text(),
+              "таблица EasyEDA, UTF-16; строк: 6, с замечаниями: 0");
+    window->openList(QStringLiteral(VANTREL_LISTS "/plain_semicolons.txt"));
+    rows = table(window);
+    ASSERT_EQ(rows.size(), 10);
+    EXPECT_EQ(rows[0], "1|R1||10 кОм|||10 кОм|");
+    EXPECT_EQ(rows[2], "3|C1 - C3||100 nF|||100 нФ|");
+    EXPECT_EQ(rows[9], "10|C5||1000uF 6V3|||1000 мкФ, 6,3 В|");
+    EXPECT_EQ(rows.filter(QRegularExpression("^!")).size(), 0);
+}
+
 // A long list is read on the window's own thread: opening it returns at once, and the window
 // goes on answering while it is read.
 TEST(CheckWindow, StaysResponsiveWhileALongListIsRead) {

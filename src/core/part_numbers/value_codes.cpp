@@ -12,13 +12,10 @@ using value::Decimal;
 constexpr int kLargestMultiplier = 8; // "108": 1000 µF, the largest a maker writes so
 constexpr int kMicrohenry = 3;        // in nanohenries
 
-bool digitsOnly(std::string_view text) {
-    return !text.empty() && std::ranges::all_of(text, [](char c) { return c >= '0' && c <= '9'; });
-}
-
 // "103": the figures, then how many zeros follow.
 std::optional<Decimal> figuresAndZeros(std::string_view code, std::size_t figures) {
-    if (code.size() != figures + 1 || !digitsOnly(code) || code.back() - '0' > kLargestMultiplier)
+    if (code.size() != figures + 1 || !value::allDigits(code) ||
+        code.back() - '0' > kLargestMultiplier)
         return std::nullopt;
     return value::fromDigits(code.substr(0, figures), code.back() - '0');
 }

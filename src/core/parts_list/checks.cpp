@@ -21,10 +21,6 @@ using marking::quoted;
 using value::Decimal;
 using value::Quantity;
 
-bool digits(std::string_view text) {
-    return !text.empty() && std::ranges::all_of(text, [](char c) { return c >= '0' && c <= '9'; });
-}
-
 // The part number as a stock compares it: capitals, no spaces or hyphens.
 std::string comparable(std::string_view partNumber) {
     std::string kept;
@@ -53,7 +49,8 @@ FootprintSize sizeOf(std::string_view footprint) {
     FootprintSize size;
     for (std::size_t i = 0; i < words.size(); ++i) {
         const std::string_view word = words[i];
-        if (i + 1 < words.size() && digits(word) && word.size() == 4 && digits(words[i + 1]))
+        if (i + 1 < words.size() && value::allDigits(word) && word.size() == 4 &&
+            value::allDigits(words[i + 1]))
             if (const auto eia =
                     value::tantalumCaseOf(std::string(word) + "-" + std::string(words[i + 1])))
                 return {std::nullopt, eia};
@@ -61,7 +58,7 @@ FootprintSize sizeOf(std::string_view footprint) {
             if (const auto metric = value::chipSizeOfMetric(word.substr(0, 4)))
                 return {metric, std::nullopt};
         const std::string_view tail = word.size() >= 4 ? word.substr(word.size() - 4) : word;
-        if (!size.chip && word.size() <= 6 && digits(tail) &&
+        if (!size.chip && word.size() <= 6 && value::allDigits(tail) &&
             std::ranges::all_of(word.substr(0, word.size() - 4),
                                 [](char c) { return std::isalpha(static_cast<unsigned char>(c)); }))
             size.chip = value::chipSizeOfInch(tail);

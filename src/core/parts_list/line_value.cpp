@@ -56,10 +56,6 @@ std::span<const Letter> lettersOf(Quantity quantity) {
     return kOhmLetters;
 }
 
-bool digits(std::string_view text) {
-    return !text.empty() && std::ranges::all_of(text, [](char c) { return c >= '0' && c <= '9'; });
-}
-
 // The forms a parts list writes a value in; the codes printed on small bodies (EIA-96, EIA-198,
 // a tantalum's code, bands) are no value a designer writes.
 bool listForm(marking::Form form) {
@@ -74,10 +70,6 @@ bool listForm(marking::Form form) {
 bool unitWord(std::string_view word, Quantity quantity) {
     const auto reading = marking::readValueWithUnit("1" + std::string(word));
     return reading && (reading->quantity == quantity || word.size() > 1);
-}
-
-std::string valueText(const value::Reading& reading) {
-    return value::quantityText(reading.quantity, reading.value);
 }
 
 bool inE24(Decimal value) {
@@ -145,7 +137,7 @@ ValueAnswer readAs(std::string_view text, std::optional<Quantity> quantity) {
         const std::string_view first = words.empty() ? text : word(at);
         const bool unitAfter = at + 1 < words.size() && unitWord(word(at + 1), *quantity);
         std::optional<Decimal> bare = unitAfter ? std::nullopt : bareValue(first, *quantity);
-        if (bare && digits(first) && *quantity != Quantity::Resistance) {
+        if (bare && value::allDigits(first) && *quantity != Quantity::Resistance) {
             // A whole number where a code says otherwise: on a capacitor's line, the code where
             // the number as written is no value a capacitor is made in and the code's is.
             for (const MarkingReading& code : marking::readSingleMarking(first)) {
@@ -161,8 +153,8 @@ ValueAnswer readAs(std::string_view text, std::optional<Quantity> quantity) {
                 return {{},
                         Finding{FindingKind::Unreadable,
                                 "номинал " + quoted(first) + ": кодом это " +
-                                    valueText(code.reading) + ", а как написано — " + plain +
-                                    "; нужна единица: " + plain}};
+                                    value::quantityText(code.reading.quantity, code.reading.value) +
+                                    ", а как написано — " + plain + "; нужна единица: " + plain}};
             }
         }
         if (bare && !words.empty())
@@ -189,7 +181,8 @@ ValueAnswer readAs(std::string_view text, std::optional<Quantity> quantity) {
         const value::Reading& other = answer.readings.front().reading;
         return {answer.readings,
                 Finding{FindingKind::UnitVsDesignator,
-                        "номинал " + quoted(text) + ": " + valueText(other) + " — это " +
+                        "номинал " + quoted(text) + ": " +
+                            value::quantityText(other.quantity, other.value) + " — это " +
                             std::string(networks::measureOf(other.quantity)) + ", а деталь — " +
                             std::string(partName(*quantity))}};
     }
@@ -201,14 +194,16 @@ ValueAnswer readAs(std::string_view text, std::optional<Quantity> quantity) {
             ways.append(", ")
                 .append(marking::componentName(r.reading.quantity))
                 .append(" ")
-                .append(valueText(r.reading));
+                .append(value::quantityText(r.reading.quantity, r.reading.value));
     if (!ways.empty())
-        return {{},
-                Finding{FindingKind::Unreadable,
-                        "номинал " + quoted(text) + " читается по-разному: " +
-                            std::string(marking::componentName(kept.front().reading.quantity)) +
-                            " " + valueText(kept.front().reading) + ways +
-                            "; нужна единица или позиционное обозначение"}};
+        return {
+            {},
+            Finding{
+                FindingKind::Unreadable,
+                "номинал " + quoted(text) + " читается по-разному: " +
+                    std::string(marking::componentName(kept.front().reading.quantity)) + " " +
+                    value::quantityText(kept.front().reading.quantity, kept.front().reading.value) +
+                    ways + "; нужна единица или позиционное обозначение"}};
     return {kept, std::nullopt};
 }
 
@@ -231,7 +226,7 @@ bool unitWithSign(std::string_view word) {
 // A word that says nothing of the value: no digit, no fact, no unit of any quantity and no
 // marking; a length; a stock number of six digits or more.
 bool noise(std::string_view word) {
-    if (length(word) || (word.size() >= 6 && digits(word)))
+    if (length(word) || (word.size() >= 6 && value::allDigits(word)))
         return true;
     return word.find_first_of("0123456789") == std::string_view::npos && !marking::factOf(word) &&
            marking::readSingleMarking(word).empty() && !unitWithSign(word);

@@ -1,5 +1,6 @@
 #include "core/value/decimal.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace vantrel::value {
@@ -43,6 +44,10 @@ std::optional<Decimal> fromDigits(std::string_view digits, int exponent) {
         value.significand = value.significand * 10 + (c - '0');
     }
     return value;
+}
+
+bool allDigits(std::string_view text) {
+    return !text.empty() && std::ranges::all_of(text, [](char c) { return c >= '0' && c <= '9'; });
 }
 
 std::optional<Decimal> readNumber(std::string_view text) {

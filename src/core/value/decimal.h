@@ -35,6 +35,9 @@ inline constexpr std::int64_t kMaxSignificand = 999'999'999'999'999;
 // anything else or more significant digits than a Decimal keeps.
 std::optional<Decimal> fromDigits(std::string_view digits, int exponent = 0);
 
+// Whether the text is ASCII digits and nothing else, at least one.
+bool allDigits(std::string_view text);
+
 // A number as typed: digits with at most one point or comma among them, "4700", "6.3",
 // "0,1", ".047"; nothing for anything else.
 std::optional<Decimal> readNumber(std::string_view text);
