@@ -4,8 +4,9 @@
 #   ./build.sh run        build and start Vantrel
 #   ./build.sh test       build and run every test (CTest prints the summary last)
 #   ./build.sh sanitize   the test suite built with AddressSanitizer and UBSan (the soak, the
-#                         locale repeats, the package checks and the core's build against
-#                         libc++ run in the plain build only)
+#                         memory bound under ulimit, which the sanitizer's shadow memory
+#                         cannot run in, the locale repeats, the package checks and the
+#                         core's build against libc++ run in the plain build only)
 #   ./build.sh fuzz       build the libFuzzer targets with clang and run each for a while
 #                         (FUZZ_SECONDS, 15 by default)
 #   ./build.sh mutants    apply each change of tools/mutants/mutants.txt to the core and check
