@@ -131,7 +131,8 @@ TEST(ListValue, AsListsWriteThem) {
         {"R3", "470 Ohm", "470 Ом"},
         {"R4", "10 кОм ±1 %, 0603 (1608 мм)", "10 кОм ±1 %, 0603 (1608 мм)"},
         {"R5", "10 K", "10 кОм"},
-        {"C21", "100 K", "", {kUnread}}, // K its tolerance, not a unit: 10 or 100 пФ?
+        {"R19", "1K 1206", "1 кОм, 1206 (3216 мм)"}, // not a code of 120 мкФ, 80 В
+        {"C21", "100 K", "", {kUnread}},             // K its tolerance, not a unit: 10 or 100 пФ?
         // Spellings of schematics and distributors.
         {"C2", "0.1u", "100 нФ"},
         {"C3", "4.7u", "4,7 мкФ"},

@@ -64,11 +64,18 @@ bool listForm(marking::Form form) {
            form != Form::ZeroOhmBand && form != Form::Tantalum && form != Form::Eia198;
 }
 
+// What one of the word's unit is, where the word is a unit: «кОм», «nF», «Ω», «k».
+std::optional<value::Reading> asUnit(std::string_view word) {
+    std::string one("1"); // not "1" + a temporary, which GCC 12 warns of at -O3
+    one.append(word);
+    return marking::readValueWithUnit(one);
+}
+
 // Whether the word is a unit of that quantity, or one with its name written out: «кОм» after
 // «10», «nF», «Ω». A letter alone is a unit only of the line's quantity («10 K» on a resistor's
 // line, and on a capacitor's its tolerance).
 bool unitWord(std::string_view word, Quantity quantity) {
-    const auto reading = marking::readValueWithUnit("1" + std::string(word));
+    const auto reading = asUnit(word);
     return reading && (reading->quantity == quantity || word.size() > 1);
 }
 
@@ -157,6 +164,15 @@ ValueAnswer readAs(std::string_view text, std::optional<Quantity> quantity) {
                                     ", а как написано — " + plain + "; нужна единица: " + plain}};
             }
         }
+        // A value of one word that reads so itself keeps its form («4k7», a letter code;
+        // «100n», a code). With more words it is read as a value, lest the words be read
+        // together as one code («1K 1206»).
+        if (bare && words.size() == 1 &&
+            std::ranges::any_of(marking::readSingleMarking(first), [&](const auto& r) {
+                return listForm(r.form) && r.reading.quantity == *quantity &&
+                       r.reading.value == *bare;
+            }))
+            bare.reset();
         if (bare && !words.empty())
             line = std::string(text.substr(0, words[at].begin)) +
                    value::quantityText(*quantity, *bare) + std::string(text.substr(words[at].end));
@@ -220,7 +236,7 @@ bool length(std::string_view word) {
 bool unitWithSign(std::string_view word) {
     while (!word.empty() && std::ispunct(static_cast<unsigned char>(word.back())))
         word.remove_suffix(1);
-    return !word.empty() && marking::readValueWithUnit("1" + std::string(word)).has_value();
+    return !word.empty() && asUnit(word).has_value();
 }
 
 // A word that says nothing of the value: no digit, no fact, no unit of any quantity and no
