@@ -9,6 +9,7 @@
 
 #include <cstdlib>
 #include <ostream>
+#include <unordered_map>
 #include <variant>
 
 namespace vantrel::cli {
@@ -28,7 +29,35 @@ template <typename Range, typename Text> std::string array(const Range& range, T
     return json + "]";
 }
 
-std::string lineJson(const CheckedLine& checked) {
+// The readings' JSON by what each says: a list gives the same value on many lines, and the
+// markings of a value take the longest to write. Forgotten whole at kRemembered.
+class ReadingsJson {
+public:
+    const std::string& of(const marking::MarkingReading& found) {
+        key_.assign(marking::jsonName(found.form))
+            .append("|")
+            .append(found.table)
+            .append("|")
+            .append(marking::valueText(found))
+            .append("|")
+            .append(found.maker)
+            .append(found.family)
+            .append(found.reversed ? "r" : "")
+            .append(found.valued ? "v" : "");
+        if (const auto known = written_.find(key_); known != written_.end())
+            return known->second;
+        if (written_.size() >= kRemembered)
+            written_.clear();
+        return written_.emplace(key_, readingJson(found)).first->second;
+    }
+
+private:
+    static constexpr std::size_t kRemembered = 4096;
+    std::unordered_map<std::string, std::string> written_;
+    std::string key_;
+};
+
+std::string lineJson(const CheckedLine& checked, ReadingsJson& readings) {
     const lists::ListLine& line = checked.line;
     return Object()
         .add("line", std::to_string(line.line))
@@ -44,7 +73,10 @@ std::string lineJson(const CheckedLine& checked) {
                    [](const lists::ListedNumber& listed) { return jsonString(listed.number); }))
         .add("footprint", stringOrNull(line.footprint))
         .add("dnp", line.doNotPopulate ? "true" : "false")
-        .add("readings", array(checked.readings, readingJson))
+        .add("readings", array(checked.readings,
+                               [&readings](const marking::MarkingReading& found) {
+                                   return readings.of(found);
+                               }))
         .add("findings", array(checked.findings,
                                [](const lists::Finding& finding) {
                                    return Object()
@@ -93,6 +125,7 @@ int answerCheck(const CheckQuestion& question, std::istream& in, std::ostream& o
     // Each line written as it is checked, the answer kept in pieces of about a megabyte.
     constexpr std::size_t kPiece = std::size_t{1} << 20;
     std::string buffer;
+    ReadingsJson readings;
     const auto write = [&](bool last) {
         if (buffer.size() >= kPiece || last) {
             out.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
@@ -102,7 +135,7 @@ int answerCheck(const CheckQuestion& question, std::istream& in, std::ostream& o
     const auto checked = lists::checkPartsList(
         std::get<std::string>(text), stock ? &*stock : nullptr, [&](CheckedLine&& line) {
             if (question.json) {
-                buffer.append(lineJson(line)).append("\n");
+                buffer.append(lineJson(line, readings)).append("\n");
             } else {
                 for (const lists::Finding& finding : line.findings) {
                     buffer.append("строка ").append(std::to_string(line.line.line));
