@@ -241,6 +241,7 @@ TEST(ChipSizes, AsTheirSourcesPrintThem) {
         {"2010", "5025", 2, 3, ChipCode::FourDigitsForOnePercent},
         {"2512", "6332", 1, 1, ChipCode::FourDigitsForOnePercent},
         {"2220", "5750", 0, 0, ChipCode::FourDigitsForOnePercent},
+        {"1218", "3246", 1, 1, ChipCode::FourDigitsForOnePercent},
     };
     ASSERT_EQ(value::chipSizes().size(), std::size(sizes));
     for (const auto& s : sizes) {

@@ -1,7 +1,8 @@
 // Ceramic chip capacitors' part numbers, each family from its maker's ordering information
 // (where the copy at hand printed no revision, none is named):
 //   Murata GRM: Murata, Chip Monolithic Ceramic Capacitors, Cat. No. C02E-16 (10.12.20),
-//     p. 2 «Part Numbering», and the part numbers of its rating tables.
+//     p. 2 «Part Numbering», and the part numbers of its rating tables; GCM (automotive), GRT
+//     (AEC-Q200), GCJ and GRJ (soft termination) are numbered alike.
 //   Samsung CL: Samsung Electro-Mechanics, Multilayer Ceramic Capacitors for Automotive,
 //     January 2024, p. 4 «Part Numbering», the same codes as its general catalog.
 //   Yageo CC: Yageo, «Coding rule of clear text code (CTC) for Yageo MLCC», and the global
@@ -10,7 +11,8 @@
 //   TDK C: TDK, Multilayer Ceramic Chip Capacitors, Commercial Grade, General (Up to 50 V)
 //     catalog, «Catalog number construction».
 //   KEMET: KEMET, Surface Mount Multilayer Ceramic Chip Capacitors, X7R Dielectric
-//     (C1019_X7R_SMD), «Ordering Information».
+//     (C1019_X7R_SMD), «Ordering Information»; C0G high voltage (C1009_C0G_HV_SMD, 3/6/2013,
+//     p. 1: 9 for 1,0-9,9 пФ, 8 for 0,5-0,99 пФ, the voltages to 3 kV, AUTO).
 //   AVX: AVX, Surface Mount Ceramic Capacitor Products catalog, X7R «How to order».
 // Each family's individual codes, thickness and packaging say nothing the reading shows; a
 // part number is written with the commonest of them, the thickness the size usually has.
@@ -32,12 +34,24 @@ constexpr Code kTolerancesAndW[] = {{"K", "10"},   {"J", "5"},      {"M", "20"},
 
 // Murata GRM: GRM 18 8 R7 1H 104 K A93 D.
 constexpr Code kGrm[] = {{"GRM"}};
-constexpr Code kMurataSizes[] = {
-    {"02", "01005", {}, "2"}, {"03", "0201", {}, "3"}, {"15", "0402", {}, "5"},
-    {"18", "0603", {}, "8"},  {"21", "0805", {}, "B"}, {"31", "1206", {}, "C"},
-    {"32", "1210", {}, "E"},  {"43", "1812", {}, "E"}, {"55", "2220", {}, "D"}};
-constexpr Code kMurataThickness[] = {{"2"}, {"3"}, {"5"}, {"6"}, {"7"}, {"8"}, {"9"}, {"A"}, {"B"},
-                                     {"C"}, {"D"}, {"E"}, {"M"}, {"N"}, {"Q"}, {"R"}, {"X"}};
+constexpr Code kGcm[] = {{"GCM"}};
+constexpr Code kGrt[] = {{"GRT"}};
+constexpr Code kGcj[] = {{"GCJ"}};
+constexpr Code kGrj[] = {{"GRJ"}};
+// Each size takes the thicknesses up to its width, the usual one first; X is a thickness the
+// part's own specification gives.
+constexpr Code kMurataSizes[] = {{"02", "01005", {}, "2"},
+                                 {"03", "0201", {}, "3"},
+                                 {"15", "0402", {}, "5 2 3 4 X"},
+                                 {"18", "0603", {}, "8 5 3 4 6 7 X"},
+                                 {"21", "0805", {}, "B 9 A 8 6 5 7 M X"},
+                                 {"31", "1206", {}, "C M B 9 A 8 6 5 7 N Q X"},
+                                 {"32", "1210", {}, "E D C B A 9 8 6 M N Q R X"},
+                                 {"43", "1812", {}, "E D C B A 9 8 F M N Q R S X"},
+                                 {"55", "2220", {}, "D E C B A 9 F M N Q R S X"}};
+constexpr Code kMurataThickness[] = {{"2"}, {"3"}, {"4"}, {"5"}, {"6"}, {"7"}, {"8"},
+                                     {"9"}, {"A"}, {"B"}, {"C"}, {"D"}, {"E"}, {"F"},
+                                     {"M"}, {"N"}, {"Q"}, {"R"}, {"S"}, {"X"}};
 constexpr Code kMurataDielectrics[] = {{"5C", "C0G"}, {"R7", "X7R"}, {"R6", "X5R"},
                                        {"C7", "X7S"}, {"D7", "X7T"}, {"C8", "X6S"},
                                        {"C6", "X5S"}, {"E7", "X7U"}, {"F5", "Y5V"}};
@@ -48,22 +62,28 @@ constexpr Code kMurataVoltages[] = {
 constexpr Code kMurataSpec[] = {{"A01"}};
 // The catalog's tables print the part numbers without the packaging letter.
 constexpr Code kMurataPackaging[] = {{"D"}, {"J"}, {"L"}, {"K"}, {"E"}, {"F"}, {"B"}, {"C"}, {""}};
-constexpr Piece kMurataGrm[] = {{F::Text, kGrm},
-                                {F::Size, kMurataSizes},
-                                {F::Text, kMurataThickness, ValueStyle::Digits3, Follows::Size},
-                                {F::Dielectric, kMurataDielectrics},
-                                {F::Voltage, kMurataVoltages},
-                                {F::Value},
-                                {F::Tolerance, kTolerancesAndW},
-                                {F::Text, kMurataSpec, ValueStyle::Digits3, Follows::Nothing, 3},
-                                {F::Text, kMurataPackaging}};
+template <const auto& series>
+constexpr Piece kMurata[] = {{F::Text, series},
+                             {F::Size, kMurataSizes},
+                             {F::Text, kMurataThickness, ValueStyle::Digits3, Follows::Size},
+                             {F::Dielectric, kMurataDielectrics},
+                             {F::Voltage, kMurataVoltages},
+                             {F::Value},
+                             {F::Tolerance, kTolerancesAndW},
+                             {F::Text, kMurataSpec, ValueStyle::Digits3, Follows::Nothing, 3},
+                             {F::Text, kMurataPackaging}};
 
 // Samsung CL: CL 10 B 104 K B 8 NNN C.
 constexpr Code kCl[] = {{"CL"}};
-constexpr Code kSamsungSizes[] = {
-    {"02", "01005", {}, "2"}, {"03", "0201", {}, "3"}, {"05", "0402", {}, "5"},
-    {"10", "0603", {}, "8"},  {"21", "0805", {}, "C"}, {"31", "1206", {}, "C"},
-    {"32", "1210", {}, "H"},  {"43", "1812", {}, "H"}, {"55", "2220", {}, "H"}};
+constexpr Code kSamsungSizes[] = {{"02", "01005", {}, "2"},
+                                  {"03", "0201", {}, "3"},
+                                  {"05", "0402", {}, "5 2 3"},
+                                  {"10", "0603", {}, "8 5 A 3 6"},
+                                  {"21", "0805", {}, "C F Q A 8 5 6 9 Y"},
+                                  {"31", "1206", {}, "C H F Q A 8 9 D Y"},
+                                  {"32", "1210", {}, "H I J F Q V Y L C"},
+                                  {"43", "1812", {}, "H I J L F Q V Y"},
+                                  {"55", "2220", {}, "H I J L F Q V Y"}};
 constexpr Code kSamsungDielectrics[] = {{"C", "C0G"}, {"A", "X5R"}, {"B", "X7R"}, {"F", "Y5V"},
                                         {"X", "X6S"}, {"Y", "X7S"}, {"Z", "X7T"}};
 constexpr Code kSamsungVoltages[] = {{"S", "2.5"}, {"R", "4"},    {"Q", "6.3"},  {"P", "10"},
@@ -115,17 +135,24 @@ constexpr Piece kYageoCc[] = {
 
 // TDK C: C 1608 X7R 1H 104 K 080 A A, the size in millimetres, the thickness in hundredths.
 constexpr Code kC[] = {{"C"}};
-constexpr Code kTdkSizes[] = {
-    {"0402", "01005", {}, "020"}, {"0603", "0201", {}, "030"}, {"1005", "0402", {}, "050"},
-    {"1608", "0603", {}, "080"},  {"2012", "0805", {}, "125"}, {"3216", "1206", {}, "160"},
-    {"3225", "1210", {}, "250"},  {"4532", "1812", {}, "320"}, {"5750", "2220", {}, "280"}};
+constexpr Code kTdkSizes[] = {{"0402", "01005", {}, "020"},
+                              {"0603", "0201", {}, "030"},
+                              {"1005", "0402", {}, "050 020 030"},
+                              {"1608", "0603", {}, "080 050 030 060 070"},
+                              {"2012", "0805", {}, "125 085 060 090 095 080 050 070"},
+                              {"3216", "1206", {}, "160 115 085 130 060 080 100 125"},
+                              {"3225", "1210", {}, "250 200 160 230 270 115 125 085 130"},
+                              {"4532", "1812", {}, "320 250 230 200 160 280"},
+                              {"5750", "2220", {}, "280 230 250 320 200 160"}};
 constexpr Code kTdkDielectrics[] = {{"X7R", "X7R"}, {"C0G", "C0G"}, {"X5R", "X5R"}, {"X7S", "X7S"},
                                     {"X6S", "X6S"}, {"X7T", "X7T"}, {"X8R", "X8R"}};
 constexpr Code kTdkVoltages[] = {{"0G", "4"},   {"0J", "6.3"}, {"1A", "10"},  {"1C", "16"},
                                  {"1E", "25"},  {"1V", "35"},  {"1H", "50"},  {"1N", "75"},
                                  {"2A", "100"}, {"2D", "200"}, {"2E", "250"}, {"2W", "450"},
                                  {"2J", "630"}, {"3A", "1000"}};
-constexpr Code kTdkThickness[] = {{"080"}};
+constexpr Code kTdkThickness[] = {{"020"}, {"030"}, {"050"}, {"060"}, {"070"}, {"080"}, {"085"},
+                                  {"090"}, {"095"}, {"100"}, {"115"}, {"125"}, {"130"}, {"160"},
+                                  {"200"}, {"230"}, {"250"}, {"270"}, {"280"}, {"320"}};
 constexpr Code kTdkPackaging[] = {{"A"}, {"B"}, {"K"}};
 constexpr Code kTdkSpecial[] = {{"A"}, {"B"}, {"C"}, {"E"}};
 constexpr Piece kTdkC[] = {{F::Text, kC},
@@ -134,24 +161,29 @@ constexpr Piece kTdkC[] = {{F::Text, kC},
                            {F::Voltage, kTdkVoltages},
                            {F::Value},
                            {F::Tolerance, kTolerances},
-                           {F::Text, kTdkThickness, ValueStyle::Digits3, Follows::Size, 3},
+                           {F::Text, kTdkThickness, ValueStyle::Digits3, Follows::Size},
                            {F::Text, kTdkPackaging},
                            {F::Text, kTdkSpecial}};
 
 // KEMET: C 0603 C 104 K 5 R A C TU.
 constexpr Code kKemetStyle[] = {{"C"}};
-constexpr Code kKemetVoltages[] = {{"9", "6.3"}, {"8", "10"},  {"4", "16"},
-                                   {"3", "25"},  {"6", "35"},  {"5", "50"},
-                                   {"1", "100"}, {"2", "200"}, {"A", "250"}};
+constexpr Code kKemetVoltages[] = {
+    {"9", "6.3"},  {"8", "10"},   {"4", "16"},   {"3", "25"},   {"6", "35"},  {"5", "50"},
+    {"1", "100"},  {"2", "200"},  {"A", "250"},  {"7", "4"},    {"C", "500"}, {"B", "630"},
+    {"D", "1000"}, {"F", "1500"}, {"G", "2000"}, {"Z", "2500"}, {"H", "3000"}};
 constexpr Code kKemetDielectrics[] = {{"R", "X7R"}, {"G", "C0G"}, {"P", "X5R"}, {"V", "Y5V"}};
 constexpr Code kKemetFailureRate[] = {{"A"}};
 constexpr Code kKemetTermination[] = {{"C"}, {"L"}};
-constexpr Code kKemetPackaging[] = {{"TU"},   {""},     {"TM"},   {"7411"}, {"7210"},
-                                    {"7025"}, {"7215"}, {"7081"}, {"7082"}, {"7867"}};
+// Bulk is no suffix; AUTO is the automotive grade on the 7-inch reel, and AUTO with a reel's
+// C-Spec the same on that reel.
+constexpr Code kKemetPackaging[] = {
+    {"TU"},       {""},         {"TM"},       {"7411"},     {"7210"},    {"7025"}, {"7215"},
+    {"7081"},     {"7082"},     {"7867"},     {"7800"},     {"7186"},    {"7189"}, {"AUTO"},
+    {"AUTO7411"}, {"AUTO7210"}, {"AUTO7800"}, {"AUTO7186"}, {"AUTO7189"}};
 constexpr Piece kKemet[] = {{F::Text, kC},
                             {F::Size, kInchSizes},
                             {F::Text, kKemetStyle},
-                            {F::Value},
+                            {F::Value, {}, ValueStyle::Digits3Tenths},
                             {F::Tolerance, kTolerances},
                             {F::Voltage, kKemetVoltages},
                             {F::Dielectric, kKemetDielectrics},
@@ -182,7 +214,11 @@ constexpr Piece kAvx[] = {{F::Size, kInchSizes},
 constexpr Range kFarads{{1, -1}, {1, 8}};
 
 constexpr Family kFamilies[] = {
-    {"Murata", "GRM", Quantity::Capacitance, kMurataGrm, kFarads},
+    {"Murata", "GRM", Quantity::Capacitance, kMurata<kGrm>, kFarads},
+    {"Murata", "GCM", Quantity::Capacitance, kMurata<kGcm>, kFarads, {}, false, false},
+    {"Murata", "GRT", Quantity::Capacitance, kMurata<kGrt>, kFarads, {}, false, false},
+    {"Murata", "GCJ", Quantity::Capacitance, kMurata<kGcj>, kFarads, {}, false, false},
+    {"Murata", "GRJ", Quantity::Capacitance, kMurata<kGrj>, kFarads, {}, false, false},
     {"Samsung", "CL", Quantity::Capacitance, kSamsungCl, kFarads},
     {"Yageo", "CC", Quantity::Capacitance, kYageoCc, kFarads},
     {"TDK", "C", Quantity::Capacitance, kTdkC, kFarads, {}, true},

@@ -30,19 +30,21 @@ struct Code {
     // Size rows: the watts the size has in this family ("0.1"), a fact where the family has
     // no power piece, else the power a part number of that size is written with.
     std::string_view power = {};
-    // The code a piece that follows this row is written with: a size's thickness or
-    // packaging, a tolerance's TCR, a dielectric's termination.
-    std::string_view companion = {};
+    // The codes the pieces that follow this row may have, space-separated: a size's
+    // thicknesses and packagings, a tolerance's TCRs, a dielectric's terminations. Of each
+    // following piece the first listed is the one a part number is written with; a following
+    // piece none of whose codes is listed takes any of them.
+    std::string_view pairs = {};
 };
 
-// The field whose row a piece's code follows where a part number is written.
+// The field whose row decides which of a piece's codes a part number may have.
 enum class Follows { Nothing, Size, Tolerance, Dielectric };
 
 struct Piece {
     Field field;
     std::span<const Code> codes = {}; // the first is the one written where the reading is silent
     ValueStyle style = ValueStyle::Digits3;
-    Follows follows = Follows::Nothing; // written with that field row's companion code
+    Follows follows = Follows::Nothing; // takes the codes that field's row pairs with
     std::size_t any = 0; // a Text piece of this many letters or digits, whatever they are
 };
 
@@ -62,6 +64,9 @@ struct Family {
     // piece makes jumpers only.
     std::string_view zero = {};
     bool metric = false; // its sizes are metric codes
+    // Its numbers are offered for a value; a family of special grades (automotive,
+    // anti-surge, soft termination) is read, and written only when asked for by name.
+    bool offered = true;
 };
 
 // The families of chip resistors, ceramic capacitors, and tantalum capacitors and inductors.

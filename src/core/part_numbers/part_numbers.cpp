@@ -76,11 +76,67 @@ const Code* jumperTolerance(std::span<const Code> codes) {
     return five != codes.end() ? &*five : nullptr;
 }
 
+// The codes of the row's list that are codes of the piece, in the list's order.
+template <typename Each> void eachPaired(const Code& row, const Piece& piece, Each each) {
+    for (std::string_view rest = row.pairs; !rest.empty();) {
+        const std::size_t space = rest.find(' ');
+        const std::string_view code = rest.substr(0, space);
+        rest.remove_prefix(space == std::string_view::npos ? rest.size() : space + 1);
+        if (std::ranges::find(piece.codes, code, &Code::code) != piece.codes.end() && each(code))
+            return;
+    }
+}
+
+// Whether the piece that follows the row may have the code: one the row lists, or any where
+// it lists none of the piece's.
+bool pairsWith(const Code& row, const Piece& piece, std::string_view code) {
+    bool listed = false;
+    bool found = false;
+    eachPaired(row, piece, [&](std::string_view paired) {
+        listed = true;
+        found = paired == code;
+        return found;
+    });
+    return found || !listed;
+}
+
+// The code the piece that follows the row is written with.
+std::string_view pairedCode(const Code& row, const Piece& piece) {
+    std::string_view first = piece.codes.front().code;
+    eachPaired(row, piece, [&](std::string_view paired) {
+        first = paired;
+        return true;
+    });
+    return first;
+}
+
 struct State {
     PartReading found;
     bool jumperOnly = false; // a code only a jumper has
+    const Code* size = nullptr;
     const Code* tolerance = nullptr;
+    const Code* dielectric = nullptr;
+
+    const Code* row(Follows follows) const {
+        return follows == Follows::Size         ? size
+               : follows == Follows::Tolerance  ? tolerance
+               : follows == Follows::Dielectric ? dielectric
+                                                : nullptr;
+    }
 };
+
+// "у размера 01005 нет кода «E»": the code the row does not pair with.
+std::string unpaired(const Family& family, Follows follows, const Code& row, Field field,
+                     std::string_view code) {
+    const bool moulded = row.meaning.find('-') != std::string_view::npos; // "3216-18"
+    const std::string what =
+        follows == Follows::Size ? (moulded ? "корпуса " : "размера ") +
+                                       std::string(family.metric ? row.code : row.meaning)
+        : follows == Follows::Tolerance ? "допуска " + quoted(row.code)
+                                        : "диэлектрика " + std::string(row.meaning);
+    const std::string_view noun = field == Field::Tcr ? "ТКС" : "кода";
+    return "у " + what + " нет " + std::string(noun) + " " + quoted(code);
+}
 
 // Why a code is not the family's: "нет такого допуска".
 std::string_view noSuch(Field field) {
@@ -150,10 +206,17 @@ private:
                 stop(at, position, [] { return std::string(); });
         } else {
             bool matched = false;
+            const Code* followed = state.row(piece.follows);
             for (const Code& code : piece.codes) {
                 if (!rest.starts_with(code.code))
                     continue;
                 matched = true;
+                if (followed && !pairsWith(*followed, piece, code.code)) {
+                    stop(at, position, [&] {
+                        return unpaired(family_, piece.follows, *followed, piece.field, code.code);
+                    });
+                    continue;
+                }
                 State next = state;
                 apply(piece.field, code, next);
                 from(at + 1, position + code.code.size(), next);
@@ -197,12 +260,14 @@ private:
         Reading& reading = state.found.reading;
         switch (field) {
         case Field::Size:
+            state.size = &code;
             reading.package = value::chipSizeOfInch(code.meaning);
             reading.packageInMetric = family_.metric;
             if (!code.power.empty() && !hasField(family_, Field::Power))
                 reading.power = number(code.power);
             break;
         case Field::Case:
+            state.size = &code;
             reading.moulded = value::tantalumCaseOf(code.meaning);
             break;
         case Field::Tolerance:
@@ -216,6 +281,7 @@ private:
             reading.voltage = number(code.meaning);
             break;
         case Field::Dielectric:
+            state.dielectric = &code;
             state.found.dielectric = codes::readDielectric(code.meaning);
             break;
         case Field::Tcr:
@@ -334,7 +400,9 @@ public:
         std::string text;
         for (const Piece& piece : family_.pieces) {
             const std::optional<std::string_view> code = codeOf(piece);
-            if (!code)
+            if (!code || (piece.follows != Follows::Nothing &&
+                          (!rowFollowed(piece.follows) ||
+                           !pairsWith(*rowFollowed(piece.follows), piece, *code))))
                 return std::nullopt;
             text.append(*code);
         }
@@ -352,6 +420,7 @@ private:
                                     return p.field == Field::Size && !p.codes.front().power.empty();
                                 });
         return (!reading_.package || has(Field::Size)) && (!reading_.moulded || has(Field::Case)) &&
+               (!reading_.tolerance || has(Field::Tolerance)) &&
                (!reading_.voltage || has(Field::Voltage)) &&
                (!reading_.power || has(Field::Power) || sizedPower) &&
                (!reading_.temperatureCoefficient || has(Field::Tcr)) &&
@@ -373,8 +442,10 @@ private:
     // A piece whose fact the reading does not give: its first code, or the code of the row it
     // follows.
     std::optional<std::string_view> unstated(const Piece& piece) const {
-        return piece.follows == Follows::Nothing ? std::optional(piece.codes.front().code)
-                                                 : companionOf(piece.follows);
+        if (piece.follows == Follows::Nothing)
+            return piece.codes.front().code;
+        const Code* row = rowFollowed(piece.follows);
+        return row ? std::optional(pairedCode(*row, piece)) : std::nullopt;
     }
 
     std::optional<std::string_view> codeOf(const Piece& piece) {
@@ -388,16 +459,18 @@ private:
         case Field::Case:
             if (!reading_.moulded)
                 return std::nullopt;
-            return codeOf(
-                rowWhere(piece, [&](const Code& c) { return c.meaning == *reading_.moulded; }));
+            size_ = rowWhere(piece, [&](const Code& c) { return c.meaning == *reading_.moulded; });
+            return codeOf(size_);
         case Field::Value:
             if (jumper())
                 return family_.zero;
             valueCode_ = writeValueCode(piece.style, reading_.value);
             return valueCode_ ? std::optional<std::string_view>(*valueCode_) : std::nullopt;
         case Field::Tolerance:
-            if (jumper())
-                return codeOf(jumperTolerance(piece.codes));
+            if (jumper()) {
+                tolerance_ = jumperTolerance(piece.codes);
+                return codeOf(tolerance_);
+            }
             if (!reading_.tolerance)
                 return std::nullopt;
             tolerance_ = rowWhere(piece, [&](const Code& c) {
@@ -432,12 +505,11 @@ private:
         return std::nullopt;
     }
 
-    // The companion code of the row a piece follows, once that row is written.
-    std::optional<std::string_view> companionOf(Follows follows) const {
-        const Code* row = follows == Follows::Size        ? size_
-                          : follows == Follows::Tolerance ? tolerance_
-                                                          : dielectricRow_;
-        return row && !row->companion.empty() ? std::optional(row->companion) : std::nullopt;
+    // The row a piece follows, once that row is written.
+    const Code* rowFollowed(Follows follows) const {
+        return follows == Follows::Size        ? size_
+               : follows == Follows::Tolerance ? tolerance_
+                                               : dielectricRow_;
     }
 
     // The size's code, and with it the size row the pieces after it follow. A family whose
@@ -495,13 +567,26 @@ std::vector<PartNumber> partNumbersOf(const Reading& reading,
         (!reading.tolerance && reading.value.significand != 0))
         return numbers;
     for (const auto group : kGroups)
-        for (const Family& family : group()) {
-            if (family.quantity != reading.quantity)
-                continue;
-            if (std::optional<std::string> text = Writer(family, reading, dielectric).write())
-                numbers.push_back({&family, *std::move(text)});
-        }
+        for (const Family& family : group())
+            if (family.offered)
+                if (std::optional<std::string> text = partNumberOf(family, reading, dielectric))
+                    numbers.push_back({&family, *std::move(text)});
     return numbers;
+}
+
+std::optional<std::string> partNumberOf(const Family& family, const Reading& reading,
+                                        const std::optional<codes::Dielectric>& dielectric) {
+    if (family.quantity != reading.quantity)
+        return std::nullopt;
+    return Writer(family, reading, dielectric).write();
+}
+
+std::vector<const Family*> allFamilies() {
+    std::vector<const Family*> all;
+    for (const auto group : kGroups)
+        for (const Family& family : group())
+            all.push_back(&family);
+    return all;
 }
 
 std::string familyName(const Family& family) {

@@ -36,12 +36,19 @@ struct PartNumber {
 };
 
 // The part number each family gives a part of the reading's value and facts, in the order of
-// the families: only where the reading has every fact the number states (a size; a tolerance;
-// a capacitor's voltage; a ceramic's dielectric, a tantalum's case) and the number states every
-// fact the reading has. Fields that change nothing the reading shows are written with the
-// family's commonest code.
+// the families offered: only where the reading has every fact the number states (a size; a
+// tolerance; a capacitor's voltage; a ceramic's dielectric, a tantalum's case) and the number
+// states every fact the reading has. Fields that change nothing the reading shows are written with
+// the family's commonest code.
 std::vector<PartNumber> partNumbersOf(const value::Reading& reading,
                                       const std::optional<codes::Dielectric>& dielectric);
+
+// The family's number for the reading, where it writes one.
+std::optional<std::string> partNumberOf(const Family& family, const value::Reading& reading,
+                                        const std::optional<codes::Dielectric>& dielectric);
+
+// Every family, those not offered too.
+std::vector<const Family*> allFamilies();
 
 // "Murata GRM", "UniOhm".
 std::string familyName(const Family& family);

@@ -1,13 +1,21 @@
 // Chip resistors' part numbers, each family from its maker's ordering information:
 //   Yageo RC: Yageo, General Purpose Chip Resistors RC_L series data sheet, March 6, 2018
-//     V.9, page 2 «Global part number».
+//     V.9, page 2 «Global part number», its packaging and reel codes with their sizes.
+//   Yageo AC: Yageo, Automotive Grade Chip Resistors AC series data sheet, August 2, 2022 V.9,
+//     page 2 «Global part number».
+//   TE CRG: TE Connectivity, Thick Film Chip Resistors Type CRG Series, 1773204 Rev J
+//     12/2018, «Electrical Characteristics» (the sizes, their power, the code letters), and
+//     the part numbers its data sheets are filed under for the value (CRG0805F0K332).
 //   Vishay CRCW: Vishay, D/CRCW e3 Standard Thick Film Chip Resistors data sheet, document
 //     20035, revision 23-Apr-2021, «Part number information» and «Technical data».
 //   Panasonic ERJ: Panasonic, Thick Film Chip Resistors (ERJ XG, 1G, 2G, 3G, 6G, 8G, 14, 12,
 //     12Z, 1T) and Precision Thick Film Chip Resistors (ERJ 1G, 2R, 3E, 6E, 8E, 14, 12, 12S,
-//     1T), 2015 Fixed Resistors catalog, «Explanation of part numbers».
+//     1T), 2015 Fixed Resistors catalog, «Explanation of part numbers»; Anti-Surge Thick Film
+//     Chip Resistors (ERJ PA2, P03, PA3, P06, P08, P14) and Anti-Sulfurated Anti-Surge (ERJ UP3,
+//     UP6, UP8) data sheets, «Explanation of part numbers» and «Packaging methods».
 //   UniOhm: Uniroyal Electronics, Thick Film Chip Resistors data sheet, «Part numbering»
-//     (the sheet carries no revision).
+//     (the sheet carries no revision); the 2007-2008 catalogue, page 4 «Ordering procedure»
+//     (the small sizes' power codes SA, S8, S4, and J, K, L as the multipliers below one).
 //   Samsung RC: Samsung Electro-Mechanics, Thick Film Chip Resistors (RC Series)
 //     data sheet, «Part Number Description».
 //   KOA RK73: KOA Speer, RK73H precision thick film chip resistor data sheet, 4/27/11,
@@ -25,21 +33,38 @@ constexpr Code kHyphen[] = {{"-"}};
 // Yageo RC: RC 0603 F R - 07 10K L. The hyphen stands for the TCR field, "based on the data
 // sheet", which is no figure.
 constexpr Code kRc[] = {{"RC"}};
-constexpr Code kYageoSizes[] = {{"0100", "01005"}, {"0201", "0201"}, {"0402", "0402"},
-                                {"0603", "0603"},  {"0805", "0805"}, {"1206", "1206"},
-                                {"1210", "1210"},  {"2010", "2010"}, {"2512", "2512"}};
+// The packaging and the reel follow the size: S, an ESD-safe reel, and 7N, its 7-inch one, for
+// 01005 alone; paper (R) to 1210, embossed tape (K) from 0805.
+constexpr std::string_view kYageoPaper = "R 07 10 13 7W 3W";
+constexpr std::string_view kYageoEither = "R K 07 10 13 7W 3W";
+constexpr std::string_view kYageoEmbossed = "K 07 10 13 7W 3W";
+constexpr Code kYageoSizes[] = {
+    {"0100", "01005", {}, "R S 07 7N 10 13"}, {"0201", "0201", {}, kYageoPaper},
+    {"0402", "0402", {}, kYageoPaper},        {"0603", "0603", {}, kYageoPaper},
+    {"0805", "0805", {}, kYageoEither},       {"1206", "1206", {}, kYageoEither},
+    {"1210", "1210", {}, kYageoEither},       {"1218", "1218", {}, kYageoEmbossed},
+    {"2010", "2010", {}, kYageoEmbossed},     {"2512", "2512", {}, kYageoEmbossed}};
 constexpr Code kYageoTolerances[] = {{"F", "1"}, {"B", "0.1"}, {"D", "0.5"}, {"J", "5"}};
+// Yageo AC, the automotive grade: 0201 to 2512, ±0,5 %, ±1 % and ±5 %.
+constexpr Code kAc[] = {{"AC"}};
+constexpr Code kYageoAcSizes[] = {
+    {"0201", "0201", {}, kYageoPaper},    {"0402", "0402", {}, kYageoPaper},
+    {"0603", "0603", {}, kYageoPaper},    {"0805", "0805", {}, kYageoEither},
+    {"1206", "1206", {}, kYageoEither},   {"1210", "1210", {}, kYageoEither},
+    {"2010", "2010", {}, kYageoEmbossed}, {"2512", "2512", {}, kYageoEmbossed}};
+constexpr Code kYageoAcTolerances[] = {{"F", "1"}, {"D", "0.5"}, {"J", "5"}};
 constexpr Code kYageoPackaging[] = {{"R"}, {"K"}, {"S"}};
-constexpr Code kYageoReels[] = {{"07"}, {"10"}, {"13"}, {"7N"}};
+constexpr Code kYageoReels[] = {{"07"}, {"10"}, {"13"}, {"7N"}, {"7W"}, {"3W"}};
 constexpr Code kLeadFree[] = {{"L"}};
-constexpr Piece kYageoRc[] = {{F::Text, kRc},
-                              {F::Size, kYageoSizes},
-                              {F::Tolerance, kYageoTolerances},
-                              {F::Text, kYageoPackaging},
-                              {F::Hyphen, kHyphen},
-                              {F::Text, kYageoReels},
-                              {F::Value, {}, ValueStyle::Letters},
-                              {F::Text, kLeadFree}};
+template <const auto& series, const auto& sizes, const auto& tolerances>
+constexpr Piece kYageo[] = {{F::Text, series},
+                            {F::Size, sizes},
+                            {F::Tolerance, tolerances},
+                            {F::Text, kYageoPackaging, ValueStyle::Digits3, Follows::Size},
+                            {F::Hyphen, kHyphen},
+                            {F::Text, kYageoReels, ValueStyle::Digits3, Follows::Size},
+                            {F::Value, {}, ValueStyle::Letters},
+                            {F::Text, kLeadFree}};
 
 // Vishay CRCW: CRCW0603 10K0 F K EA.
 constexpr Code kCrcw[] = {{"CRCW"}};
@@ -64,30 +89,35 @@ constexpr Piece kVishayCrcw[] = {{F::Text, kCrcw},
 // 1002 V at ±1 % and ±0,5 %. The type names the size and its power; the packaging letter
 // follows the size.
 constexpr Code kErj[] = {{"ERJ"}};
-constexpr Code kErjTypes5[] = {{"XGN", "01005", "0.031", "Y"}, {"1GE", "0201", "0.05", "C"},
-                               {"2GE", "0402", "0.1", "X"},    {"3GEY", "0603", "0.1", "V"},
-                               {"6GEY", "0805", "0.125", "V"}, {"8GEY", "1206", "0.25", "V"},
-                               {"14Y", "1210", "0.5", "U"},    {"12Y", "1812", "0.75", "U"},
-                               {"12ZY", "2010", "0.75", "U"},  {"1TY", "2512", "1", "U"}};
+constexpr Code kErjTypes5[] = {{"XGN", "01005", "0.031", "Y U"}, {"1GE", "0201", "0.05", "C"},
+                               {"2GE", "0402", "0.1", "X Y"},    {"3GEY", "0603", "0.1", "V"},
+                               {"6GEY", "0805", "0.125", "V"},   {"8GEY", "1206", "0.25", "V"},
+                               {"14Y", "1210", "0.5", "U"},      {"12Y", "1812", "0.75", "U"},
+                               {"12ZY", "2010", "0.75", "U"},    {"1TY", "2512", "1", "U"}};
 constexpr Code kErjTypes1[] = {
     {"1GN", "0201", "0.05", "C"},  {"2RK", "0402", "0.1", "X"},  {"3EK", "0603", "0.1", "V"},
     {"6EN", "0805", "0.125", "V"}, {"8EN", "1206", "0.25", "V"}, {"14N", "1210", "0.5", "U"},
     {"12N", "1812", "0.75", "U"},  {"12S", "2010", "0.75", "U"}, {"1TN", "2512", "1", "U"}};
+// The anti-surge types, P and PA, and UP, anti-sulphur too, at ±5 % and at ±1 % and ±0,5 %.
+constexpr Code kErjAntiSurgeTypes[] = {
+    {"PA2", "0402", "0.2", "X"},  {"P03", "0603", "0.2", "X"},  {"PA3", "0603", "0.25", "V"},
+    {"P06", "0805", "0.5", "V"},  {"P08", "1206", "0.66", "V"}, {"P14", "1210", "0.5", "U"},
+    {"UP3", "0603", "0.25", "V"}, {"UP6", "0805", "0.5", "V"},  {"UP8", "1206", "0.66", "V"}};
 constexpr Code kErjTolerances5[] = {{"J", "5"}, {"", "jumper"}};
+constexpr Code kErjTolerancesJ[] = {{"J", "5"}};
 constexpr Code kErjTolerances1[] = {{"F", "1"}, {"D", "0.5"}};
 constexpr Code kErjPackaging[] = {{"V"}, {"X"}, {"C"}, {"Y"}, {"U"}};
-constexpr Piece kErj5[] = {{F::Text, kErj},
-                           {F::Hyphen, kHyphen},
-                           {F::Size, kErjTypes5},
-                           {F::Tolerance, kErjTolerances5},
-                           {F::Value, {}, ValueStyle::Digits3},
-                           {F::Text, kErjPackaging, ValueStyle::Digits3, Follows::Size}};
-constexpr Piece kErj1[] = {{F::Text, kErj},
-                           {F::Hyphen, kHyphen},
-                           {F::Size, kErjTypes1},
-                           {F::Tolerance, kErjTolerances1},
-                           {F::Value, {}, ValueStyle::Digits4},
-                           {F::Text, kErjPackaging, ValueStyle::Digits3, Follows::Size}};
+template <const auto& types, const auto& tolerances, ValueStyle style>
+constexpr Piece kErjPieces[] = {
+    {F::Text, kErj},       {F::Hyphen, kHyphen},
+    {F::Size, types},      {F::Tolerance, tolerances},
+    {F::Value, {}, style}, {F::Text, kErjPackaging, ValueStyle::Digits3, Follows::Size}};
+constexpr const auto& kErj5 = kErjPieces<kErjTypes5, kErjTolerances5, ValueStyle::Digits3>;
+constexpr const auto& kErj1 = kErjPieces<kErjTypes1, kErjTolerances1, ValueStyle::Digits4>;
+constexpr const auto& kErjSurge5 =
+    kErjPieces<kErjAntiSurgeTypes, kErjTolerancesJ, ValueStyle::Digits3>;
+constexpr const auto& kErjSurge1 =
+    kErjPieces<kErjAntiSurgeTypes, kErjTolerances1, ValueStyle::Digits4>;
 
 // UniOhm: 0603 WA F 1002 T5 E; at ±5 % and ±2 % the value is a zero and three digits,
 // "J0103". The power is a code of its own; a part number of a size is written with the
@@ -96,9 +126,11 @@ constexpr Code kUniOhmSizes[] = {
     {"0201", "0201", "0.05"},  {"0402", "0402", "0.0625"}, {"0603", "0603", "0.1"},
     {"0805", "0805", "0.125"}, {"1206", "1206", "0.25"},   {"1210", "1210", "0.5"},
     {"1812", "1812", "0.75"},  {"2010", "2010", "0.75"},   {"2512", "2512", "1"}};
+// W the normal size, S the small one of the same power.
 constexpr Code kUniOhmPowers[] = {{"WH", "0.03125"}, {"WM", "0.05"},  {"WG", "0.0625"},
                                   {"WA", "0.1"},     {"W8", "0.125"}, {"W4", "0.25"},
-                                  {"W2", "0.5"},     {"07", "0.75"},  {"1W", "1"}};
+                                  {"W2", "0.5"},     {"07", "0.75"},  {"1W", "1"},
+                                  {"SA", "0.1"},     {"S8", "0.125"}, {"S4", "0.25"}};
 constexpr Code kUniOhmTolerances1[] = {{"F", "1"}, {"D", "0.5"}};
 constexpr Code kUniOhmTolerances5[] = {{"J", "5"}, {"G", "2"}};
 constexpr Code kUniOhmPackaging[] = {{"T5"}, {"T1"}, {"T2"}, {"T3"},
@@ -107,13 +139,13 @@ constexpr Code kUniOhmEnding[] = {{"E"}};
 constexpr Piece kUniOhm1[] = {{F::Size, kUniOhmSizes},
                               {F::Power, kUniOhmPowers},
                               {F::Tolerance, kUniOhmTolerances1},
-                              {F::Value, {}, ValueStyle::Digits4},
+                              {F::Value, {}, ValueStyle::Digits4Jkl},
                               {F::Text, kUniOhmPackaging},
                               {F::Text, kUniOhmEnding}};
 constexpr Piece kUniOhm5[] = {{F::Size, kUniOhmSizes},
                               {F::Power, kUniOhmPowers},
                               {F::Tolerance, kUniOhmTolerances5},
-                              {F::Value, {}, ValueStyle::ZeroDigits3},
+                              {F::Value, {}, ValueStyle::ZeroDigits3Jkl},
                               {F::Text, kUniOhmPackaging},
                               {F::Text, kUniOhmEnding}};
 
@@ -160,15 +192,32 @@ constexpr Piece kKoaZ[] = {{F::Text, kRk73z},
                            {F::Text, kKoaTermination},
                            {F::Text, kKoaTaping, ValueStyle::Digits3, Follows::Size}};
 
+// TE CRG: CRG 0603 F 10K. The size names its power.
+constexpr Code kCrg[] = {{"CRG"}};
+constexpr Code kTeSizes[] = {{"0201", "0201", "0.05"}, {"0402", "0402", "0.0625"},
+                             {"0603", "0603", "0.1"},  {"0805", "0805", "0.125"},
+                             {"1206", "1206", "0.25"}, {"1210", "1210", "0.5"},
+                             {"2010", "2010", "0.75"}, {"2512", "2512", "1"}};
+constexpr Code kTeTolerances[] = {{"F", "1"}, {"J", "5"}};
+constexpr Piece kTeCrg[] = {{F::Text, kCrg},
+                            {F::Size, kTeSizes},
+                            {F::Tolerance, kTeTolerances},
+                            {F::Value, {}, ValueStyle::Letters}};
+
 // 1 Ом to 10 МОм, as each data sheet's range table gives the general-purpose parts; lower
 // values are the makers' low-ohm series.
 constexpr Range kOhms{{1, 0}, {10, 6}};
 
 constexpr Family kFamilies[] = {
-    {"Yageo", "RC", Quantity::Resistance, kYageoRc, kOhms, "0R"},
+    {"Yageo", "RC", Quantity::Resistance, kYageo<kRc, kYageoSizes, kYageoTolerances>, kOhms, "0R"},
+    {"Yageo", "AC", Quantity::Resistance, kYageo<kAc, kYageoAcSizes, kYageoAcTolerances>, kOhms,
+     "0R", false, false},
+    {"TE", "CRG", Quantity::Resistance, kTeCrg, kOhms},
     {"Vishay", "CRCW", Quantity::Resistance, kVishayCrcw, kOhms, "0000"},
     {"Panasonic", "ERJ", Quantity::Resistance, kErj5, kOhms, "0R00"},
     {"Panasonic", "ERJ", Quantity::Resistance, kErj1, kOhms},
+    {"Panasonic", "ERJ", Quantity::Resistance, kErjSurge5, kOhms, {}, false, false},
+    {"Panasonic", "ERJ", Quantity::Resistance, kErjSurge1, kOhms, {}, false, false},
     {"UniOhm", "Thick Film", Quantity::Resistance, kUniOhm1, kOhms},
     {"UniOhm", "Thick Film", Quantity::Resistance, kUniOhm5, kOhms, "0000"},
     {"Samsung", "RC", Quantity::Resistance, kSamsungRc, kOhms, "000", true},

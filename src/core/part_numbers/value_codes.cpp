@@ -11,6 +11,7 @@ using value::Decimal;
 
 constexpr int kLargestMultiplier = 8; // "108": 1000 µF, the largest a maker writes so
 constexpr int kMicrohenry = 3;        // in nanohenries
+constexpr int kMicrofarad = 6;        // in picofarads
 
 // "103": the figures, then how many zeros follow.
 std::optional<Decimal> figuresAndZeros(std::string_view code, std::size_t figures) {
@@ -19,6 +20,21 @@ std::optional<Decimal> figuresAndZeros(std::string_view code, std::size_t figure
         return std::nullopt;
     return value::fromDigits(code.substr(0, figures), code.back() - '0');
 }
+
+// "479", "499J": the figures, then a multiplier below one, written as the style writes it:
+// `below` holds the codes of a tenth, a hundredth and so on.
+std::optional<Decimal> figuresAndFraction(std::string_view code, std::size_t figures,
+                                          std::string_view below) {
+    if (code.size() != figures + 1 || !value::allDigits(code.substr(0, figures)))
+        return std::nullopt;
+    const std::size_t at = below.find(code.back());
+    if (at == std::string_view::npos)
+        return std::nullopt;
+    return value::fromDigits(code.substr(0, figures), -static_cast<int>(at) - 1);
+}
+
+constexpr std::string_view kTenths = "98"; // KEMET: 9 a tenth, 8 a hundredth
+constexpr std::string_view kJkl = "JKL";   // UniOhm
 
 // "4R7", "10K0": digits with one of the letters where the point is.
 std::optional<Decimal> withLetter(std::string_view code, std::string_view letters,
@@ -52,6 +68,17 @@ std::optional<std::string> digitsCode(Decimal value, int figures) {
     std::string code = value::withPointLetter(value, "R", 0, static_cast<std::size_t>(figures));
     return code.size() == static_cast<std::size_t>(figures) + 1 ? std::optional(code)
                                                                 : std::nullopt;
+}
+
+// Figures and zeros, or below 10^(figures - 1) figures and the code of the fraction.
+std::optional<std::string> fractionCode(Decimal value, int figures, std::string_view below) {
+    if (value.leadingExponent() >= figures - 1)
+        return figuresCode(value, figures);
+    const std::optional<Decimal> exact = value::inFigures(value, figures);
+    if (!exact || exact->exponent >= 0 || -exact->exponent > static_cast<int>(below.size()))
+        return std::nullopt;
+    return std::to_string(exact->significand) +
+           below[static_cast<std::size_t>(-exact->exponent - 1)];
 }
 
 // R below a thousand, K below a million, M above.
@@ -88,6 +115,27 @@ std::optional<Decimal> readValueCode(ValueStyle style, std::string_view code) {
         return code.size() == 4 ? positive(withLetter(code, "RKM", kRkm)) : std::nullopt;
     case ValueStyle::NanohenriesN:
         return code.size() == 3 ? positive(withLetter(code, "NR", kNanoMicro)) : std::nullopt;
+    case ValueStyle::Digits3Tenths:
+        if (const auto fraction = figuresAndFraction(code, 2, kTenths))
+            return positive(fraction);
+        return code.size() == 3 && code.find('R') == std::string_view::npos
+                   ? readValueCode(ValueStyle::Digits3, code)
+                   : std::nullopt;
+    case ValueStyle::Digits4Jkl:
+        if (const auto fraction = figuresAndFraction(code, 3, kJkl))
+            return positive(fraction);
+        return readValueCode(ValueStyle::Digits4, code);
+    case ValueStyle::Microfarads3:
+        if (auto farads = readValueCode(ValueStyle::Digits3, code)) {
+            farads->exponent += kMicrofarad;
+            return farads;
+        }
+        return std::nullopt;
+    case ValueStyle::ZeroDigits3Jkl:
+        if (code.size() == 4 && code[0] == '0')
+            if (const auto fraction = figuresAndFraction(code.substr(1), 2, kJkl))
+                return positive(fraction);
+        return readValueCode(ValueStyle::ZeroDigits3, code);
     }
     return std::nullopt;
 }
@@ -122,6 +170,19 @@ std::optional<std::string> writeValueCode(ValueStyle style, Decimal value) {
     case ValueStyle::NanohenriesN:
         code = value.leadingExponent() >= 2 ? value::withPointLetter(value, "R", kMicrohenry, 2)
                                             : value::withPointLetter(value, "N", 0, 2);
+        break;
+    case ValueStyle::Digits3Tenths:
+        code = fractionCode(value, 2, kTenths);
+        break;
+    case ValueStyle::Digits4Jkl:
+        code = fractionCode(value, 3, kJkl);
+        break;
+    case ValueStyle::Microfarads3:
+        code = digitsCode({value.significand, value.exponent - kMicrofarad}, 2);
+        break;
+    case ValueStyle::ZeroDigits3Jkl:
+        if (const std::optional<std::string> digits = fractionCode(value, 2, kJkl))
+            code = "0" + *digits;
         break;
     }
     // Whatever the style cannot hold is no code: the reader must give the value back.
