@@ -704,6 +704,12 @@ TEST(PartNumbers, WrittenNumbersReadBack) {
         EXPECT_GT(written[std::string(family)], 50) << family;
     for (const parts::Family* family : parts::allFamilies())
         EXPECT_GT(writtenBy[family], 0) << parts::familyName(*family);
+    // A number that states no tolerance is not written for a line that gives one.
+    value::Reading toleranced(value::Quantity::Capacitance, {10, 8}, Tolerance::percent({20}));
+    toleranced.voltage = value::Decimal{16, 0};
+    for (const parts::Family* family : parts::allFamilies())
+        EXPECT_FALSE(parts::partNumberOf(*family, toleranced, std::nullopt))
+            << parts::familyName(*family);
 }
 
 // The numbers each family writes, with its commonest packaging and the codes that follow a
