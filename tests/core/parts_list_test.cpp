@@ -292,6 +292,18 @@ TEST(CheckedLine, EachFindingWhereTheLineIsWrongAndNoneWhereItIsRight) {
          "корпус 3216-18, а посадочное место",
          "10 мкФ"},
         {"C1,10u,CP_Tantalum_Case-B_EIA-3528-21_Kemet-B,1,TAJB106K016RNJ", {}, "", "10 мкФ"},
+        // An electrolytic's can against KiCad's: its diameter and length, or the diameter alone.
+        {"C1,1000u 16V 10x20,CP_Radial_D8.0mm_P3.50mm,1,",
+         {kSize},
+         "10×20 мм, а посадочное место «CP_Radial_D8.0mm_P3.50mm» — Ø8 мм",
+         "1000 мкФ, 16 В, 10×20 мм"},
+        {"C1,100u 6.3x11,CP_Radial_D6.3mm_P2.50mm,1,", {}, "", "100 мкФ, 6,3×11 мм"},
+        {"C1,47u 6.3x7.7,CP_Elec_6.3x5.4,1,", {kSize}, "— 6,3×5,4 мм", "47 мкФ, 6,3×7,7 мм"},
+        {"C1,47u 6.3x5.4,CP_Elec_6.3x5.4,1,", {}, "", "47 мкФ, 6,3×5,4 мм"},
+        // A part number's family the reader did not know before: a wrong electrolytic.
+        {"C1,100u 25V,,1,EEU-FR1C101", {kPart}, "16 В, а в номинале 25 В", "100 мкФ, 25 В"},
+        {"C1,100u 16V,,1,EEU-FR1C101", {}, "", "100 мкФ, 16 В"},
+        {"R1,10k 1%,,1,CRG0603J10K", {kPart}, "допуск ±5 %, а в номинале ±1 %", "10 кОм ±1 %"},
         // The series.
         {"R1,80k,,1,",
          {kSeries},

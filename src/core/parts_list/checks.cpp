@@ -36,7 +36,40 @@ std::string valueText(const value::Reading& reading) {
 
 } // namespace
 
+namespace {
+
+// "6.3" at the start of the text, and how long it is; nothing where no number starts it.
+std::optional<std::pair<value::Decimal, std::size_t>> leadingNumber(std::string_view text) {
+    std::size_t end = 0;
+    while (end < text.size() &&
+           (std::isdigit(static_cast<unsigned char>(text[end])) || (text[end] == '.' && end > 0)))
+        ++end;
+    if (const auto number = value::readNumber(text.substr(0, end)))
+        return std::pair(*number, end);
+    return std::nullopt;
+}
+
+// KiCad's electrolytics: "CP_Elec_6.3x7.7", "CP_Radial_D6.3mm_P2.50mm".
+std::optional<value::CanSize> canOf(std::string_view footprint) {
+    if (const std::size_t at = footprint.find("Elec_"); at != std::string_view::npos) {
+        const std::string_view rest = footprint.substr(at + 5);
+        const auto diameter = leadingNumber(rest);
+        if (diameter && rest.substr(diameter->second).starts_with('x'))
+            if (const auto length = leadingNumber(rest.substr(diameter->second + 1)))
+                return value::CanSize{diameter->first, length->first};
+    }
+    if (const std::size_t at = footprint.find("Radial_D"); at != std::string_view::npos)
+        if (const auto diameter = leadingNumber(footprint.substr(at + 8));
+            diameter && footprint.substr(at + 8 + diameter->second).starts_with("mm"))
+            return value::CanSize{diameter->first, {}};
+    return std::nullopt;
+}
+
+} // namespace
+
 FootprintSize sizeOf(std::string_view footprint) {
+    if (const auto can = canOf(footprint))
+        return {std::nullopt, std::nullopt, can};
     std::vector<std::string_view> words;
     for (std::size_t from = 0; from < footprint.size();) {
         std::size_t end = from;
@@ -53,10 +86,10 @@ FootprintSize sizeOf(std::string_view footprint) {
             value::allDigits(words[i + 1]))
             if (const auto eia =
                     value::tantalumCaseOf(std::string(word) + "-" + std::string(words[i + 1])))
-                return {std::nullopt, eia};
+                return {std::nullopt, eia, std::nullopt};
         if (word.size() == 10 && word.ends_with("Metric"))
             if (const auto metric = value::chipSizeOfMetric(word.substr(0, 4)))
-                return {metric, std::nullopt};
+                return {metric, std::nullopt, std::nullopt};
         const std::string_view tail = word.size() >= 4 ? word.substr(word.size() - 4) : word;
         if (!size.chip && word.size() <= 6 && value::allDigits(tail) &&
             std::ranges::all_of(word.substr(0, word.size() - 4),
@@ -81,8 +114,23 @@ void compareSize(const value::Reading& stated, std::string_view whose, const Lis
     const bool chipDiffers = stated.package && footprint.chip && stated.package != footprint.chip;
     const bool caseDiffers =
         stated.moulded && footprint.moulded && stated.moulded != footprint.moulded;
-    if (!chipDiffers && !caseDiffers)
+    // A footprint that gives the diameter alone is compared by it.
+    const bool canDiffers = stated.can && footprint.can &&
+                            (!(stated.can->diameter == footprint.can->diameter) ||
+                             (footprint.can->length.significand != 0 &&
+                              !(stated.can->length == footprint.can->length)));
+    if (!chipDiffers && !caseDiffers && !canDiffers)
         return;
+    if (canDiffers) {
+        const std::string footprintCan = footprint.can->length.significand != 0
+                                             ? value::canText(*footprint.can)
+                                             : "Ø" + value::spell(footprint.can->diameter) + " мм";
+        findings.push_back(
+            {FindingKind::SizeVsFootprint, std::string(whose) + ": " + value::canText(*stated.can) +
+                                               ", а посадочное место " + quoted(line.footprint) +
+                                               " — " + footprintCan});
+        return;
+    }
     const std::string footprintSize = footprint.chip ? std::string(footprint.chip->inch)
                                                      : "корпус " + std::string(*footprint.moulded);
     findings.push_back({FindingKind::SizeVsFootprint,

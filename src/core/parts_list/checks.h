@@ -16,10 +16,12 @@
 namespace vantrel::lists {
 
 // The size a footprint's name holds: "R_0805_2012Metric", "C0603", "0603", a tantalum's
-// "EIA-3528-21"; neither for a leaded part's.
+// "EIA-3528-21", an electrolytic's can, "CP_Elec_6.3x7.7" or its diameter alone,
+// "CP_Radial_D8.0mm" (a length of zero); none for a leaded part's.
 struct FootprintSize {
     std::optional<value::ChipSize> chip;
     std::optional<std::string_view> moulded;
+    std::optional<value::CanSize> can;
 };
 FootprintSize sizeOf(std::string_view footprint);
 
