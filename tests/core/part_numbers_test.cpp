@@ -26,7 +26,7 @@ std::string readOf(std::string_view text) {
     for (const marking::MarkingReading& found : answer.readings)
         shown.append(shown.empty() ? "" : " | ")
             .append(found.maker)
-            .append(" ")
+            .append(found.family.empty() ? "" : " ")
             .append(found.family)
             .append(": ")
             .append(marking::valueText(found));
@@ -177,6 +177,35 @@ TEST(PartNumbers, ReadAsTheirDataSheetsPrint) {
         {"EEU-FK1V182L", "Panasonic EEU: 1800 мкФ, 35 В"},
         {"EEU-FC1E4R7B", "Panasonic EEU: 4,7 мкФ, 25 В"},
         {"EEE-FK1V101P", "Panasonic EEE: 100 мкФ, 35 В"},
+        // Nichicon «Type numbering system» examples of the VR, HE, ET, RU and USP pages.
+        {"UVR1A331MED", "Nichicon: 330 мкФ ±20 %, 10 В"},
+        {"UHE1A102MPD", "Nichicon: 1000 мкФ ±20 %, 10 В"},
+        {"UET1A470MED", "Nichicon: 47 мкФ ±20 %, 10 В"},
+        {"URU1A222MHD", "Nichicon: 2200 мкФ ±20 %, 10 В"},
+        {"USP1A330MDD", "Nichicon: 33 мкФ ±20 %, 10 В"},
+        // Rubycon's catalogue examples and RER-211701; the can as the number writes it.
+        {"16YXF1000MEFC10X20", "Rubycon: 1000 мкФ ±20 %, 16 В, 10×20 мм"},
+        {"50PX2R2M5X11", "Rubycon: 2,2 мкФ ±20 %, 50 В, 5×11 мм"},
+        {"35ZLH220MTTIT78X11.5", "Rubycon: 220 мкФ ±20 %, 35 В, 8×11,5 мм"},
+        {"6.3ZL1000M10X16", "Rubycon: 1000 мкФ ±20 %, 6,3 В, 10×16 мм"},
+        {"50PX0R47M5X11", "Rubycon: 470 нФ ±20 %, 50 В, 5×11 мм"},
+        // Vishay 40002 «Ordering information»'s example, and the cases of the older sheet.
+        {"293D107X9010D2WE3", "Vishay 293D: 100 мкФ ±10 %, 10 В, корпус 7343-31"},
+        {"293D106X0016B2TE3", "Vishay 293D: 10 мкФ ±20 %, 16 В, корпус 3528-21"},
+        {"293D475X96R3A8T", "Vishay 293D: 4,7 мкФ ±10 %, 6,3 В, корпус 3216-18"},
+        // Murata's LQM18PH, LQM2MPN and LQH3NP_J0 rating rows.
+        {"LQM18PHR22MFRL", "Murata LQM: 220 нГн ±20 %, 0603 (1608 мм)"},
+        {"LQM2MPN2R2MEHL", "Murata LQM: 2,2 мкГн ±20 %"},
+        {"LQH3NPN100MJ0L", "Murata LQH: 10 мкГн ±20 %"},
+        {"LQH3NPN1R0NJ0K", "Murata LQH: 1 мкГн ±30 %"},
+        // Bourns' tables of parts: SRR1280A, SRR1210A, SRP7028A.
+        {"SRR1280A-4R7Y", "Bourns SRR: 4,7 мкГн ±30 %"},
+        {"SRR1280A-102K", "Bourns SRR: 1 мГн ±10 %"},
+        {"SRR1210A-100M", "Bourns SRR: 10 мкГн ±20 %"},
+        {"SRP7028A-R10M", "Bourns SRP: 100 нГн ±20 %"},
+        // Sunlord SWPA «Product Identification».
+        {"SWPA4030S4R7MT", "Sunlord SWPA: 4,7 мкГн ±20 %"},
+        {"SWPA8065S101MT", "Sunlord SWPA: 100 мкГн ±20 %"},
     };
     expectAll(cases);
 }
@@ -481,6 +510,27 @@ TEST(PartNumbers, FieldCodesMeanWhatTheirTablesSay) {
         {"EEU-FR1C102_", "E", "1000 мкФ"},
         {"EEU-FR1C102_", "H", "1000 мкФ"},
         {"ECA-1C_102", "EN", "1000 мкФ"},
+        {"U_1A331MED", "HE", "330 мкФ"},
+        {"UVR1A331M_", "DD", "330 мкФ"},
+        {"UVR1A331M_", "PD", "330 мкФ"},
+        {"UVR1A331M_", "HD", "330 мкФ"},
+        {"UVR1A331M_", "RD", "330 мкФ"},
+        {"UVR_331MED", "1V", "35 В"},
+        {"_YXF1000MEFC10X20", "6.3", "6,3 В"},
+        {"_YXF1000MEFC10X20", "450", "450 В"},
+        {"16YXF1000MEFC_", "12.5X25", "12,5×25 мм"},
+        {"16YXF1000M_10X20", "TA", "1000 мкФ"},
+        {"293D107X9010_2WE3", "C", "6032-28"},
+        {"293D107X9010_2WE3", "E", "7343-43"},
+        {"293D107_010D2WE3", "X5", "±5 %"},
+        {"293D107X9010D_", "8R", "7343-31"},
+        {"LQM_PN4R7MFRL", "21", "0805"},
+        {"LQM_PN4R7MFRL", "31", "1206"},
+        {"LQM18PN_MFRL", "2N2", "2,2 нГн"},
+        {"LQM18PN_MFRL", "R47", "470 нГн"},
+        {"LQM18PN4R7_FRL", "K", "±10 %"},
+        {"SWPA_S4R7MT", "252012", "4,7 мкГн"},
+        {"SWPA4030S4R7_T", "N", "±30 %"},
     };
     for (const auto& row : rows) {
         std::string text(row.pattern);
@@ -544,6 +594,10 @@ TEST(PartNumbers, RefuseEachFieldWithItsReason) {
         {"EEU-FR1X102", "нет: номер детали Panasonic EEU: нет такого напряжения «1X»"},
         {"ECA-1HQ100", "нет: номер детали Panasonic ECA: нет такого кода «Q»"},
         {"CRG0603K10K", "нет: номер детали TE CRG: нет такого допуска «K»"},
+        {"293D107X9010Q2WE3", "нет: номер детали Vishay 293D: нет такого корпуса «Q»"},
+        {"293D107X1010D2WE3", "нет: номер детали Vishay 293D: нет такого допуска «X1»"},
+        {"LQM18PN4R7QFRL", "нет: номер детали Murata LQM: нет такого допуска «Q»"},
+        {"SWPA4031S4R7MT", "нет: номер детали Sunlord SWPA: нет такого кода «4031»"},
     };
     expectAll(cases);
 }
@@ -677,6 +731,12 @@ TEST(PartNumbers, WrittenNumbersReadBack) {
                                             {figures, 5 + 2 * shift}); // 0,1 … 9100 мкФ
                 electrolytic.voltage = value::Decimal{16, 0};
                 roundTrip(electrolytic, std::nullopt);
+                electrolytic.tolerance = Tolerance::percent({20});
+                roundTrip(electrolytic, std::nullopt);
+                electrolytic.can = value::CanSize{{63, -1}, {11, 0}};
+                roundTrip(electrolytic, std::nullopt);
+                value::Reading power(value::Quantity::Inductance, {figures, 2 + shift}, tolerance);
+                roundTrip(power, std::nullopt); // 1 мкГн … 910 мкГн
                 for (const value::ChipSize& size : value::chipSizes()) {
                     value::Reading jumper(value::Quantity::Resistance, {});
                     jumper.package = size;
@@ -705,7 +765,7 @@ TEST(PartNumbers, WrittenNumbersReadBack) {
     for (const parts::Family* family : parts::allFamilies())
         EXPECT_GT(writtenBy[family], 0) << parts::familyName(*family);
     // A number that states no tolerance is not written for a line that gives one.
-    value::Reading toleranced(value::Quantity::Capacitance, {10, 8}, Tolerance::percent({20}));
+    value::Reading toleranced(value::Quantity::Capacitance, {10, 8}, Tolerance::percent({10}));
     toleranced.voltage = value::Decimal{16, 0};
     for (const parts::Family* family : parts::allFamilies())
         EXPECT_FALSE(parts::partNumberOf(*family, toleranced, std::nullopt))
@@ -727,7 +787,7 @@ TEST(PartNumbers, WrittenAsTheMakersOrderThem) {
                                          "C1005C0G1H2R2C050AA C0402C229C5GACTU 04025A2R2CAT2A"},
         {"10uF 20% 6.3V X5R 0805", "GRM21BR60J106MA01D CL21A106MQCNNNC CC0805MRX5R5BB106 "
                                    "C2012X5R0J106M125AA C0805C106M9PACTU 08056D106MAT2A"},
-        {"47uF 10% 10V корпус 6032-28", "TAJC476K010RNJ T491C476K010AT"},
+        {"47uF 10% 10V корпус 6032-28", "TAJC476K010RNJ T491C476K010AT 293D476X9010C2TE3"},
         {"2,2 нГн ±0,3 нГн 0402", "LQG15HS2N2S02D"},
         {"220nH 5% 0603", "LQG18HNR22J00D"},
         {"10 кОм ±1 %, ТКС ±100 ppm/°C, 0603 (1608 мм)", "CRCW060310K0FKEA"},
@@ -755,7 +815,7 @@ TEST(PartNumbers, OfferedWhereTheyStateEveryFact) {
         {"100n 10% 50V 0603", ""},
         {"100n 10% X7R 0603", ""},
         {"100n 10% 50V X7R 105C 0603", ""},
-        {"10uF 10% 16V корпус 7343-43", "AVX TAJ, KEMET T491"},
+        {"10uF 10% 16V корпус 7343-43", "AVX TAJ, KEMET T491, Vishay 293D"},
         {"10uF 10% 16V корпус 7343-20", "AVX TAJ, KEMET T491"},
         {"10uF 10% 16V корпус 7361-38", "AVX TAJ"},
         {"10nH 5% 0402 300mA", ""},

@@ -22,6 +22,7 @@ enum class Field {
     Dielectric, // "X7R"
     Tcr,        // ppm/°C, or "jumper"
     Power,      // watts, "1/10"
+    Can,        // an electrolytic's can, diameter by length in millimetres: "10X20", "6.3X11"
 };
 
 struct Code {
@@ -69,9 +70,12 @@ struct Family {
     bool offered = true;
 };
 
-// The families of chip resistors, ceramic capacitors, and tantalum capacitors and inductors.
+// The families of chip resistors, of ceramic, tantalum and aluminium electrolytic capacitors,
+// and of inductors.
 std::span<const Family> resistorFamilies();
 std::span<const Family> ceramicFamilies();
-std::span<const Family> tantalumAndInductorFamilies();
+std::span<const Family> tantalumFamilies();
+std::span<const Family> electrolyticFamilies();
+std::span<const Family> inductorFamilies();
 
 } // namespace vantrel::parts

@@ -17,8 +17,35 @@ constexpr std::size_t kLongest = 40;         // no part number is longer
 constexpr std::size_t kLongestValueCode = 5; // "1K47" with room for one more
 constexpr std::string_view kJumper = "jumper";
 
+// A point is Rubycon's, in a voltage or a can: "6.3ZLH", "6.3X11".
 bool isCodeCharacter(char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+    return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '.';
+}
+
+// "6.3" in a can's size, as the part number writes it.
+std::string pointed(Decimal millimetres) {
+    std::string text = value::spell(millimetres);
+    std::ranges::replace(text, ',', '.');
+    return text;
+}
+
+// The lengths of the cans "6.3X11" might be at the start of the text: each split the text
+// allows, the shortest first.
+template <typename Each> void eachCan(std::string_view text, Each each) {
+    const auto number = [](std::string_view digits) {
+        return digits.empty() || digits.front() == '.' || digits.back() == '.'
+                   ? std::nullopt
+                   : value::readNumber(digits);
+    };
+    const std::size_t x = text.find('X');
+    if (x == std::string_view::npos)
+        return;
+    const auto diameter = number(text.substr(0, x));
+    if (!diameter)
+        return;
+    for (std::size_t end = x + 2; end <= text.size(); ++end)
+        if (const auto length = number(text.substr(x + 1, end - x - 1)))
+            each(value::CanSize{*diameter, *length}, end);
 }
 
 // In capitals, hyphens and spaces left out, after a distributor's number of two to four
@@ -158,6 +185,7 @@ std::string_view noSuch(Field field) {
     case Field::Text:
     case Field::Hyphen:
     case Field::Value:
+    case Field::Can:
         break;
     }
     return "нет такого кода";
@@ -199,6 +227,19 @@ private:
             from(at + 1, position, state);
         } else if (piece.field == Field::Value) {
             value(at, position, state);
+        } else if (piece.field == Field::Can) {
+            bool matched = false;
+            eachCan(rest, [&](const value::CanSize& can, std::size_t length) {
+                matched = true;
+                State next = state;
+                next.found.reading.can = can;
+                from(at + 1, position + length, next);
+            });
+            if (!matched)
+                stop(at, position, [&] {
+                    return rest.empty() ? std::string()
+                                        : "размер банки не читается: " + quoted(rest);
+                });
         } else if (piece.any > 0) {
             if (rest.size() >= piece.any)
                 from(at + 1, position + piece.any, state);
@@ -296,6 +337,7 @@ private:
         case Field::Text:
         case Field::Hyphen:
         case Field::Value:
+        case Field::Can:
             break;
         }
     }
@@ -381,8 +423,8 @@ private:
     std::vector<PartReading> readings_;
 };
 
-constexpr std::array<std::span<const Family> (*)(), 3> kGroups = {resistorFamilies, ceramicFamilies,
-                                                                  tantalumAndInductorFamilies};
+constexpr std::array<std::span<const Family> (*)(), 5> kGroups = {
+    resistorFamilies, ceramicFamilies, tantalumFamilies, electrolyticFamilies, inductorFamilies};
 
 // The code of the piece for the reading; nothing where the reading lacks the fact the piece
 // states or has one the family does not make.
@@ -421,7 +463,7 @@ private:
                                 });
         return (!reading_.package || has(Field::Size)) && (!reading_.moulded || has(Field::Case)) &&
                (!reading_.tolerance || has(Field::Tolerance)) &&
-               (!reading_.voltage || has(Field::Voltage)) &&
+               (!reading_.can || has(Field::Can)) && (!reading_.voltage || has(Field::Voltage)) &&
                (!reading_.power || has(Field::Power) || sizedPower) &&
                (!reading_.temperatureCoefficient || has(Field::Tcr)) &&
                (dielectric_.has_value() == has(Field::Dielectric)) && !reading_.current &&
@@ -490,12 +532,19 @@ private:
         case Field::Tcr:
             if (jumper())
                 return codeOf(rowWhere(piece, [&](const Code& c) { return c.meaning == kJumper; }));
+            // A TCR that follows the tolerance is the one that goes with it; another is a
+            // fact the line must give.
             if (!reading_.temperatureCoefficient)
-                return unstated(piece);
+                return piece.follows == Follows::Nothing ? std::nullopt : unstated(piece);
             return codeOf(rowWhere(piece, [&](const Code& c) {
                 return c.meaning != kJumper &&
                        number(c.meaning) == *reading_.temperatureCoefficient;
             }));
+        case Field::Can:
+            if (!reading_.can)
+                return std::nullopt;
+            canCode_ = pointed(reading_.can->diameter) + "X" + pointed(reading_.can->length);
+            return std::string_view(canCode_);
         case Field::Power: {
             const Decimal watts = reading_.power ? *reading_.power : number(size_->power);
             return codeOf(
@@ -533,6 +582,7 @@ private:
     const Code* tolerance_ = nullptr;
     const Code* dielectricRow_ = nullptr;
     std::optional<std::string> valueCode_;
+    std::string canCode_;
 };
 
 } // namespace

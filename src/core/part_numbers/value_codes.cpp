@@ -81,6 +81,21 @@ std::optional<std::string> fractionCode(Decimal value, int figures, std::string_
            below[static_cast<std::size_t>(-exact->exponent - 1)];
 }
 
+// Rubycon's microfarads: "1000", "47", "4R7", "0R47", in picofarads.
+std::optional<Decimal> microfarads(std::string_view code) {
+    if (code.empty() || code.size() > 5)
+        return std::nullopt;
+    std::optional<Decimal> farads;
+    if (const std::size_t at = code.find('R'); at != std::string_view::npos)
+        farads = value::aroundPoint(code, at, 1, 0, 4);
+    else if (value::allDigits(code) && code[0] != '0')
+        farads = value::fromDigits(code, 0);
+    if (!farads || farads->significand <= 0)
+        return std::nullopt;
+    farads->exponent += kMicrofarad;
+    return farads;
+}
+
 // R below a thousand, K below a million, M above.
 std::string lettersCode(Decimal value, std::size_t minDigits) {
     const int lead = value.leadingExponent();
@@ -131,6 +146,16 @@ std::optional<Decimal> readValueCode(ValueStyle style, std::string_view code) {
             return farads;
         }
         return std::nullopt;
+    case ValueStyle::MicrofaradsPlain:
+        return microfarads(code);
+    case ValueStyle::Microhenries3:
+        if (code.find('N') != std::string_view::npos)
+            return code.size() == 3 ? positive(withLetter(code, "N", kNanoMicro)) : std::nullopt;
+        if (auto henries = readValueCode(ValueStyle::Digits3, code)) {
+            henries->exponent += kMicrohenry;
+            return henries;
+        }
+        return std::nullopt;
     case ValueStyle::ZeroDigits3Jkl:
         if (code.size() == 4 && code[0] == '0')
             if (const auto fraction = figuresAndFraction(code.substr(1), 2, kJkl))
@@ -179,6 +204,19 @@ std::optional<std::string> writeValueCode(ValueStyle style, Decimal value) {
         break;
     case ValueStyle::Microfarads3:
         code = digitsCode({value.significand, value.exponent - kMicrofarad}, 2);
+        break;
+    case ValueStyle::MicrofaradsPlain: {
+        const Decimal farads =
+            Decimal{value.significand, value.exponent - kMicrofarad}.normalised();
+        code = farads.exponent >= 0           ? value::spell(farads)
+               : farads.leadingExponent() < 0 ? "0" + value::withPointLetter(farads, "R", 0, 0)
+                                              : value::withPointLetter(farads, "R", 0, 0);
+        break;
+    }
+    case ValueStyle::Microhenries3:
+        code = value.leadingExponent() < 2
+                   ? value::withPointLetter(value, "N", 0, 2)
+                   : digitsCode({value.significand, value.exponent - kMicrohenry}, 2);
         break;
     case ValueStyle::ZeroDigits3Jkl:
         if (const std::optional<std::string> digits = fractionCode(value, 2, kJkl))
