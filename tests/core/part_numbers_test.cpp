@@ -206,6 +206,41 @@ TEST(PartNumbers, ReadAsTheirDataSheetsPrint) {
         // Sunlord SWPA «Product Identification».
         {"SWPA4030S4R7MT", "Sunlord SWPA: 4,7 мкГн ±20 %"},
         {"SWPA8065S101MT", "Sunlord SWPA: 100 мкГн ±20 %"},
+        // ROHM MCR 2017.12 Rev.O «Part number description» and its examples; ESR, KTR.
+        {"MCR03EZPFX1002", "ROHM MCR: 10 кОм ±1 %, 0,1 Вт, 0603 (1608 мм)"},
+        {"MCR006YRTJ100", "ROHM MCR: 10 Ом ±5 %, 0,05 Вт, 0201 (0603 мм)"},
+        {"MCR03EZPJ000", "ROHM MCR: 0 Ом, 0,1 Вт, 0603 (1608 мм)"},
+        {"MCR10EZPF10R0", "ROHM MCR: 10 Ом ±1 %, 0,125 Вт, 0805 (2012 мм)"},
+        {"MCR18EZPJ225", "ROHM MCR: 2,2 МОм ±5 %, 1206 (3216 мм)"},
+        {"ESR10EZPJ100", "ROHM ESR: 10 Ом ±5 %, 0,4 Вт, 0805 (2012 мм)"},
+        {"ESR03EZPF1203", "ROHM ESR: 120 кОм ±1 %, 0,25 Вт, 0603 (1608 мм)"},
+        {"KTR03EZPF7501", "ROHM KTR: 7,5 кОм ±1 %, 0,1 Вт, 0603 (1608 мм)"},
+        // Panasonic AOA0000C237 «Explanation of Part Numbers»: 102 and 1051.
+        {"ERA-3AEB103V", "Panasonic ERA: 10 кОм ±0,1 %, ТКС ±25 ppm/°C, 0,1 Вт, 0603 (1608 мм)"},
+        {"ERA3AEB1051V", "Panasonic ERA: 1,05 кОм ±0,1 %, ТКС ±25 ppm/°C, 0,1 Вт, 0603 (1608 мм)"},
+        {"ERA-2AED31R6X",
+         "Panasonic ERA: 31,6 Ом ±0,5 %, ТКС ±25 ppm/°C, 0,063 Вт, 0402 (1005 мм)"},
+        // Yageo RT V.6, p. 2: its example and the TCR letters.
+        {"RT0603DRE0756RL", "Yageo RT: 56 Ом ±0,5 %, ТКС ±50 ppm/°C, 0603 (1608 мм)"},
+        {"RT0603BRD0710KL", "Yageo RT: 10 кОм ±0,1 %, ТКС ±25 ppm/°C, 0603 (1608 мм)"},
+        // Taiyo Yuden, page 38 «Ordering code».
+        {"JMK316BJ106ML-T", "Taiyo Yuden MLCC: 10 мкФ ±20 %, 6,3 В, 1206 (3216 мм), X5R"},
+        {"EMK107BJ105KA-T", "Taiyo Yuden MLCC: 1 мкФ ±10 %, 16 В, 0603 (1608 мм), X5R"},
+        {"TMK212BJ106KG-T", "Taiyo Yuden MLCC: 10 мкФ ±10 %, 25 В, 0805 (2012 мм), X5R"},
+        // Walsin 001U_AS, p. 2 «How to order».
+        {"1206F104Z500CT", "Walsin MLCC: 100 нФ +80/-20 %, 50 В, 1206 (3216 мм), Y5V"},
+        {"0603B104K500CT", "Walsin MLCC: 100 нФ ±10 %, 50 В, 0603 (1608 мм), X7R"},
+        {"0402N1R0C500CT", "Walsin MLCC: 1 пФ ±0,25 пФ, 50 В, 0402 (1005 мм), C0G"},
+        // Würth: each order code's own data sheet.
+        {"885012206071", "Würth WCAP-CSGP: 100 нФ ±10 %, 25 В, 0603 (1608 мм), X7R"},
+        {"885012206052", "Würth WCAP-CSGP: 1 мкФ ±10 %, 16 В, 0603 (1608 мм), X7R"},
+        {"74404041470", "Würth WE-LQS: 47 мкГн ±20 %"},
+        {"74477030", "Würth WE-PD: 1 мГн ±20 %"},
+        {"74458168", "Würth WE-PD4: 68 мкГн ±20 %"},
+        {"7445530", "Würth WE-PD4: 1 мГн ±20 %"},
+        {"74479774147", "Würth WE-PMI: 470 нГн ±20 %, 0805 (2012 мм)"},
+        {"784776112", "Würth WE-PD2A: 12 мкГн ±10 %"},
+        {"885012206099", "нет: "},
     };
     expectAll(cases);
 }
@@ -531,6 +566,43 @@ TEST(PartNumbers, FieldCodesMeanWhatTheirTablesSay) {
         {"LQM18PN4R7_FRL", "K", "±10 %"},
         {"SWPA_S4R7MT", "252012", "4,7 мкГн"},
         {"SWPA4030S4R7_T", "N", "±30 %"},
+        {"MCR_MZPF1002", "01", "0402"},
+        {"MCR_JZHF1002", "25", "1210"},
+        {"MCR_JZHF1002", "50", "2010"},
+        {"MCR_JZHF1002", "100", "2512"},
+        {"MCR_QLPF1002", "004", "0,031 Вт, 01005"},
+        {"MCR03EZP_1002", "D", "±0,5 %"},
+        {"ESR_EZPJ100", "18", "0,5 Вт, 1206"},
+        {"ESR_JZPJ100", "25", "0,66 Вт, 1210"},
+        {"KTR_JZPJ100", "25", "0,33 Вт, 1210"},
+        {"ERA-_EB103V", "6A", "0,125 Вт, 0805"},
+        {"ERA-_EB103V", "8A", "0,25 Вт, 1206"},
+        {"ERA-_EB103C", "1A", "0,05 Вт, 0201"},
+        {"ERA-3A_B103V", "R", "ТКС ±10 ppm/°C"},
+        {"ERA-3A_B103V", "P", "ТКС ±15 ppm/°C"},
+        {"ERA-3A_B103V", "H", "ТКС ±50 ppm/°C"},
+        {"ERA-3A_B103V", "K", "ТКС ±100 ppm/°C"},
+        {"ERA-3AE_103V", "W", "±0,05 %"},
+        {"ERA-3AE_103V", "C", "±0,25 %"},
+        {"RT0603BR_0710KL", "A", "ТКС ±5 ppm/°C"},
+        {"RT0603BR_0710KL", "B", "ТКС ±10 ppm/°C"},
+        {"RT0603BR_0710KL", "C", "ТКС ±15 ppm/°C"},
+        {"RT0603_RD0710KL", "F", "±1 %"},
+        {"RT_BKD0710KL", "2512", "2512"},
+        {"_MK316BJ106ML-T", "A", "4 В"},
+        {"_MK316BJ106ML-T", "L", "10 В"},
+        {"_MK316BJ106ML-T", "G", "35 В"},
+        {"_MK316BJ106ML-T", "U", "50 В"},
+        {"JMK_BJ106MN-T", "325", "1210"},
+        {"JMK_BJ106MN-T", "432", "1812"},
+        {"JMK316_106ML-T", "B7", "X7R"},
+        {"JMK316_106ZL-T", "F", "Y5V"},
+        {"0603B104K_CT", "100", "10 В"},
+        {"0603B104K_CT", "160", "16 В"},
+        {"0603B104K_CT", "250", "25 В"},
+        {"0603B104K_CT", "101", "100 В"},
+        {"_B104K500CT", "1812", "1812"},
+        {"0603B104K500C_", "G", "0603"},
     };
     for (const auto& row : rows) {
         std::string text(row.pattern);
@@ -598,6 +670,12 @@ TEST(PartNumbers, RefuseEachFieldWithItsReason) {
         {"293D107X1010D2WE3", "нет: номер детали Vishay 293D: нет такого допуска «X1»"},
         {"LQM18PN4R7QFRL", "нет: номер детали Murata LQM: нет такого допуска «Q»"},
         {"SWPA4031S4R7MT", "нет: номер детали Sunlord SWPA: нет такого кода «4031»"},
+        {"MCR03JZHF1002", "нет: номер детали ROHM MCR: у размера 0603 нет кода «JZH»"},
+        {"MCR03EZPK1002", "нет: номер детали ROHM MCR: нет такого допуска «K»"},
+        {"ERA-3AEB103X", "нет: номер детали Panasonic ERA: у размера 0603 нет кода «X»"},
+        {"ERA-3AQB103V", "нет: номер детали Panasonic ERA: нет такого ТКС «Q»"},
+        {"RT0603BRF0710KL", "нет: номер детали Yageo RT: нет такого ТКС «F»"},
+        {"JMK107BJ106MG-T", "нет: номер детали Taiyo Yuden MLCC: у размера 0603 нет кода «G»"},
     };
     expectAll(cases);
 }
@@ -735,8 +813,11 @@ TEST(PartNumbers, WrittenNumbersReadBack) {
                 roundTrip(electrolytic, std::nullopt);
                 electrolytic.can = value::CanSize{{63, -1}, {11, 0}};
                 roundTrip(electrolytic, std::nullopt);
-                value::Reading power(value::Quantity::Inductance, {figures, 2 + shift}, tolerance);
-                roundTrip(power, std::nullopt); // 1 мкГн … 910 мкГн
+                for (const int decade : {2, 4}) { // 1 мкГн … 91 мГн
+                    const value::Reading power(value::Quantity::Inductance,
+                                               {figures, decade + shift}, tolerance);
+                    roundTrip(power, std::nullopt);
+                }
                 for (const value::ChipSize& size : value::chipSizes()) {
                     value::Reading jumper(value::Quantity::Resistance, {});
                     jumper.package = size;
@@ -744,6 +825,11 @@ TEST(PartNumbers, WrittenNumbersReadBack) {
                     value::Reading resistor(value::Quantity::Resistance, amount, tolerance);
                     resistor.package = size;
                     roundTrip(resistor, std::nullopt);
+                    value::Reading precise(value::Quantity::Resistance, amount,
+                                           Tolerance::percent({1, -1}));
+                    precise.package = size;
+                    precise.temperatureCoefficient = value::Decimal{25, 0};
+                    roundTrip(precise, std::nullopt); // thin film
                     value::Reading inductor(value::Quantity::Inductance, amount, tolerance);
                     inductor.package = size;
                     roundTrip(inductor, std::nullopt);
@@ -756,12 +842,20 @@ TEST(PartNumbers, WrittenNumbersReadBack) {
                 }
             }
     for (const std::string_view family :
-         {"Yageo RC",   "Vishay CRCW",   "Panasonic ERJ", "UniOhm Thick Film", "Samsung RC",
-          "KOA RK73",   "Murata GRM",    "Samsung CL",    "Yageo CC",          "TDK C",
-          "KEMET C",    "AVX MLCC",      "AVX TAJ",       "KEMET T491",        "Murata LQG",
-          "Yageo AC",   "TE CRG",        "Murata GCM",    "Murata GRT",        "Murata GCJ",
-          "Murata GRJ", "Panasonic EEU", "Panasonic EEE", "Panasonic ECA"})
+         {"Yageo RC",         "Vishay CRCW",   "Panasonic ERJ", "UniOhm Thick Film", "Samsung RC",
+          "KOA RK73",         "Murata GRM",    "Samsung CL",    "Yageo CC",          "TDK C",
+          "KEMET C",          "AVX MLCC",      "AVX TAJ",       "KEMET T491",        "Murata LQG",
+          "Yageo AC",         "TE CRG",        "Murata GCM",    "Murata GRT",        "Murata GCJ",
+          "Murata GRJ",       "Panasonic EEU", "Panasonic EEE", "Panasonic ECA",     "Nichicon",
+          "Rubycon",          "Vishay 293D",   "Murata LQM",    "Bourns SRR",        "Sunlord SWPA",
+          "ROHM MCR",         "ROHM ESR",      "ROHM KTR",      "Panasonic ERA",     "Yageo RT",
+          "Taiyo Yuden MLCC", "Walsin MLCC"})
         EXPECT_GT(written[std::string(family)], 50) << family;
+    // A catalogue's rows: each read and written back.
+    for (const parts::Family* family : parts::allFamilies())
+        for (const parts::IndexRow& row : family->index)
+            for (const parts::PartReading& r : parts::readPartNumber(row.code).readings)
+                roundTrip(r.reading, r.dielectric);
     for (const parts::Family* family : parts::allFamilies())
         EXPECT_GT(writtenBy[family], 0) << parts::familyName(*family);
     // A number that states no tolerance is not written for a line that gives one.
@@ -776,17 +870,21 @@ TEST(PartNumbers, WrittenNumbersReadBack) {
 // size, a tolerance or a dielectric; a jumper with each family's own code.
 TEST(PartNumbers, WrittenAsTheMakersOrderThem) {
     const Case cases[] = {
-        {"0 0603", "RC0603JR-070RL CRCW06030000Z0EA ERJ-3GEY0R00V 0603WAJ0000T5E RC1608J000CS "
-                   "RK73Z1JTTD"},
+        {"0 0603",
+         "RC0603JR-070RL MCR03EZPJ000 CRCW06030000Z0EA ERJ-3GEY0R00V 0603WAJ0000T5E RC1608J000CS "
+         "RK73Z1JTTD"},
         {"100R 5% 0603",
-         "RC0603JR-07100RL CRG0603J100R CRCW0603100RJNEA ERJ-3GEYJ101V 0603WAJ0101T5E "
+         "RC0603JR-07100RL CRG0603J100R MCR03EZPJ101 CRCW0603100RJNEA ERJ-3GEYJ101V 0603WAJ0101T5E "
          "RC1608J101CS RK73B1JTTD101J"},
-        {"4k7 1% 1206", "RC1206FR-074K7L CRG1206F4K7 CRCW12064K70FKEA ERJ-8ENF4701V 1206W4F4701T5E "
-                        "RC3216F472CS RK73H2BTTD4701F"},
-        {"2,2 пФ ±0,25 пФ 50V C0G 0402", "GRM1555C1H2R2CA01D CL05C2R2CB5NNNC CC0402CRNPO9BN2R2 "
-                                         "C1005C0G1H2R2C050AA C0402C229C5GACTU 04025A2R2CAT2A"},
-        {"10uF 20% 6.3V X5R 0805", "GRM21BR60J106MA01D CL21A106MQCNNNC CC0805MRX5R5BB106 "
-                                   "C2012X5R0J106M125AA C0805C106M9PACTU 08056D106MAT2A"},
+        {"4k7 1% 1206",
+         "RC1206FR-074K7L CRG1206F4K7 MCR18EZPF4701 CRCW12064K70FKEA ERJ-8ENF4701V 1206W4F4701T5E "
+         "RC3216F472CS RK73H2BTTD4701F"},
+        {"2,2 пФ ±0,25 пФ 50V C0G 0402",
+         "GRM1555C1H2R2CA01D CL05C2R2CB5NNNC CC0402CRNPO9BN2R2 "
+         "C1005C0G1H2R2C050AA C0402C229C5GACTU 04025A2R2CAT2A 0402N2R2C500CT"},
+        {"10uF 20% 6.3V X5R 0805",
+         "GRM21BR60J106MA01D CL21A106MQCNNNC CC0805MRX5R5BB106 "
+         "C2012X5R0J106M125AA C0805C106M9PACTU 08056D106MAT2A JMK212BJ106MG-T"},
         {"47uF 10% 10V корпус 6032-28", "TAJC476K010RNJ T491C476K010AT 293D476X9010C2TE3"},
         {"2,2 нГн ±0,3 нГн 0402", "LQG15HS2N2S02D"},
         {"220nH 5% 0603", "LQG18HNR22J00D"},
@@ -808,7 +906,7 @@ TEST(PartNumbers, WrittenAsTheMakersOrderThem) {
 TEST(PartNumbers, OfferedWhereTheyStateEveryFact) {
     const Case cases[] = {
         {"10k 1% 0603 100ppm", "Vishay CRCW"},
-        {"10k 5% 0805 0.125W", "TE CRG, Panasonic ERJ, UniOhm Thick Film"},
+        {"10k 5% 0805 0.125W", "TE CRG, ROHM MCR, Panasonic ERJ, UniOhm Thick Film"},
         {"10k 1% 0603 200V", ""},
         {"10k 0603", ""},
         {"10k 1%", ""},
@@ -821,8 +919,8 @@ TEST(PartNumbers, OfferedWhereTheyStateEveryFact) {
         {"10nH 5% 0402 300mA", ""},
         {"330nH 5% 0402", ""},
         {"330nH 5% 0603", "Murata LQG"},
-        {"10M 1% 0603",
-         "Yageo RC, TE CRG, Vishay CRCW, Panasonic ERJ, UniOhm Thick Film, Samsung RC, KOA RK73"},
+        {"10M 1% 0603", "Yageo RC, TE CRG, ROHM MCR, Vishay CRCW, Panasonic ERJ, UniOhm Thick "
+                        "Film, Samsung RC, KOA RK73"},
         {"22M 1% 0603", ""},
     };
     for (const Case& c : cases) {

@@ -17,9 +17,7 @@ std::string_view componentOf(value::Quantity quantity) {
 }
 
 std::string plain(value::Decimal value, int shift) {
-    std::string text = value::spell(value, shift);
-    std::ranges::replace(text, ',', '.');
-    return text;
+    return value::spellWithPoint(value, shift);
 }
 
 std::string jsonName(std::string_view name) {

@@ -2,7 +2,7 @@
 // (where the copy at hand printed no revision, none is named):
 //   Murata GRM: Murata, Chip Monolithic Ceramic Capacitors, Cat. No. C02E-16 (10.12.20),
 //     p. 2 «Part Numbering», and the part numbers of its rating tables; GCM (automotive), GRT
-//     (AEC-Q200), GCJ and GRJ (soft termination) are numbered alike.
+//     (AEC-Q200), GCJ and GRJ (soft termination) and GJM (high Q) are numbered alike.
 //   Samsung CL: Samsung Electro-Mechanics, Multilayer Ceramic Capacitors for Automotive,
 //     January 2024, p. 4 «Part Numbering», the same codes as its general catalog.
 //   Yageo CC: Yageo, «Coding rule of clear text code (CTC) for Yageo MLCC», and the global
@@ -14,6 +14,11 @@
 //     (C1019_X7R_SMD), «Ordering Information»; C0G high voltage (C1009_C0G_HV_SMD, 3/6/2013,
 //     p. 1: 9 for 1,0-9,9 пФ, 8 for 0,5-0,99 пФ, the voltages to 3 kV, AUTO).
 //   AVX: AVX, Surface Mount Ceramic Capacitor Products catalog, X7R «How to order».
+//   Taiyo Yuden: Taiyo Yuden, High Value Multilayer Ceramic Capacitors catalogue, page 38
+//     «Ordering code», its example JMK316BJ106ML-T; BJ X5R and B7 X7R as the later editions
+//     print them.
+//   Walsin: Walsin Technology, General Purpose MLCC approval sheet ASC_General Purpose_001U_AS,
+//     Jun. 2013, page 2 «How to order».
 // Each family's individual codes, thickness and packaging say nothing the reading shows; a
 // part number is written with the commonest of them, the thickness the size usually has.
 #include "core/part_numbers/families.h"
@@ -38,6 +43,7 @@ constexpr Code kGcm[] = {{"GCM"}};
 constexpr Code kGrt[] = {{"GRT"}};
 constexpr Code kGcj[] = {{"GCJ"}};
 constexpr Code kGrj[] = {{"GRJ"}};
+constexpr Code kGjm[] = {{"GJM"}};
 // Each size takes the thicknesses up to its width, the usual one first; X is a thickness the
 // part's own specification gives.
 constexpr Code kMurataSizes[] = {{"02", "01005", {}, "2"},
@@ -210,6 +216,48 @@ constexpr Piece kAvx[] = {{F::Size, kInchSizes},
                           {F::Text, kAvxPackaging},
                           {F::Text, kAvxSpecial}};
 
+// Taiyo Yuden: J M K 316 BJ 106 M L - T: the voltage, the series, the plated termination,
+// the size in tenths of a millimetre, the temperature characteristic, the value, the
+// tolerance, the thickness, and the packaging after the standard product's dash.
+constexpr Code kTaiyoVoltages[] = {{"E", "16"}, {"A", "4"},  {"J", "6.3"}, {"L", "10"},
+                                   {"T", "25"}, {"G", "35"}, {"U", "50"}};
+constexpr Code kTaiyoSeries[] = {{"M"}};
+constexpr Code kTaiyoTermination[] = {{"K"}};
+// Each size takes the thicknesses up to its width, the usual one first.
+constexpr Code kTaiyoSizes[] = {{"107", "0603", {}, "A K V D"},
+                                {"212", "0805", {}, "G D A K V F"},
+                                {"316", "1206", {}, "L G F D A K V H"},
+                                {"325", "1210", {}, "N M Y L H G F D A"},
+                                {"432", "1812", {}, "M U Y N L H G F D"}};
+constexpr Code kTaiyoDielectrics[] = {{"BJ", "X5R"}, {"B7", "X7R"}, {"F", "Y5V"}};
+constexpr Code kTaiyoTolerances[] = {{"K", "10"}, {"M", "20"}, {"Z", "+80-20"}};
+constexpr Code kTaiyoThickness[] = {{"K"}, {"V"}, {"A"}, {"D"}, {"F"}, {"G"},
+                                    {"H"}, {"L"}, {"N"}, {"Y"}, {"M"}, {"U"}};
+constexpr Code kTaiyoPackaging[] = {{"T"}, {"B"}};
+constexpr Piece kTaiyoYuden[] = {{F::Voltage, kTaiyoVoltages},
+                                 {F::Text, kTaiyoSeries},
+                                 {F::Text, kTaiyoTermination},
+                                 {F::Size, kTaiyoSizes},
+                                 {F::Dielectric, kTaiyoDielectrics},
+                                 {F::Value},
+                                 {F::Tolerance, kTaiyoTolerances},
+                                 {F::Text, kTaiyoThickness, ValueStyle::Digits3, Follows::Size},
+                                 {F::Hyphen},
+                                 {F::Text, kTaiyoPackaging}};
+
+// Walsin: 0603 B 104 K 500 C T, the voltage as a value code in volts.
+constexpr Code kWalsinSizes[] = {{"0402", "0402"}, {"0603", "0603"}, {"0805", "0805"},
+                                 {"1206", "1206"}, {"1210", "1210"}, {"1812", "1812"}};
+constexpr Code kWalsinDielectrics[] = {{"B", "X7R"}, {"N", "C0G"}, {"F", "Y5V"}};
+constexpr Code kWalsinVoltages[] = {
+    {"500", "50"}, {"100", "10"}, {"160", "16"}, {"250", "25"}, {"101", "100"}};
+constexpr Code kWalsinTermination[] = {{"C"}, {"L"}};
+constexpr Code kWalsinPackaging[] = {{"T"}, {"R"}, {"G"}};
+constexpr Piece kWalsin[] = {
+    {F::Size, kWalsinSizes},     {F::Dielectric, kWalsinDielectrics}, {F::Value},
+    {F::Tolerance, kTolerances}, {F::Voltage, kWalsinVoltages},       {F::Text, kWalsinTermination},
+    {F::Text, kWalsinPackaging}};
+
 // 0,1 пФ to 100 мкФ: the makers' general-purpose ranges together.
 constexpr Range kFarads{{1, -1}, {1, 8}};
 
@@ -219,11 +267,14 @@ constexpr Family kFamilies[] = {
     {"Murata", "GRT", Quantity::Capacitance, kMurata<kGrt>, kFarads, {}, false, false},
     {"Murata", "GCJ", Quantity::Capacitance, kMurata<kGcj>, kFarads, {}, false, false},
     {"Murata", "GRJ", Quantity::Capacitance, kMurata<kGrj>, kFarads, {}, false, false},
+    {"Murata", "GJM", Quantity::Capacitance, kMurata<kGjm>, kFarads, {}, false, false},
     {"Samsung", "CL", Quantity::Capacitance, kSamsungCl, kFarads},
     {"Yageo", "CC", Quantity::Capacitance, kYageoCc, kFarads},
     {"TDK", "C", Quantity::Capacitance, kTdkC, kFarads, {}, true},
     {"KEMET", "C", Quantity::Capacitance, kKemet, kFarads},
     {"AVX", "MLCC", Quantity::Capacitance, kAvx, kFarads},
+    {"Taiyo Yuden", "MLCC", Quantity::Capacitance, kTaiyoYuden, kFarads},
+    {"Walsin", "MLCC", Quantity::Capacitance, kWalsin, kFarads},
 };
 
 } // namespace

@@ -52,6 +52,7 @@ constexpr Range kAluminium{{1, 5}, {1, 11}}; // 0,1 … 100 000 мкФ
 
 // Nichicon: U VR 1H 100 M DD; DD, ED, PD, HD, RD the configuration of a diameter's group.
 constexpr Code kU[] = {{"U"}};
+// The radial series the pages print; the chip types (UUD, UWT, UCD) are numbered otherwise.
 constexpr Code kNichiconSeries[] = {{"VR"}, {"HE"}, {"ET"}, {"RU"}, {"SP"}, {"VZ"}, {"PW"}};
 constexpr Code kTwentyPercent[] = {{"M", "20"}};
 constexpr Code kNichiconConfiguration[] = {{"DD"}, {"ED"}, {"PD"}, {"HD"}, {"RD"}};

@@ -55,6 +55,17 @@ struct Range {
     value::Decimal most;
 };
 
+// A row of a catalogue whose numbers are indexes, not codes: the order code and the part's
+// facts as its data sheet prints them.
+struct IndexRow {
+    std::string_view code;      // "885012206071"
+    value::Decimal value;       // in the quantity's smallest unit
+    std::string_view tolerance; // as a tolerance row's meaning: "10"
+    std::string_view voltage = {};
+    std::string_view dielectric = {};
+    std::string_view size = {}; // an inch chip size
+};
+
 struct Family {
     std::string_view maker; // "Murata"
     std::string_view name;  // "GRM"
@@ -68,6 +79,8 @@ struct Family {
     // Its numbers are offered for a value; a family of special grades (automotive,
     // anti-surge, soft termination) is read, and written only when asked for by name.
     bool offered = true;
+    // A catalogue of indexes, read and written row by row; its pieces are none.
+    std::span<const IndexRow> index = {};
 };
 
 // The families of chip resistors, of ceramic, tantalum and aluminium electrolytic capacitors,
@@ -77,5 +90,6 @@ std::span<const Family> ceramicFamilies();
 std::span<const Family> tantalumFamilies();
 std::span<const Family> electrolyticFamilies();
 std::span<const Family> inductorFamilies();
+std::span<const Family> catalogueFamilies();
 
 } // namespace vantrel::parts

@@ -43,14 +43,15 @@ constexpr Piece kMurataLqg18[] = {{F::Text, kLqg},
                                   {F::Text, kLqg18Feature},
                                   {F::Text, kLqgPackaging}};
 
-// Murata LQM and LQH: LQ M 18 P N 4R7 M FR L, the application and category letters, the
-// inductance, the tolerance, two letters of the series' own and the packaging.
+// Murata LQM, LQH and LQW: LQ M 18 P N 4R7 M FR L, the application and category letters,
+// the inductance, the tolerance, two letters of the series' own and the packaging.
 constexpr Code kLqm[] = {{"LQM"}};
 constexpr Code kLqh[] = {{"LQH"}};
+constexpr Code kLqw[] = {{"LQW"}};
 constexpr Code kMurataInductorSizes[] = {
-    {"18", "0603"}, {"21", "0805"}, {"2H", "1008"}, {"2M", "0806"}, {"2U", "1008"},
-    {"3N", "1212"}, {"31", "1206"}, {"32", "1210"}, {"43", "1812"}, {"44", "1515"},
-    {"5B", "2020"}, {"55", "2220"}, {"66", "2525"}, {"88", "3131"}};
+    {"15", "0402"}, {"18", "0603"}, {"21", "0805"}, {"2H", "1008"}, {"2M", "0806"},
+    {"2U", "1008"}, {"3N", "1212"}, {"31", "1206"}, {"32", "1210"}, {"43", "1812"},
+    {"44", "1515"}, {"5B", "2020"}, {"55", "2220"}, {"66", "2525"}, {"88", "3131"}};
 constexpr Code kPowerLine[] = {{"P"}};
 constexpr Code kStandard[] = {{"N"}};
 constexpr Code kPowerTolerances[] = {{"M", "20"}, {"N", "30"}, {"K", "10"}, {"J", "5"}};
@@ -101,12 +102,14 @@ constexpr Piece kSunlordSwpa[] = {{F::Text, kSwpa},
                                   {F::Text, kTaped}};
 
 constexpr Range kPower{{10, 0}, {10, 6}}; // 10 нГн … 10 мГн
+constexpr Range kWound{{1, 0}, {10, 6}};  // 1 нГн … 10 мГн
 
 constexpr Family kFamilies[] = {
     {"Murata", "LQG", Quantity::Inductance, kMurataLqg15, {{1, 0}, {270, 0}}}, // 1 … 270 нГн
     {"Murata", "LQG", Quantity::Inductance, kMurataLqg18, {{1, 0}, {470, 0}}}, // 1 … 470 нГн
     {"Murata", "LQM", Quantity::Inductance, kMurataPower<kLqm>, kPower, {}, false, false},
     {"Murata", "LQH", Quantity::Inductance, kMurataPower<kLqh>, kPower, {}, false, false},
+    {"Murata", "LQW", Quantity::Inductance, kMurataPower<kLqw>, kWound, {}, false, false},
     {"Bourns", "SRN", Quantity::Inductance, kBourns<kSrn>, kPower, {}, false, false},
     {"Bourns", "SRR", Quantity::Inductance, kBourns<kSrr>, kPower, {}, false, false},
     {"Bourns", "SRP", Quantity::Inductance, kBourns<kSrp>, kPower, {}, false, false},

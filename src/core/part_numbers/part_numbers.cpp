@@ -22,13 +22,6 @@ bool isCodeCharacter(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '.';
 }
 
-// "6.3" in a can's size, as the part number writes it.
-std::string pointed(Decimal millimetres) {
-    std::string text = value::spell(millimetres);
-    std::ranges::replace(text, ',', '.');
-    return text;
-}
-
 // The lengths of the cans "6.3X11" might be at the start of the text: each split the text
 // allows, the shortest first.
 template <typename Each> void eachCan(std::string_view text, Each each) {
@@ -423,8 +416,22 @@ private:
     std::vector<PartReading> readings_;
 };
 
-constexpr std::array<std::span<const Family> (*)(), 5> kGroups = {
-    resistorFamilies, ceramicFamilies, tantalumFamilies, electrolyticFamilies, inductorFamilies};
+constexpr std::array<std::span<const Family> (*)(), 6> kGroups = {
+    resistorFamilies,     ceramicFamilies,  tantalumFamilies,
+    electrolyticFamilies, inductorFamilies, catalogueFamilies};
+
+// What an index row orders.
+PartReading readingOf(const Family& family, const IndexRow& row) {
+    PartReading found{&family, Reading(family.quantity, row.value, toleranceOf(row.tolerance)),
+                      std::nullopt};
+    if (!row.voltage.empty())
+        found.reading.voltage = number(row.voltage);
+    if (!row.dielectric.empty())
+        found.dielectric = codes::readDielectric(row.dielectric);
+    if (!row.size.empty())
+        found.reading.package = value::chipSizeOfInch(row.size);
+    return found;
+}
 
 // The code of the piece for the reading; nothing where the reading lacks the fact the piece
 // states or has one the family does not make.
@@ -543,7 +550,8 @@ private:
         case Field::Can:
             if (!reading_.can)
                 return std::nullopt;
-            canCode_ = pointed(reading_.can->diameter) + "X" + pointed(reading_.can->length);
+            canCode_ = value::spellWithPoint(reading_.can->diameter) + "X" +
+                       value::spellWithPoint(reading_.can->length);
             return std::string_view(canCode_);
         case Field::Power: {
             const Decimal watts = reading_.power ? *reading_.power : number(size_->power);
@@ -595,6 +603,12 @@ PartAnswer readPartNumber(std::string_view text) {
     std::size_t furthest = 0;
     for (const auto group : kGroups)
         for (const Family& family : group()) {
+            if (!family.index.empty()) {
+                const auto row = std::ranges::find(family.index, code, &IndexRow::code);
+                if (row != family.index.end())
+                    answer.readings.push_back(readingOf(family, *row));
+                continue;
+            }
             Walk walk(family, code);
             for (PartReading& found : walk.readings())
                 answer.readings.push_back(std::move(found));
@@ -628,6 +642,13 @@ std::optional<std::string> partNumberOf(const Family& family, const Reading& rea
                                         const std::optional<codes::Dielectric>& dielectric) {
     if (family.quantity != reading.quantity)
         return std::nullopt;
+    if (!family.index.empty()) {
+        for (const IndexRow& row : family.index)
+            if (const PartReading ordered = readingOf(family, row);
+                ordered.reading == reading && ordered.dielectric == dielectric)
+                return std::string(row.code);
+        return std::nullopt;
+    }
     return Writer(family, reading, dielectric).write();
 }
 

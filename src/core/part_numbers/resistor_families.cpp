@@ -16,6 +16,14 @@
 //   UniOhm: Uniroyal Electronics, Thick Film Chip Resistors data sheet, «Part numbering»
 //     (the sheet carries no revision); the 2007-2008 catalogue, page 4 «Ordering procedure»
 //     (the small sizes' power codes SA, S8, S4, and J, K, L as the multipliers below one).
+//   ROHM MCR, ESR, KTR: ROHM, Thick film chip resistors MCR series data sheet 2017.12 Rev.O,
+//     «Part number description» and «Products list», and the 2012 editions (Rev.B, D; the
+//     older type codes); Anti-surge ESR series (2012.07 Rev.A and the 2016 edition, its power
+//     per size); High voltage KTR series 2018.09 Rev.F.
+//   Panasonic ERA: Panasonic, Metal Film (Thin Film) Chip Resistors ERA 1A, 2A, 3A, 6A, 8A,
+//     AOA0000C237, «Explanation of Part Numbers»: an E24 value in three figures.
+//   Yageo RT: Yageo, Thin Film Chip Resistors RT series data sheet, May 11, 2015 V.6, page 2
+//     «Ordering information - Global part number»; its example RT0603DRE0756RL.
 //   Samsung RC: Samsung Electro-Mechanics, Thick Film Chip Resistors (RC Series)
 //     data sheet, «Part Number Description».
 //   KOA RK73: KOA Speer, RK73H precision thick film chip resistor data sheet, 4/27/11,
@@ -204,6 +212,78 @@ constexpr Piece kTeCrg[] = {{F::Text, kCrg},
                             {F::Tolerance, kTeTolerances},
                             {F::Value, {}, ValueStyle::Letters}};
 
+// ROHM MCR, ESR (anti-surge) and KTR (high voltage): MCR 03 EZP F 1002 at ±1 % and ±0,5 %,
+// MCR 03 EZP J 103 at ±5 %, «000» a jumper; the type code, the packaging, follows the size.
+constexpr Code kMcr[] = {{"MCR"}};
+constexpr Code kEsr[] = {{"ESR"}};
+constexpr Code kKtr[] = {{"KTR"}};
+constexpr Code kMcrSizes[] = {{"004", "01005", "0.031", "QLP RZP YZP"},
+                              {"006", "0201", "0.05", "YLP YRT YZP"},
+                              {"01", "0402", "0.063", "MZP MRT PZPI"},
+                              {"03", "0603", "0.1", "EZP ERT MZP PZPI"},
+                              {"10", "0805", "0.125", "EZP ERT"},
+                              {"18", "1206", {}, "EZP ERT"},
+                              {"25", "1210", {}, "JZH JRT"},
+                              {"50", "2010", {}, "JZH JRT"},
+                              {"100", "2512", {}, "JZH JRT"}};
+constexpr Code kEsrSizes[] = {{"01", "0402", "0.2", "MZP"},
+                              {"03", "0603", "0.25", "EZP"},
+                              {"10", "0805", "0.4", "EZP"},
+                              {"18", "1206", "0.5", "EZP"},
+                              {"25", "1210", "0.66", "JZP"}};
+constexpr Code kKtrSizes[] = {{"03", "0603", "0.1", "EZP"},
+                              {"10", "0805", "0.125", "EZP"},
+                              {"18", "1206", "0.25", "EZP"},
+                              {"25", "1210", "0.33", "JZP"}};
+constexpr Code kRohmTypes[] = {{"EZP"}, {"MZP"}, {"JZH"}, {"JZP"}, {"QLP"}, {"YLP"}, {"RZP"},
+                               {"YZP"}, {"YRT"}, {"MRT"}, {"ERT"}, {"JRT"}, {"PZPI"}};
+constexpr Code kRohmTolerances1[] = {{"F", "1"}, {"D", "0.5"}, {"FX", "1"}};
+constexpr Code kRohmTolerances5[] = {{"J", "5"}};
+constexpr Code kKtrTolerances1[] = {{"F", "1"}};
+template <const auto& series, const auto& sizes, const auto& tolerances, ValueStyle style>
+constexpr Piece kRohm[] = {{F::Text, series},
+                           {F::Size, sizes},
+                           {F::Text, kRohmTypes, ValueStyle::Digits3, Follows::Size},
+                           {F::Tolerance, tolerances},
+                           {F::Value, {}, style}};
+
+// Panasonic ERA: ERA 3A E B 103 V, the TCR and the tolerance before the value, which has three
+// figures where two are all it has.
+constexpr Code kEra[] = {{"ERA"}};
+constexpr Code kEraSizes[] = {{"1A", "0201", "0.05", "C"},
+                              {"2A", "0402", "0.063", "X"},
+                              {"3A", "0603", "0.1", "V"},
+                              {"6A", "0805", "0.125", "V"},
+                              {"8A", "1206", "0.25", "V"}};
+constexpr Code kEraTcr[] = {{"R", "10"}, {"P", "15"}, {"E", "25"}, {"H", "50"}, {"K", "100"}};
+constexpr Code kThinFilmTolerances[] = {
+    {"W", "0.05"}, {"B", "0.1"}, {"C", "0.25"}, {"D", "0.5"}, {"F", "1"}};
+constexpr Code kEraPackaging[] = {{"V"}, {"X"}, {"C"}};
+constexpr Piece kPanasonicEra[] = {{F::Text, kEra},
+                                   {F::Hyphen},
+                                   {F::Size, kEraSizes},
+                                   {F::Tcr, kEraTcr},
+                                   {F::Tolerance, std::span(kThinFilmTolerances).first(4)},
+                                   {F::Value, {}, ValueStyle::Digits3Or4},
+                                   {F::Text, kEraPackaging, ValueStyle::Digits3, Follows::Size}};
+
+// Yageo RT: RT 0603 D R E 07 56R L, thin film, the TCR after the packaging.
+constexpr Code kRt[] = {{"RT"}};
+constexpr Code kYageoRtSizes[] = {{"0201", "0201"}, {"0402", "0402"}, {"0603", "0603"},
+                                  {"0805", "0805"}, {"1206", "1206"}, {"1210", "1210"},
+                                  {"2010", "2010"}, {"2512", "2512"}};
+constexpr Code kYageoRtPackaging[] = {{"R"}, {"K"}};
+constexpr Code kYageoRtTcr[] = {{"A", "5"}, {"B", "10"}, {"C", "15"}, {"D", "25"}, {"E", "50"}};
+constexpr Code kYageoRtReels[] = {{"07"}, {"13"}};
+constexpr Piece kYageoRt[] = {{F::Text, kRt},
+                              {F::Size, kYageoRtSizes},
+                              {F::Tolerance, kThinFilmTolerances},
+                              {F::Text, kYageoRtPackaging},
+                              {F::Tcr, kYageoRtTcr},
+                              {F::Text, kYageoRtReels},
+                              {F::Value, {}, ValueStyle::Letters},
+                              {F::Text, kLeadFree}};
+
 // 1 Ом to 10 МОм, as each data sheet's range table gives the general-purpose parts; lower
 // values are the makers' low-ohm series.
 constexpr Range kOhms{{1, 0}, {10, 6}};
@@ -213,6 +293,32 @@ constexpr Family kFamilies[] = {
     {"Yageo", "AC", Quantity::Resistance, kYageo<kAc, kYageoAcSizes, kYageoAcTolerances>, kOhms,
      "0R", false, false},
     {"TE", "CRG", Quantity::Resistance, kTeCrg, kOhms},
+    {"ROHM", "MCR", Quantity::Resistance,
+     kRohm<kMcr, kMcrSizes, kRohmTolerances1, ValueStyle::Digits4>, kOhms},
+    {"ROHM", "MCR", Quantity::Resistance,
+     kRohm<kMcr, kMcrSizes, kRohmTolerances5, ValueStyle::Digits3>, kOhms, "000"},
+    {"ROHM",
+     "ESR",
+     Quantity::Resistance,
+     kRohm<kEsr, kEsrSizes, kRohmTolerances1, ValueStyle::Digits4>,
+     kOhms,
+     {},
+     false,
+     false},
+    {"ROHM", "ESR", Quantity::Resistance,
+     kRohm<kEsr, kEsrSizes, kRohmTolerances5, ValueStyle::Digits3>, kOhms, "000", false, false},
+    {"ROHM",
+     "KTR",
+     Quantity::Resistance,
+     kRohm<kKtr, kKtrSizes, kKtrTolerances1, ValueStyle::Digits4>,
+     kOhms,
+     {},
+     false,
+     false},
+    {"ROHM", "KTR", Quantity::Resistance,
+     kRohm<kKtr, kKtrSizes, kRohmTolerances5, ValueStyle::Digits3>, kOhms, "000", false, false},
+    {"Panasonic", "ERA", Quantity::Resistance, kPanasonicEra, kOhms},
+    {"Yageo", "RT", Quantity::Resistance, kYageoRt, kOhms},
     {"Vishay", "CRCW", Quantity::Resistance, kVishayCrcw, kOhms, "0000"},
     {"Panasonic", "ERJ", Quantity::Resistance, kErj5, kOhms, "0R00"},
     {"Panasonic", "ERJ", Quantity::Resistance, kErj1, kOhms},

@@ -117,4 +117,10 @@ double toDouble(Decimal value) {
     return value.exponent >= 0 ? significand * power : significand / power;
 }
 
+std::string spellWithPoint(Decimal value, int shift) {
+    std::string text = spell(value, shift);
+    std::ranges::replace(text, ',', '.');
+    return text;
+}
+
 } // namespace vantrel::value

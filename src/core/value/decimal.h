@@ -63,5 +63,7 @@ std::string withPointLetter(Decimal value, std::string_view letter, int shift = 
 // The value divided by 10^shift, with a decimal comma, without trailing zeros or thousands
 // separators: 4700 with shift 3 is "4,7", 47 with shift 0 is "47", 47 × 10^-2 is "0,47".
 std::string spell(Decimal value, int shift = 0);
+// The same with a decimal point, as files and makers' codes write it: "4.7".
+std::string spellWithPoint(Decimal value, int shift = 0);
 
 } // namespace vantrel::value
