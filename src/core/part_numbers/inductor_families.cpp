@@ -28,20 +28,14 @@ constexpr Code kLqgTolerances[] = {{"J", "5"},    {"G", "2"},    {"H", "3"},    
 constexpr Code kLqg15Feature[] = {{"02"}};
 constexpr Code kLqg18Feature[] = {{"00"}};
 constexpr Code kLqgPackaging[] = {{"D"}, {"J"}, {"B"}};
-constexpr Piece kMurataLqg15[] = {{F::Text, kLqg},
-                                  {F::Size, kLqg15},
-                                  {F::Text, kLqg15Kinds},
-                                  {F::Value, {}, ValueStyle::NanohenriesN},
-                                  {F::Tolerance, kLqgTolerances},
-                                  {F::Text, kLqg15Feature},
-                                  {F::Text, kLqgPackaging}};
-constexpr Piece kMurataLqg18[] = {{F::Text, kLqg},
-                                  {F::Size, kLqg18},
-                                  {F::Text, kLqg18Kinds},
-                                  {F::Value, {}, ValueStyle::NanohenriesN},
-                                  {F::Tolerance, kLqgTolerances},
-                                  {F::Text, kLqg18Feature},
-                                  {F::Text, kLqgPackaging}};
+template <const auto& size, const auto& kinds, const auto& feature>
+constexpr Piece kMurataLqg[] = {{F::Text, kLqg},
+                                {F::Size, size},
+                                {F::Text, kinds},
+                                {F::Value, {}, ValueStyle::NanohenriesN},
+                                {F::Tolerance, kLqgTolerances},
+                                {F::Text, feature},
+                                {F::Text, kLqgPackaging}};
 
 // Murata LQM, LQH and LQW: LQ M 18 P N 4R7 M FR L, the application and category letters,
 // the inductance, the tolerance, two letters of the series' own and the packaging.
@@ -105,8 +99,16 @@ constexpr Range kPower{{10, 0}, {10, 6}}; // 10 нГн … 10 мГн
 constexpr Range kWound{{1, 0}, {10, 6}};  // 1 нГн … 10 мГн
 
 constexpr Family kFamilies[] = {
-    {"Murata", "LQG", Quantity::Inductance, kMurataLqg15, {{1, 0}, {270, 0}}}, // 1 … 270 нГн
-    {"Murata", "LQG", Quantity::Inductance, kMurataLqg18, {{1, 0}, {470, 0}}}, // 1 … 470 нГн
+    {"Murata",
+     "LQG",
+     Quantity::Inductance,
+     kMurataLqg<kLqg15, kLqg15Kinds, kLqg15Feature>,
+     {{1, 0}, {270, 0}}}, // 1 … 270 нГн
+    {"Murata",
+     "LQG",
+     Quantity::Inductance,
+     kMurataLqg<kLqg18, kLqg18Kinds, kLqg18Feature>,
+     {{1, 0}, {470, 0}}}, // 1 … 470 нГн
     {"Murata", "LQM", Quantity::Inductance, kMurataPower<kLqm>, kPower, {}, false, false},
     {"Murata", "LQH", Quantity::Inductance, kMurataPower<kLqh>, kPower, {}, false, false},
     {"Murata", "LQW", Quantity::Inductance, kMurataPower<kLqw>, kWound, {}, false, false},
