@@ -155,6 +155,9 @@ TEST(PartNumbers, ReadAsTheirDataSheetsPrint) {
         {"ERJ-PA3J160V", "Panasonic ERJ: 16 Ом ±5 %, 0,25 Вт, 0603 (1608 мм)"},
         {"ERJ-P08J152V", "Panasonic ERJ: 1,5 кОм ±5 %, 0,66 Вт, 1206 (3216 мм)"},
         {"ERJ-UP6D1002V", "Panasonic ERJ: 10 кОм ±0,5 %, 0,5 Вт, 0805 (2012 мм)"},
+        // The precision types' sheet, its example.
+        {"ERJ-3RBD6811V", "Panasonic ERJ: 6,81 кОм ±0,5 %, ТКС ±50 ppm/°C, 0,1 Вт, 0603 (1608 мм)"},
+        {"ERJ-2RHD1002X", "Panasonic ERJ: 10 кОм ±0,5 %, ТКС ±50 ppm/°C, 0,063 Вт, 0402 (1005 мм)"},
         // UniOhm's catalogue, «Ordering procedure»: J, K, L below one; S the small size.
         {"0402WGF499JTCE", "UniOhm Thick Film: 49,9 Ом ±1 %, 0,0625 Вт, 0402 (1005 мм)"},
         {"0603SAF5101T5E", "UniOhm Thick Film: 5,1 кОм ±1 %, 0,1 Вт, 0603 (1608 мм)"},
@@ -241,6 +244,14 @@ TEST(PartNumbers, ReadAsTheirDataSheetsPrint) {
         {"74479774147", "Würth WE-PMI: 470 нГн ±20 %, 0805 (2012 мм)"},
         {"784776112", "Würth WE-PD2A: 12 мкГн ±10 %"},
         {"885012206099", "нет: "},
+        // Stackpole's part search: one value in three packagings, and a jumper.
+        {"RMCF0603FT10K0", "Stackpole RMCF: 10 кОм ±1 %, 0603 (1608 мм)"},
+        {"RMCF0603FG10K0", "Stackpole RMCF: 10 кОм ±1 %, 0603 (1608 мм)"},
+        {"RMCF0402JT1K20", "Stackpole RMCF: 1,2 кОм ±5 %, 0402 (1005 мм)"},
+        {"RMCF0603ZT0R00", "Stackpole RMCF: 0 Ом, 0603 (1608 мм)"},
+        {"RMCF01005FT100K", "Stackpole RMCF: 100 кОм ±1 %, 01005 (0402 мм)"},
+        // AVX's part builder: the largest of 1210 at 6,3 V.
+        {"12106C476KAT2A", "AVX MLCC: 47 мкФ ±10 %, 6,3 В, 1210 (3225 мм), X7R"},
     };
     expectAll(cases);
 }
@@ -486,6 +497,9 @@ TEST(PartNumbers, FieldCodesMeanWhatTheirTablesSay) {
         {"LQG15HS10N_02D", "K", "±10 %"},
         {"LQG15HS2N2_02D", "C", "±0,2 нГн"},
         {"LQG15HS2N2_02D", "D", "±0,5 нГн"},
+        {"CRCW060310K0FKEA_", "HP", "±100 ppm/°C"},
+        {"CRCW080545K3FKEA_", "C", "45,3 кОм"},
+        {"CRCW_10K0FKEA", "1218", "1218"},
         {"RC0603FR-_10KL", "7W", "0603"},
         {"RC0603FR-_10KL", "3W", "0603"},
         {"RC_FK-0710KL", "1218", "1218"},
@@ -671,6 +685,14 @@ TEST(PartNumbers, RefuseEachFieldWithItsReason) {
         {"LQM18PN4R7QFRL", "нет: номер детали Murata LQM: нет такого допуска «Q»"},
         {"SWPA4031S4R7MT", "нет: номер детали Sunlord SWPA: нет такого кода «4031»"},
         {"MCR03JZHF1002", "нет: номер детали ROHM MCR: у размера 0603 нет кода «JZH»"},
+        {"ERJ-3RHD6811V", "нет: номер детали Panasonic ERJ: у размера 0603 нет ТКС «H»"},
+        // Outside AVX's product table: a value above the largest, a voltage the size lacks.
+        {"06035C105KAT2A",
+         "нет: номер детали AVX MLCC: у серии нет 1 мкФ в размере 0603 (50 В, X7R)"},
+        {"06037C104KAT2A", "нет: номер детали AVX MLCC: у серии нет 500 В, X7R в размере 0603"},
+        {"04024D106KAT2A", "AVX MLCC: 10 мкФ ±10 %, 4 В, 0402 (1005 мм), X5R"},
+        {"04024D226KAT2A",
+         "нет: номер детали AVX MLCC: у серии нет 22 мкФ в размере 0402 (4 В, X5R)"},
         {"MCR03EZPK1002", "нет: номер детали ROHM MCR: нет такого допуска «K»"},
         {"ERA-3AEB103X", "нет: номер детали Panasonic ERA: у размера 0603 нет кода «X»"},
         {"ERA-3AQB103V", "нет: номер детали Panasonic ERA: нет такого ТКС «Q»"},
@@ -825,11 +847,13 @@ TEST(PartNumbers, WrittenNumbersReadBack) {
                     value::Reading resistor(value::Quantity::Resistance, amount, tolerance);
                     resistor.package = size;
                     roundTrip(resistor, std::nullopt);
-                    value::Reading precise(value::Quantity::Resistance, amount,
-                                           Tolerance::percent({1, -1}));
-                    precise.package = size;
-                    precise.temperatureCoefficient = value::Decimal{25, 0};
-                    roundTrip(precise, std::nullopt); // thin film
+                    for (const auto& [percent, ppm] : {std::pair(1, 25), std::pair(5, 50)}) {
+                        value::Reading precise(value::Quantity::Resistance, amount,
+                                               Tolerance::percent({percent, -1}));
+                        precise.package = size;
+                        precise.temperatureCoefficient = value::Decimal{ppm, 0};
+                        roundTrip(precise, std::nullopt); // thin film, precision thick film
+                    }
                     value::Reading inductor(value::Quantity::Inductance, amount, tolerance);
                     inductor.package = size;
                     roundTrip(inductor, std::nullopt);
@@ -870,15 +894,15 @@ TEST(PartNumbers, WrittenNumbersReadBack) {
 // size, a tolerance or a dielectric; a jumper with each family's own code.
 TEST(PartNumbers, WrittenAsTheMakersOrderThem) {
     const Case cases[] = {
-        {"0 0603",
-         "RC0603JR-070RL MCR03EZPJ000 CRCW06030000Z0EA ERJ-3GEY0R00V 0603WAJ0000T5E RC1608J000CS "
-         "RK73Z1JTTD"},
-        {"100R 5% 0603",
-         "RC0603JR-07100RL CRG0603J100R MCR03EZPJ101 CRCW0603100RJNEA ERJ-3GEYJ101V 0603WAJ0101T5E "
-         "RC1608J101CS RK73B1JTTD101J"},
-        {"4k7 1% 1206",
-         "RC1206FR-074K7L CRG1206F4K7 MCR18EZPF4701 CRCW12064K70FKEA ERJ-8ENF4701V 1206W4F4701T5E "
-         "RC3216F472CS RK73H2BTTD4701F"},
+        {"0 0603", "RC0603JR-070RL MCR03EZPJ000 RMCF0603ZT0R00 CRCW06030000Z0EA ERJ-3GEY0R00V "
+                   "0603WAJ0000T5E RC1608J000CS "
+                   "RK73Z1JTTD"},
+        {"100R 5% 0603", "RC0603JR-07100RL CRG0603J100R MCR03EZPJ101 RMCF0603JT100R "
+                         "CRCW0603100RJNEA ERJ-3GEYJ101V 0603WAJ0101T5E "
+                         "RC1608J101CS RK73B1JTTD101J"},
+        {"4k7 1% 1206", "RC1206FR-074K7L CRG1206F4K7 MCR18EZPF4701 RMCF1206FT4K70 CRCW12064K70FKEA "
+                        "ERJ-8ENF4701V 1206W4F4701T5E "
+                        "RC3216F472CS RK73H2BTTD4701F"},
         {"2,2 пФ ±0,25 пФ 50V C0G 0402",
          "GRM1555C1H2R2CA01D CL05C2R2CB5NNNC CC0402CRNPO9BN2R2 "
          "C1005C0G1H2R2C050AA C0402C229C5GACTU 04025A2R2CAT2A 0402N2R2C500CT"},
@@ -906,6 +930,13 @@ TEST(PartNumbers, WrittenAsTheMakersOrderThem) {
 TEST(PartNumbers, OfferedWhereTheyStateEveryFact) {
     const Case cases[] = {
         {"10k 1% 0603 100ppm", "Vishay CRCW"},
+        {"1uF 10% 50V X7R 0603",
+         "Murata GRM, Samsung CL, Yageo CC, TDK C, KEMET C, Taiyo Yuden MLCC, Walsin MLCC"},
+        {"470nF 10% 50V X7R 0603", "Murata GRM, Samsung CL, Yageo CC, TDK C, KEMET C, AVX MLCC, "
+                                   "Taiyo Yuden MLCC, Walsin MLCC"},
+        {"10k 0.5% 0603 50ppm", "Panasonic ERA, Yageo RT, Panasonic ERJ"},
+        {"10k 0.5% 0603", "Yageo RC, ROHM MCR, Vishay CRCW, Panasonic ERJ, UniOhm Thick Film, "
+                          "Samsung RC, KOA RK73"},
         {"10k 5% 0805 0.125W", "TE CRG, ROHM MCR, Panasonic ERJ, UniOhm Thick Film"},
         {"10k 1% 0603 200V", ""},
         {"10k 0603", ""},
@@ -919,8 +950,9 @@ TEST(PartNumbers, OfferedWhereTheyStateEveryFact) {
         {"10nH 5% 0402 300mA", ""},
         {"330nH 5% 0402", ""},
         {"330nH 5% 0603", "Murata LQG"},
-        {"10M 1% 0603", "Yageo RC, TE CRG, ROHM MCR, Vishay CRCW, Panasonic ERJ, UniOhm Thick "
-                        "Film, Samsung RC, KOA RK73"},
+        {"10M 1% 0603",
+         "Yageo RC, TE CRG, ROHM MCR, Stackpole RMCF, Vishay CRCW, Panasonic ERJ, UniOhm Thick "
+         "Film, Samsung RC, KOA RK73"},
         {"22M 1% 0603", ""},
     };
     for (const Case& c : cases) {

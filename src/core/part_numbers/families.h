@@ -66,6 +66,14 @@ struct IndexRow {
     std::string_view size = {}; // an inch chip size
 };
 
+// What a maker makes in a size: at a voltage and in a dielectric, values up to `most`.
+struct Limit {
+    std::string_view size; // inch
+    std::string_view dielectric;
+    std::string_view voltage;
+    value::Decimal most; // in the quantity's smallest unit
+};
+
 struct Family {
     std::string_view maker; // "Murata"
     std::string_view name;  // "GRM"
@@ -81,6 +89,9 @@ struct Family {
     bool offered = true;
     // A catalogue of indexes, read and written row by row; its pieces are none.
     std::span<const IndexRow> index = {};
+    // Its product table: a size, voltage and dielectric it has no row for, or a value above the
+    // row's, it does not make. None for a dielectric it has no rows for.
+    std::span<const Limit> envelope = {};
 };
 
 // The families of chip resistors, of ceramic, tantalum and aluminium electrolytic capacitors,

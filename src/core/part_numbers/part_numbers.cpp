@@ -130,6 +130,31 @@ std::string_view pairedCode(const Code& row, const Piece& piece) {
     return first;
 }
 
+// Why the family does not make the part: «у серии нет 100 мкФ в размере 01005 (630 В, X7R)»;
+// empty where it does, or where its table does not say.
+std::string outsideEnvelope(const Family& family, const Reading& reading,
+                            const std::optional<codes::Dielectric>& dielectric) {
+    if (family.envelope.empty() || !reading.package || !reading.voltage || !dielectric)
+        return {};
+    const auto ofDielectric = [&](const Limit& limit) {
+        return codes::readDielectric(limit.dielectric) == dielectric;
+    };
+    if (std::ranges::none_of(family.envelope, ofDielectric))
+        return {};
+    const std::string where = " в размере " + std::string(reading.package->inch);
+    const std::string rating = value::spell(*reading.voltage) + " В, " + dielectric->code;
+    const auto row = std::ranges::find_if(family.envelope, [&](const Limit& limit) {
+        return ofDielectric(limit) && limit.size == reading.package->inch &&
+               number(limit.voltage) == *reading.voltage;
+    });
+    if (row == family.envelope.end())
+        return "у серии нет " + rating + where;
+    if (value::toDouble(reading.value) > value::toDouble(row->most))
+        return "у серии нет " + value::quantityText(family.quantity, reading.value) + where + " (" +
+               rating + ")";
+    return {};
+}
+
 struct State {
     PartReading found;
     bool jumperOnly = false; // a code only a jumper has
@@ -357,6 +382,11 @@ private:
             });
             return;
         }
+        if (const std::string outside = outsideEnvelope(family_, reading, state.found.dielectric);
+            !outside.empty()) {
+            stop(family_.pieces.size(), text_.size(), [&] { return outside; });
+            return;
+        }
         if (!jumper && state.jumperOnly) {
             stop(family_.pieces.size(), text_.size(),
                  [] { return std::string("код перемычки у номинала не ноль"); });
@@ -476,7 +506,8 @@ private:
                (dielectric_.has_value() == has(Field::Dielectric)) && !reading_.current &&
                !reading_.temperature &&
                (jumper() ? !family_.zero.empty() || !has(Field::Value)
-                         : has(Field::Value) && inRange(family_, reading_.value));
+                         : has(Field::Value) && inRange(family_, reading_.value)) &&
+               outsideEnvelope(family_, reading_, dielectric_).empty();
     }
 
     // The first row of the piece the test takes, or nothing.
@@ -540,12 +571,15 @@ private:
             if (jumper())
                 return codeOf(rowWhere(piece, [&](const Code& c) { return c.meaning == kJumper; }));
             // A TCR that follows the tolerance is the one that goes with it; another is a
-            // fact the line must give.
+            // fact the line must give, written with a code the row before it pairs with.
             if (!reading_.temperatureCoefficient)
-                return piece.follows == Follows::Nothing ? std::nullopt : unstated(piece);
+                return piece.follows == Follows::Tolerance ? unstated(piece) : std::nullopt;
             return codeOf(rowWhere(piece, [&](const Code& c) {
                 return c.meaning != kJumper &&
-                       number(c.meaning) == *reading_.temperatureCoefficient;
+                       number(c.meaning) == *reading_.temperatureCoefficient &&
+                       (piece.follows == Follows::Nothing ||
+                        (rowFollowed(piece.follows) &&
+                         pairsWith(*rowFollowed(piece.follows), piece, c.code)));
             }));
         case Field::Can:
             if (!reading_.can)

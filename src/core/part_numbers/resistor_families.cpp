@@ -7,12 +7,15 @@
 //     12/2018, «Electrical Characteristics» (the sizes, their power, the code letters), and
 //     the part numbers its data sheets are filed under for the value (CRG0805F0K332).
 //   Vishay CRCW: Vishay, D/CRCW e3 Standard Thick Film Chip Resistors data sheet, document
-//     20035, revision 23-Apr-2021, «Part number information» and «Technical data».
+//     20035, revision 23-Apr-2021, «Part number information» and «Technical data» (1218 a
+//     size of its own, 1 W); the CRCW…C e3 Commodity and CRCW-HP e3 Pulse Proof, High Power
+//     data sheets, page 1.
 //   Panasonic ERJ: Panasonic, Thick Film Chip Resistors (ERJ XG, 1G, 2G, 3G, 6G, 8G, 14, 12,
 //     12Z, 1T) and Precision Thick Film Chip Resistors (ERJ 1G, 2R, 3E, 6E, 8E, 14, 12, 12S,
 //     1T), 2015 Fixed Resistors catalog, «Explanation of part numbers»; Anti-Surge Thick Film
 //     Chip Resistors (ERJ PA2, P03, PA3, P06, P08, P14) and Anti-Sulfurated Anti-Surge (ERJ UP3,
-//     UP6, UP8) data sheets, «Explanation of part numbers» and «Packaging methods».
+//     UP6, UP8) data sheets, «Explanation of part numbers» and «Packaging methods»; High
+//     Precision Thick Film Chip Resistors (ERJ 1R, 2R, 3R, 6R), 04 Feb 2014, the same.
 //   UniOhm: Uniroyal Electronics, Thick Film Chip Resistors data sheet, «Part numbering»
 //     (the sheet carries no revision); the 2007-2008 catalogue, page 4 «Ordering procedure»
 //     (the small sizes' power codes SA, S8, S4, and J, K, L as the multipliers below one).
@@ -24,6 +27,9 @@
 //     AOA0000C237, «Explanation of Part Numbers»: an E24 value in three figures.
 //   Yageo RT: Yageo, Thin Film Chip Resistors RT series data sheet, May 11, 2015 V.6, page 2
 //     «Ordering information - Global part number»; its example RT0603DRE0756RL.
+//   Stackpole RMCF, RMCP: Stackpole, RMCF / RMCP Series data sheet, Rev Date 01/19/2021, page 1
+//     (the types and sizes); the letters and the four-character value as Stackpole's own
+//     part search lists its numbers (RMCF0603FT10K0, FG10K0, FB10K0; ZT0R00).
 //   Samsung RC: Samsung Electro-Mechanics, Thick Film Chip Resistors (RC Series)
 //     data sheet, «Part Number Description».
 //   KOA RK73: KOA Speer, RK73H precision thick film chip resistor data sheet, 4/27/11,
@@ -78,7 +84,7 @@ constexpr Piece kYageo[] = {{F::Text, series},
 constexpr Code kCrcw[] = {{"CRCW"}};
 constexpr Code kVishaySizes[] = {{"0201", "0201"}, {"0402", "0402"}, {"0603", "0603"},
                                  {"0805", "0805"}, {"1206", "1206"}, {"1210", "1210"},
-                                 {"2010", "2010"}, {"2512", "2512"}};
+                                 {"2010", "2010"}, {"2512", "2512"}, {"1218", "1218"}};
 // The data sheet pairs ±1 % and ±0,5 % with ±100 ppm/K and ±5 % with ±200 ppm/K: a part number
 // without a TCR of its own is written with that one.
 constexpr Code kVishayTolerances[] = {
@@ -86,12 +92,16 @@ constexpr Code kVishayTolerances[] = {
 constexpr Code kVishayTcr[] = {{"K", "100"}, {"N", "200"}, {"0", "jumper"}};
 constexpr Code kVishayPackaging[] = {{"EA"}, {"EB"}, {"EC"}, {"ED"}, {"EE"}, {"EF"},
                                      {"EG"}, {"EH"}, {"EI"}, {"EJ"}, {"EK"}, {"EL"}};
+// The commodity series CRCW…C e3 and the pulse-proof CRCW-HP e3 end their numbers with their
+// names' letters.
+constexpr Code kVishaySeries[] = {{""}, {"C"}, {"HP"}};
 constexpr Piece kVishayCrcw[] = {{F::Text, kCrcw},
                                  {F::Size, kVishaySizes},
                                  {F::Value, {}, ValueStyle::LettersOf4},
                                  {F::Tolerance, kVishayTolerances},
                                  {F::Tcr, kVishayTcr, ValueStyle::Digits3, Follows::Tolerance},
-                                 {F::Text, kVishayPackaging}};
+                                 {F::Text, kVishayPackaging},
+                                 {F::Text, kVishaySeries}};
 
 // Panasonic ERJ: ERJ - 3GEY J 103 V at ±5 % (a jumper has 0R00 and no letter), ERJ - 3EK F
 // 1002 V at ±1 % and ±0,5 %. The type names the size and its power; the packaging letter
@@ -106,6 +116,14 @@ constexpr Code kErjTypes1[] = {
     {"1GN", "0201", "0.05", "C"},  {"2RK", "0402", "0.1", "X"},  {"3EK", "0603", "0.1", "V"},
     {"6EN", "0805", "0.125", "V"}, {"8EN", "1206", "0.25", "V"}, {"14N", "1210", "0.5", "U"},
     {"12N", "1812", "0.75", "U"},  {"12S", "2010", "0.75", "U"}, {"1TN", "2512", "1", "U"}};
+// The precision types at ±0,5 %: ERJ - 3R B D 6811 V, the TCR after the type, each type with
+// its own TCRs and packaging; 2R with K is the catalog's 2RK above.
+constexpr Code kErjPrecisionTypes[] = {{"1R", "0201", "0.05", "H C"},
+                                       {"2R", "0402", "0.063", "H X"},
+                                       {"3R", "0603", "0.1", "B E V"},
+                                       {"6R", "0805", "0.1", "B E V"}};
+constexpr Code kErjPrecisionTcr[] = {{"H", "50"}, {"B", "50"}, {"K", "100"}, {"E", "100"}};
+constexpr Code kErjTolerancesD[] = {{"D", "0.5"}};
 // The anti-surge types, P and PA, and UP, anti-sulphur too, at ±5 % and at ±1 % and ±0,5 %.
 constexpr Code kErjAntiSurgeTypes[] = {
     {"PA2", "0402", "0.2", "X"},  {"P03", "0603", "0.2", "X"},  {"PA3", "0603", "0.25", "V"},
@@ -120,6 +138,13 @@ constexpr Piece kErjPieces[] = {
     {F::Text, kErj},       {F::Hyphen, kHyphen},
     {F::Size, types},      {F::Tolerance, tolerances},
     {F::Value, {}, style}, {F::Text, kErjPackaging, ValueStyle::Digits3, Follows::Size}};
+constexpr Piece kErjPrecision[] = {{F::Text, kErj},
+                                   {F::Hyphen, kHyphen},
+                                   {F::Size, kErjPrecisionTypes},
+                                   {F::Tcr, kErjPrecisionTcr, ValueStyle::Digits3, Follows::Size},
+                                   {F::Tolerance, kErjTolerancesD},
+                                   {F::Value, {}, ValueStyle::Digits4},
+                                   {F::Text, kErjPackaging, ValueStyle::Digits3, Follows::Size}};
 constexpr const auto& kErj5 = kErjPieces<kErjTypes5, kErjTolerances5, ValueStyle::Digits3>;
 constexpr const auto& kErj1 = kErjPieces<kErjTypes1, kErjTolerances1, ValueStyle::Digits4>;
 constexpr const auto& kErjSurge5 =
@@ -284,6 +309,22 @@ constexpr Piece kYageoRt[] = {{F::Text, kRt},
                               {F::Value, {}, ValueStyle::Letters},
                               {F::Text, kLeadFree}};
 
+// Stackpole RMCF (standard power) and RMCP (high power): RMCF 0603 F T 10K0, the value in four
+// characters, Z with 0R00 a jumper; T, G and B the packagings of one value.
+constexpr Code kRmcf[] = {{"RMCF"}};
+constexpr Code kRmcp[] = {{"RMCP"}};
+constexpr Code kStackpoleSizes[] = {{"0603", "0603"}, {"01005", "01005"}, {"0201", "0201"},
+                                    {"0402", "0402"}, {"0805", "0805"},   {"1206", "1206"},
+                                    {"1210", "1210"}, {"2010", "2010"},   {"2512", "2512"}};
+constexpr Code kStackpoleTolerances[] = {{"F", "1"}, {"J", "5"}, {"Z", "jumper"}};
+constexpr Code kStackpolePackaging[] = {{"T"}, {"G"}, {"B"}};
+template <const auto& series>
+constexpr Piece kStackpole[] = {{F::Text, series},
+                                {F::Size, kStackpoleSizes},
+                                {F::Tolerance, kStackpoleTolerances},
+                                {F::Text, kStackpolePackaging},
+                                {F::Value, {}, ValueStyle::LettersOf4}};
+
 // 1 Ом to 10 МОм, as each data sheet's range table gives the general-purpose parts; lower
 // values are the makers' low-ohm series.
 constexpr Range kOhms{{1, 0}, {10, 6}};
@@ -318,10 +359,13 @@ constexpr Family kFamilies[] = {
     {"ROHM", "KTR", Quantity::Resistance,
      kRohm<kKtr, kKtrSizes, kRohmTolerances5, ValueStyle::Digits3>, kOhms, "000", false, false},
     {"Panasonic", "ERA", Quantity::Resistance, kPanasonicEra, kOhms},
+    {"Stackpole", "RMCF", Quantity::Resistance, kStackpole<kRmcf>, kOhms, "0R00"},
+    {"Stackpole", "RMCP", Quantity::Resistance, kStackpole<kRmcp>, kOhms, "0R00", false, false},
     {"Yageo", "RT", Quantity::Resistance, kYageoRt, kOhms},
     {"Vishay", "CRCW", Quantity::Resistance, kVishayCrcw, kOhms, "0000"},
     {"Panasonic", "ERJ", Quantity::Resistance, kErj5, kOhms, "0R00"},
     {"Panasonic", "ERJ", Quantity::Resistance, kErj1, kOhms},
+    {"Panasonic", "ERJ", Quantity::Resistance, kErjPrecision, kOhms},
     {"Panasonic", "ERJ", Quantity::Resistance, kErjSurge5, kOhms, {}, false, false},
     {"Panasonic", "ERJ", Quantity::Resistance, kErjSurge1, kOhms, {}, false, false},
     {"UniOhm", "Thick Film", Quantity::Resistance, kUniOhm1, kOhms},
