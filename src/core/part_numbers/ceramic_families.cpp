@@ -180,12 +180,11 @@ constexpr Code kKemetVoltages[] = {
 constexpr Code kKemetDielectrics[] = {{"R", "X7R"}, {"G", "C0G"}, {"P", "X5R"}, {"V", "Y5V"}};
 constexpr Code kKemetFailureRate[] = {{"A"}};
 constexpr Code kKemetTermination[] = {{"C"}, {"L"}};
-// Bulk is no suffix; AUTO is the automotive grade on the 7-inch reel, and AUTO with a reel's
-// C-Spec the same on that reel.
-constexpr Code kKemetPackaging[] = {
-    {"TU"},       {""},         {"TM"},       {"7411"},     {"7210"},    {"7025"}, {"7215"},
-    {"7081"},     {"7082"},     {"7867"},     {"7800"},     {"7186"},    {"7189"}, {"AUTO"},
-    {"AUTO7411"}, {"AUTO7210"}, {"AUTO7800"}, {"AUTO7186"}, {"AUTO7189"}};
+// Bulk is no suffix; AUTO is the automotive grade on the 7-inch reel, AUTO7411 on the 13-inch
+// one.
+constexpr Code kKemetPackaging[] = {{"TU"},   {""},     {"TM"},      {"7411"}, {"7210"},
+                                    {"7025"}, {"7215"}, {"7081"},    {"7082"}, {"7867"},
+                                    {"7800"}, {"AUTO"}, {"AUTO7411"}};
 constexpr Piece kKemet[] = {{F::Text, kC},
                             {F::Size, kInchSizes},
                             {F::Text, kKemetStyle},
