@@ -81,6 +81,12 @@ std::optional<std::string> fractionCode(Decimal value, int figures, std::string_
            below[static_cast<std::size_t>(-exact->exponent - 1)];
 }
 
+// A zero before a code, "0103", "0R47", put in place: GCC 12 at -O3 warns of "0" + a string.
+std::string withZero(std::string code) {
+    code.insert(code.begin(), '0');
+    return code;
+}
+
 // Rubycon's microfarads: "1000", "47", "4R7", "0R47", in picofarads.
 std::optional<Decimal> microfarads(std::string_view code) {
     if (code.empty() || code.size() > 5)
@@ -181,7 +187,7 @@ std::optional<std::string> writeValueCode(ValueStyle style, Decimal value) {
         break;
     case ValueStyle::ZeroDigits3:
         if (const std::optional<std::string> digits = digitsCode(value, 2))
-            code = "0" + *digits;
+            code = withZero(*digits);
         break;
     case ValueStyle::Letters: {
         code = lettersCode(value, 0);
@@ -209,7 +215,7 @@ std::optional<std::string> writeValueCode(ValueStyle style, Decimal value) {
         const Decimal farads =
             Decimal{value.significand, value.exponent - kMicrofarad}.normalised();
         code = farads.exponent >= 0           ? value::spell(farads)
-               : farads.leadingExponent() < 0 ? "0" + value::withPointLetter(farads, "R", 0, 0)
+               : farads.leadingExponent() < 0 ? withZero(value::withPointLetter(farads, "R", 0, 0))
                                               : value::withPointLetter(farads, "R", 0, 0);
         break;
     }
@@ -220,7 +226,7 @@ std::optional<std::string> writeValueCode(ValueStyle style, Decimal value) {
         break;
     case ValueStyle::ZeroDigits3Jkl:
         if (const std::optional<std::string> digits = fractionCode(value, 2, kJkl))
-            code = "0" + *digits;
+            code = withZero(*digits);
         break;
     }
     // Whatever the style cannot hold is no code: the reader must give the value back.
