@@ -3,6 +3,7 @@
 #include "core/codes/letter_code.h"
 #include "core/codes/typed_code.h"
 #include "core/marking/value_text.h"
+#include "core/value/chip_sizes.h"
 #include "core/value/units.h"
 
 #include <algorithm>
@@ -292,40 +293,6 @@ std::optional<std::string_view> moulded(std::string_view text) {
     return value::tantalumCaseOf(text);
 }
 
-// "6.3x11", "Ø8×12", "8x12mm", "6,3×11 мм", "D10xL12.5": an electrolytic's can, its diameter
-// and its length in millimetres.
-std::optional<value::CanSize> canSize(std::string_view text) {
-    for (const std::string_view unit : {" мм", "мм", " mm", "mm"})
-        if (text.ends_with(unit)) {
-            text.remove_suffix(unit.size());
-            break;
-        }
-    for (const std::string_view diameter : {"Ø", "ø", "φ", "Φ", "Ф", "D"})
-        if (text.starts_with(diameter)) {
-            text.remove_prefix(diameter.size());
-            break;
-        }
-    std::size_t times = std::string_view::npos;
-    std::size_t timesSize = 0;
-    for (const std::string_view sign : {"x", "X", "×", "х", "Х"})
-        if (const std::size_t at = text.find(sign); at != std::string_view::npos)
-            times = at, timesSize = sign.size();
-    if (times == std::string_view::npos)
-        return std::nullopt;
-    std::string_view length = text.substr(times + timesSize);
-    if (length.starts_with("L"))
-        length.remove_prefix(1);
-    const std::optional<Decimal> across = value::readNumber(text.substr(0, times));
-    const std::optional<Decimal> along = value::readNumber(length);
-    // The cans makers list run from 3 mm across to 100 and from 3 mm long to 250.
-    const auto within = [](const std::optional<Decimal>& mm, int least, int most) {
-        return mm && value::toDouble(*mm) >= least && value::toDouble(*mm) <= most;
-    };
-    if (!within(across, 3, 100) || !within(along, 3, 250))
-        return std::nullopt;
-    return value::CanSize{across->normalised(), along->normalised()};
-}
-
 // "8x", "4×": how many parts a network or an array holds.
 bool elements(std::string_view text) {
     for (const std::string_view times : {"x", "X", "×", "х"})
@@ -385,7 +352,7 @@ std::optional<Fact> factOf(std::string_view text) {
     } else if (auto eia = moulded(text)) {
         fact.kind = Kind::Case;
         fact.moulded = eia;
-    } else if (auto can = canSize(text)) {
+    } else if (auto can = value::canSizeOf(text)) {
         fact.kind = Kind::Can;
         fact.can = can;
     } else if (auto dielectric = codes::readDielectric(text)) {

@@ -45,7 +45,7 @@ constexpr Code kGcj[] = {{"GCJ"}};
 constexpr Code kGrj[] = {{"GRJ"}};
 constexpr Code kGjm[] = {{"GJM"}};
 // Each size takes the thicknesses up to its width, the usual one first; X is a thickness the
-// part's own specification gives.
+// part's own data sheet gives.
 constexpr Code kMurataSizes[] = {{"02", "01005", {}, "2"},
                                  {"03", "0201", {}, "3"},
                                  {"15", "0402", {}, "5 2 3 4 X"},

@@ -8,7 +8,7 @@
 //     series, the voltage, the capacitance, M, and the configuration, whose letters give the
 //     diameter's group only.
 //   Rubycon: Rubycon, miniaturized aluminum electrolytic capacitors catalogue, «Radial lead
-//     type part number», and specification sheet RER-211701, 05 February 2021, «Numbering
+//     type part number», and the data sheet of drawing RER-211701, 05 February 2021, «Numbering
 //     System»: the voltage and the microfarads as written, and the can.
 #include "core/part_numbers/families.h"
 

@@ -22,7 +22,7 @@ enum class Field {
     Dielectric, // "X7R"
     Tcr,        // ppm/°C, or "jumper"
     Power,      // watts, "1/10"
-    Can,        // an electrolytic's can, diameter by length in millimetres: "10X20", "6.3X11"
+    Can, // an electrolytic's can, diameter by length in millimetres, "10X20": it ends the number
 };
 
 struct Code {

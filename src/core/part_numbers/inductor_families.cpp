@@ -6,7 +6,7 @@
 //     Numbering» (L taping, B bulk); LQH3NP_J0 data sheet (L and K, a 180 and a 330 mm reel).
 //   Bourns SRN, SRR, SRP: Bourns, SRR1280A, SRR1210A and SRP7028A data sheets, their tables
 //     of parts (the model, the inductance in microhenries, K, M or Y for ±10, ±20, ±30 %).
-//   Sunlord SWPA: Sunlord, SWPA8065S specification SWPA01150000, «Product Identification»,
+//   Sunlord SWPA: Sunlord, SWPA8065S data sheet SWPA01150000, «Product Identification»,
 //     and the SWPA series catalogue's list of sizes.
 #include "core/part_numbers/families.h"
 

@@ -22,25 +22,6 @@ bool isCodeCharacter(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '.';
 }
 
-// The lengths of the cans "6.3X11" might be at the start of the text: each split the text
-// allows, the shortest first.
-template <typename Each> void eachCan(std::string_view text, Each each) {
-    const auto number = [](std::string_view digits) {
-        return digits.empty() || digits.front() == '.' || digits.back() == '.'
-                   ? std::nullopt
-                   : value::readNumber(digits);
-    };
-    const std::size_t x = text.find('X');
-    if (x == std::string_view::npos)
-        return;
-    const auto diameter = number(text.substr(0, x));
-    if (!diameter)
-        return;
-    for (std::size_t end = x + 2; end <= text.size(); ++end)
-        if (const auto length = number(text.substr(x + 1, end - x - 1)))
-            each(value::CanSize{*diameter, *length}, end);
-}
-
 // In capitals, hyphens and spaces left out, after a distributor's number of two to four
 // digits and a hyphen; empty where anything else is in it.
 std::string normalised(std::string_view text) {
@@ -136,8 +117,9 @@ std::string outsideEnvelope(const Family& family, const Reading& reading,
                             const std::optional<codes::Dielectric>& dielectric) {
     if (family.envelope.empty() || !reading.package || !reading.voltage || !dielectric)
         return {};
+    // The table names dielectrics by their codes, as a reading spells them: "X7R".
     const auto ofDielectric = [&](const Limit& limit) {
-        return codes::readDielectric(limit.dielectric) == dielectric;
+        return limit.dielectric == dielectric->code;
     };
     if (std::ranges::none_of(family.envelope, ofDielectric))
         return {};
@@ -246,18 +228,17 @@ private:
         } else if (piece.field == Field::Value) {
             value(at, position, state);
         } else if (piece.field == Field::Can) {
-            bool matched = false;
-            eachCan(rest, [&](const value::CanSize& can, std::size_t length) {
-                matched = true;
+            // A can ends the numbers that write one: "…EFC10X20".
+            if (const auto can = value::canSizeOf(rest)) {
                 State next = state;
                 next.found.reading.can = can;
-                from(at + 1, position + length, next);
-            });
-            if (!matched)
+                from(at + 1, text_.size(), next);
+            } else {
                 stop(at, position, [&] {
                     return rest.empty() ? std::string()
                                         : "размер банки не читается: " + quoted(rest);
                 });
+            }
         } else if (piece.any > 0) {
             if (rest.size() >= piece.any)
                 from(at + 1, position + piece.any, state);

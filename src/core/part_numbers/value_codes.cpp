@@ -87,6 +87,13 @@ std::string withZero(std::string code) {
     return code;
 }
 
+// A value a code gives in a unit 10^shift of the smallest, in the smallest.
+std::optional<Decimal> inUnit(std::optional<Decimal> value, int shift) {
+    if (value)
+        value->exponent += shift;
+    return value;
+}
+
 // Rubycon's microfarads: "1000", "47", "4R7", "0R47", in picofarads.
 std::optional<Decimal> microfarads(std::string_view code) {
     if (code.empty() || code.size() > 5)
@@ -96,10 +103,7 @@ std::optional<Decimal> microfarads(std::string_view code) {
         farads = value::aroundPoint(code, at, 1, 0, 4);
     else if (value::allDigits(code) && code[0] != '0')
         farads = value::fromDigits(code, 0);
-    if (!farads || farads->significand <= 0)
-        return std::nullopt;
-    farads->exponent += kMicrofarad;
-    return farads;
+    return inUnit(positive(farads), kMicrofarad);
 }
 
 // R below a thousand, K below a million, M above.
@@ -147,21 +151,13 @@ std::optional<Decimal> readValueCode(ValueStyle style, std::string_view code) {
             return positive(fraction);
         return readValueCode(ValueStyle::Digits4, code);
     case ValueStyle::Microfarads3:
-        if (auto farads = readValueCode(ValueStyle::Digits3, code)) {
-            farads->exponent += kMicrofarad;
-            return farads;
-        }
-        return std::nullopt;
+        return inUnit(readValueCode(ValueStyle::Digits3, code), kMicrofarad);
     case ValueStyle::MicrofaradsPlain:
         return microfarads(code);
     case ValueStyle::Microhenries3:
         if (code.find('N') != std::string_view::npos)
             return code.size() == 3 ? positive(withLetter(code, "N", kNanoMicro)) : std::nullopt;
-        if (auto henries = readValueCode(ValueStyle::Digits3, code)) {
-            henries->exponent += kMicrohenry;
-            return henries;
-        }
-        return std::nullopt;
+        return inUnit(readValueCode(ValueStyle::Digits3, code), kMicrohenry);
     case ValueStyle::ZeroDigits3Jkl:
         if (code.size() == 4 && code[0] == '0')
             if (const auto fraction = figuresAndFraction(code.substr(1), 2, kJkl))

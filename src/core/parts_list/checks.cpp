@@ -38,30 +38,18 @@ std::string valueText(const value::Reading& reading) {
 
 namespace {
 
-// "6.3" at the start of the text, and how long it is; nothing where no number starts it.
-std::optional<std::pair<value::Decimal, std::size_t>> leadingNumber(std::string_view text) {
-    std::size_t end = 0;
-    while (end < text.size() &&
-           (std::isdigit(static_cast<unsigned char>(text[end])) || (text[end] == '.' && end > 0)))
-        ++end;
-    if (const auto number = value::readNumber(text.substr(0, end)))
-        return std::pair(*number, end);
-    return std::nullopt;
-}
-
 // KiCad's electrolytics: "CP_Elec_6.3x7.7", "CP_Radial_D6.3mm_P2.50mm".
 std::optional<value::CanSize> canOf(std::string_view footprint) {
     if (const std::size_t at = footprint.find("Elec_"); at != std::string_view::npos) {
-        const std::string_view rest = footprint.substr(at + 5);
-        const auto diameter = leadingNumber(rest);
-        if (diameter && rest.substr(diameter->second).starts_with('x'))
-            if (const auto length = leadingNumber(rest.substr(diameter->second + 1)))
-                return value::CanSize{diameter->first, length->first};
+        const std::string_view can = footprint.substr(at + 5);
+        return value::canSizeOf(can.substr(0, can.find('_')));
     }
-    if (const std::size_t at = footprint.find("Radial_D"); at != std::string_view::npos)
-        if (const auto diameter = leadingNumber(footprint.substr(at + 8));
-            diameter && footprint.substr(at + 8 + diameter->second).starts_with("mm"))
-            return value::CanSize{diameter->first, {}};
+    if (const std::size_t at = footprint.find("Radial_D"); at != std::string_view::npos) {
+        const std::string_view rest = footprint.substr(at + 8);
+        if (const std::size_t mm = rest.find("mm"); mm != std::string_view::npos)
+            if (const auto diameter = value::readNumber(rest.substr(0, mm)))
+                return value::CanSize{*diameter, {}};
+    }
     return std::nullopt;
 }
 

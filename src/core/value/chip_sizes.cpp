@@ -58,4 +58,38 @@ std::optional<std::string_view> tantalumCaseOf(std::string_view eia) {
     return found == std::end(kTantalumCases) ? std::nullopt : std::optional(*found);
 }
 
+// "6.3x11", "Ø8×12", "8x12mm", "6,3×11 мм", "D10xL12.5": an electrolytic's can, its diameter
+// and its length in millimetres.
+std::optional<CanSize> canSizeOf(std::string_view text) {
+    for (const std::string_view unit : {" мм", "мм", " mm", "mm"})
+        if (text.ends_with(unit)) {
+            text.remove_suffix(unit.size());
+            break;
+        }
+    for (const std::string_view diameter : {"Ø", "ø", "φ", "Φ", "Ф", "D"})
+        if (text.starts_with(diameter)) {
+            text.remove_prefix(diameter.size());
+            break;
+        }
+    std::size_t times = std::string_view::npos;
+    std::size_t timesSize = 0;
+    for (const std::string_view sign : {"x", "X", "×", "х", "Х"})
+        if (const std::size_t at = text.find(sign); at != std::string_view::npos)
+            times = at, timesSize = sign.size();
+    if (times == std::string_view::npos)
+        return std::nullopt;
+    std::string_view length = text.substr(times + timesSize);
+    if (length.starts_with("L"))
+        length.remove_prefix(1);
+    const std::optional<Decimal> across = readNumber(text.substr(0, times));
+    const std::optional<Decimal> along = readNumber(length);
+    // The cans makers list run from 3 mm across to 100 and from 3 mm long to 250.
+    const auto within = [](const std::optional<Decimal>& mm, int least, int most) {
+        return mm && toDouble(*mm) >= least && toDouble(*mm) <= most;
+    };
+    if (!within(across, 3, 100) || !within(along, 3, 250))
+        return std::nullopt;
+    return CanSize{across->normalised(), along->normalised()};
+}
+
 } // namespace vantrel::value

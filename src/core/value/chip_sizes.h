@@ -49,5 +49,8 @@ struct CanSize {
     Decimal length;
     bool operator==(const CanSize&) const = default;
 };
+// "6.3x11", "Ø8×12", "8x12mm", "6,3×11 мм", "D10xL12.5", "10X20"; nothing for a text that is
+// no can a maker lists.
+std::optional<CanSize> canSizeOf(std::string_view text);
 
 } // namespace vantrel::value
